@@ -1,0 +1,39 @@
+# Two commands matter: `make run` and `make test`. Everything else is a step of those.
+.PHONY: all bootstrap native win32 unit asan e2e test run format clean
+
+JOBS ?= $(shell nproc)
+
+all: native win32
+
+bootstrap:
+	@tools/scripts/bootstrap.sh
+
+native: bootstrap
+	@test -f build/native/CMakeCache.txt || cmake --preset native >/dev/null
+	@cmake --build --preset native -j$(JOBS)
+
+win32: native
+	@test -f build/win32/CMakeCache.txt || cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j$(JOBS)
+
+unit: native
+	@ctest --preset native -j$(JOBS)
+
+asan: bootstrap
+	@test -f build/asan/CMakeCache.txt || cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j$(JOBS)
+	@ctest --preset asan -j$(JOBS)
+
+e2e: win32
+	@tests/e2e/run.sh
+
+test: unit e2e
+
+run: win32
+	@tools/scripts/run-game.sh
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build out

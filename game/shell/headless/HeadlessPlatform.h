@@ -1,0 +1,126 @@
+// The platform services in memory: a settings store, an RGB canvas per view, and recorders of
+// sounds, cursors, drag-image moves, sleeps, status texts and dialogs, with scripted answers.
+#pragma once
+
+#include "HeadlessCanvas.h"
+#include "HeadlessRegistry.h"
+#include "Platform.h"
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+struct CSoundCall {
+    int nResourceId;
+    unsigned nFlags;
+    bool operator==(const CSoundCall& o) const {
+        return nResourceId == o.nResourceId && nFlags == o.nFlags;
+    }
+};
+
+struct CInvalidation {
+    WindowRef hView;
+    bool bWhole; // the whole client area
+    CRect rc;
+    BOOL bErase;
+};
+
+enum class DragEventKind { Begin, Enter, Move, End };
+
+struct CDragEvent {
+    DragEventKind kind;
+    CPoint pt;             // Enter and Move: client position; Begin: the hot spot
+    PlatformHandle hImage; // the bitmap shown (Begin)
+};
+
+// The buttons a dialog's user presses, in order; the dialog is matched by its template.
+struct CDialogScript {
+    int nTemplateId;
+    std::vector<int> buttons;
+};
+
+class CHeadlessPlatform : public IPlatform {
+public:
+    CHeadlessPlatform();
+
+    long RegCreateKey(RegRoot root, const std::string& subKey, const char* className,
+                      RegKey* pKey) override;
+    long RegQueryValue(RegKey key, const char* name, unsigned* pType, void* pData,
+                       unsigned* pcbData) override;
+    long RegSetValue(RegKey key, const char* name, unsigned type, const void* pData,
+                     unsigned cbData) override;
+    long RegCloseKey(RegKey key) override;
+    BOOL PlaySound(int nResourceId, unsigned nFlags) override;
+    PlatformHandle LoadBitmap(int nResourceId, int* pcx, int* pcy) override;
+    void DeleteBitmap(PlatformHandle hBitmap) override;
+    PlatformHandle LoadCursor(int nResourceId) override;
+    PlatformHandle LoadArrowCursor() override { return kArrowCursor; }
+    void SetCursor(PlatformHandle hCursor) override;
+    PlatformHandle GetCursor() override { return m_hCursor; }
+    std::unique_ptr<IDrawContext> GetClientDC(WindowRef view) override;
+    void InvalidateRect(WindowRef view, const CRect* prc, BOOL bErase) override;
+    PlatformHandle ImageListCreate(int cx, int cy, int nGrow) override;
+    BOOL ImageListAdd(PlatformHandle hList, const CBitmap& bm) override;
+    BOOL ImageListReplace(PlatformHandle hList, int nImage, const CBitmap& bm) override;
+    BOOL BeginDrag(PlatformHandle hList, int nImage, CPoint ptHotspot) override;
+    BOOL DragEnter(WindowRef view, CPoint pt) override;
+    BOOL DragMove(CPoint pt) override;
+    void EndDrag() override;
+    void SetCapture(WindowRef view) override { m_hCapture = view; }
+    void ReleaseCapture() override { m_hCapture = 0; }
+    WindowRef GetCapture() override { return m_hCapture; }
+    std::uint32_t GetTimeSeconds() override { return m_nTime; }
+    void Sleep(unsigned nMilliseconds) override;
+    void BeginTimerPeriod() override { ++m_nTimerPeriodDepth; }
+    void EndTimerPeriod() override { --m_nTimerPeriodDepth; }
+    void SetStatusText(const std::string& text) override;
+    int DoModal(CDialog& dlg) override;
+
+    // Resources: every picture of the game exists by default, each face a distinct colour
+    // (see FaceColour) and the table pattern its real checkerboard.
+    void SetBitmapResource(int nResourceId, const CHeadlessImage& image);
+    void RemoveBitmapResource(int nResourceId);
+    const CHeadlessImage* FindBitmap(PlatformHandle hBitmap) const;
+    int ResourceIdOf(PlatformHandle hBitmap) const; // -1 when unknown
+    void RemoveCursorResource(int nResourceId) { m_missingCursors.insert(nResourceId); }
+    static CRgb FaceColour(int nResourceId);
+
+    // Views: each has a canvas of its client size.
+    WindowRef CreateView(int cx, int cy);
+    CHeadlessImage& Canvas(WindowRef view) { return m_canvases.at(view); }
+    // Paints the view as the system would after an invalidation (clip: the whole client area).
+    void Paint(class CView& view, const CRect* prcClip = nullptr);
+
+    static constexpr PlatformHandle kArrowCursor = 1;
+    static PlatformHandle CursorHandle(int nResourceId) { return 0x20000 + nResourceId; }
+
+    CHeadlessRegistry m_registry;
+    std::vector<CSoundCall> m_sounds;
+    BOOL m_bSoundPlays = TRUE;
+    PlatformHandle m_hCursor = 0;
+    std::vector<PlatformHandle> m_cursorLog;
+    std::vector<CInvalidation> m_invalidations;
+    std::vector<CBlitRecord> m_blits;
+    std::vector<CDragEvent> m_dragEvents;
+    bool m_bDragging = false;
+    WindowRef m_hCapture = 0;
+    std::uint32_t m_nTime = 0;
+    int m_nSleepCalls = 0;
+    unsigned m_nSleptMs = 0;
+    int m_nTimerPeriodDepth = 0;
+    int m_nSleepsOutsideTimerPeriod = 0;
+    std::string m_strStatus;
+    std::vector<std::string> m_statusLog;
+    std::deque<CDialogScript> m_dialogScripts;
+    std::vector<int> m_dialogLog; // templates of the dialogs run, in order
+
+private:
+    std::map<int, CHeadlessImage> m_resources;
+    std::map<PlatformHandle, int> m_liveBitmaps; // handle -> resource id
+    std::set<int> m_missingCursors;
+    std::map<PlatformHandle, std::vector<PlatformHandle>> m_imageLists;
+    std::map<WindowRef, CHeadlessImage> m_canvases;
+    PlatformHandle m_nextHandle = 0x1000;
+};

@@ -1,0 +1,83 @@
+#include "ModelTestSupport.h"
+
+#include <sstream>
+
+void CStubView::AnimateDeal() {
+    ++m_nAnimations;
+    auto* pDoc = static_cast<CQuenlowDoc*>(GetDocument());
+    FixUpKings(pDoc->m_fan, nullptr);
+}
+
+void ModelTest::MakeDoc(std::uint32_t nTime) {
+    m_platform.m_nTime = nTime;
+    m_pDoc = std::make_unique<CQuenlowDoc>(m_platform);
+    m_pView = std::make_unique<CStubView>(m_platform);
+    m_pView->Attach(m_platform.CreateView(594, 380), m_pDoc.get());
+}
+
+void ModelTest::CloseDoc() {
+    m_pView.reset();
+    m_pDoc.reset();
+}
+
+void ModelTest::SetTable(const std::vector<std::string>& fans, const std::vector<std::string>& tops) {
+    CQuenlowDoc& doc = *m_pDoc;
+    for (int f = 0; f < kFanCount; ++f) {
+        for (int s = 0; s < kFanSlots; ++s)
+            doc.m_fan[f][s].Clear();
+        std::istringstream in(f < static_cast<int>(fans.size()) ? fans[f] : "");
+        std::string code;
+        for (int s = 0; in >> code && s < kFanSlots; ++s) {
+            int nSuit = 0;
+            int nRank = 0;
+            ASSERT_TRUE(ParseCardCode(code, nSuit, nRank)) << code;
+            doc.m_fan[f][s].SetSuit(nSuit);
+            doc.m_fan[f][s].SetRank(nRank);
+            doc.SetFaceFromDeck(doc.m_fan[f][s]);
+        }
+    }
+    static const int kSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
+    for (int i = 0; i < 4; ++i) {
+        doc.m_foundation[i].Clear();
+        doc.m_foundation[i].SetSuit(kSuits[i]);
+    }
+    for (const std::string& top : tops) {
+        int nSuit = 0;
+        int nRank = 0;
+        ASSERT_TRUE(ParseCardCode(top, nSuit, nRank)) << top;
+        CCard& foundation =
+            const_cast<CCard&>(doc.GetFoundation(CQuenlowDoc::FoundationPileOfSuit(nSuit)));
+        foundation.SetRank(nRank);
+        doc.SetFaceFromDeck(foundation);
+    }
+    doc.m_bInProgress = TRUE;
+    doc.LayoutFans();
+}
+
+std::string ModelTest::Fan(int f) const {
+    std::string out;
+    for (int s = 0; s < kFanSlots && m_pDoc->m_fan[f][s].HasCard(); ++s) {
+        const CCard& card = m_pDoc->m_fan[f][s];
+        out += (s ? " " : "") + CardCode(card.GetSuit(), card.GetRank());
+    }
+    return out;
+}
+
+void ModelTest::ExpectAllCardsOnce() const {
+    int count[kCardCount] = {};
+    for (const auto& fan : m_pDoc->m_fan)
+        for (const CCard& card : fan)
+            if (card.HasCard())
+                ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
+    for (const CCard& foundation : m_pDoc->m_foundation)
+        if (foundation.HasCard())
+            for (int r = 1; r <= foundation.GetRank(); ++r)
+                ++count[foundation.GetSuit() * kRankCount + r - 1];
+    for (int k = 0; k < kCardCount; ++k)
+        EXPECT_EQ(count[k], 1) << CardCode(k / kRankCount, k % kRankCount + 1);
+}
+
+std::vector<std::uint8_t> StoredValue(const CHeadlessPlatform& platform, const char* name) {
+    const CRegValue* pValue = platform.m_registry.FindValue(RegRoot::CurrentUser, kSettingsKey, name);
+    return pValue != nullptr ? pValue->data : std::vector<std::uint8_t>();
+}

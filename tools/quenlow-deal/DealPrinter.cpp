@@ -1,0 +1,77 @@
+#include "DealPrinter.h"
+
+#include "HeadlessPlatform.h"
+#include "QuenlowDoc.h"
+
+#include <sstream>
+
+namespace {
+std::vector<std::vector<std::string>> FanCodes(const CCard (&fan)[kFanCount][kFanSlots]) {
+    std::vector<std::vector<std::string>> out;
+    for (const auto& slots : fan) {
+        std::vector<std::string> codes;
+        for (const CCard& card : slots)
+            codes.push_back(card.HasCard() ? CardCode(card.GetSuit(), card.GetRank()) : "--");
+        out.push_back(codes);
+    }
+    return out;
+}
+
+std::string JoinCodes(const std::vector<std::string>& codes, const char* sep, const char* quote) {
+    std::string out;
+    for (size_t i = 0; i < codes.size(); ++i)
+        out += (i ? sep : "") + std::string(quote) + codes[i] + quote;
+    return out;
+}
+
+void AppendFans(std::ostringstream& os, const char* title,
+                const std::vector<std::vector<std::string>>& fans) {
+    os << title << "\n";
+    for (size_t f = 0; f < fans.size(); ++f)
+        os << "fan " << (f + 1) << ": " << JoinCodes(fans[f], " ", "") << "\n";
+}
+
+void AppendJsonFans(std::ostringstream& os, const std::vector<std::vector<std::string>>& fans) {
+    os << "[";
+    for (size_t f = 0; f < fans.size(); ++f)
+        os << (f ? "," : "") << "[" << JoinCodes(fans[f], ",", "\"") << "]";
+    os << "]";
+}
+} // namespace
+
+CDealReport MakeDealReport(std::uint32_t nSeed) {
+    CHeadlessPlatform platform;
+    platform.m_nTime = nSeed;
+    CQuenlowDoc doc(platform);
+    doc.Deal();
+    CDealReport report;
+    report.nSeed = nSeed;
+    for (int k = 0; k < kCardCount; ++k) {
+        const CCard* pCard = doc.m_pDeck->GetCardAt(k);
+        report.deck.push_back(CardCode(pCard->GetSuit(), pCard->GetRank()));
+    }
+    report.dealt = FanCodes(doc.m_fan);
+    FixUpKings(doc.m_fan, nullptr);
+    report.fixedUp = FanCodes(doc.m_fan);
+    return report;
+}
+
+std::string FormatText(const CDealReport& report) {
+    std::ostringstream os;
+    os << "seed " << report.nSeed << "\n";
+    os << "deck " << JoinCodes(report.deck, " ", "") << "\n";
+    AppendFans(os, "dealt", report.dealt);
+    AppendFans(os, "after the King fix-up", report.fixedUp);
+    return os.str();
+}
+
+std::string FormatJson(const CDealReport& report) {
+    std::ostringstream os;
+    os << "{\"seed\":" << report.nSeed << ",\"deck\":[" << JoinCodes(report.deck, ",", "\"")
+       << "],\"dealt\":";
+    AppendJsonFans(os, report.dealt);
+    os << ",\"fixedUp\":";
+    AppendJsonFans(os, report.fixedUp);
+    os << "}\n";
+    return os.str();
+}

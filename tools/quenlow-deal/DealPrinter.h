@@ -1,0 +1,21 @@
+// The deal of one seed: the deck order after the shuffle, the fans as dealt and after the
+// King fix-up, as text or JSON.
+#pragma once
+
+#include "Card.h"
+#include "KingFixup.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct CDealReport {
+    std::uint32_t nSeed = 0;
+    std::vector<std::string> deck;                 // 52 codes, position 0 first
+    std::vector<std::vector<std::string>> dealt;   // 18 fans of 3 codes, "--" when empty
+    std::vector<std::vector<std::string>> fixedUp; // the same after the King fix-up
+};
+
+CDealReport MakeDealReport(std::uint32_t nSeed);
+std::string FormatText(const CDealReport& report);
+std::string FormatJson(const CDealReport& report);
