@@ -3,7 +3,6 @@
 #include "SolverMoves.h"
 
 #include <initializer_list>
-#include <unordered_map>
 
 namespace {
 // A hash of the table exactly as it lies, fan by fan: later moves name fans, so a shortcut
@@ -53,31 +52,46 @@ bool SameLayout(const CSolverState& a, const CSolverState& b) {
     return true;
 }
 
-// The tables of the path, found by their layout.
+// The tables of the path, found by their layout: open addressing on the hash.
 class CPathIndex {
 public:
     explicit CPathIndex(const std::vector<CSolverState>& tables) : m_tables(tables) {
-        for (std::size_t i = 0; i < tables.size(); ++i)
-            m_index.emplace(LayoutHash(tables[i]), i);
+        std::size_t nSlots = 16;
+        while (nSlots < tables.size() * 4)
+            nSlots *= 2;
+        m_slots.assign(nSlots, CSlot{0, kEmpty});
+        for (std::size_t i = 0; i < tables.size(); ++i) {
+            std::uint64_t nHash = LayoutHash(tables[i]);
+            std::size_t j = nHash & (nSlots - 1);
+            while (m_slots[j].m_nIndex != kEmpty)
+                j = (j + 1) & (nSlots - 1);
+            m_slots[j] = CSlot{nHash, i};
+        }
     }
-    // The furthest index beyond nAfter of a table of the path with this hash that the moves
-    // reach from the table given, or 0 when there is none.
+    // The furthest index beyond nAfter of a table of the path that the moves reach from the
+    // table given (its hash after them is nHash), or 0 when there is none.
     std::size_t Find(std::uint64_t nHash, std::size_t nAfter, const CSolverState& from,
                      std::initializer_list<CSolverMove> moves) const {
-        auto range = m_index.equal_range(nHash);
-        for (auto it = range.first; it != range.second; ++it) {
-            if (it->second <= nAfter) continue;
+        std::size_t nMask = m_slots.size() - 1;
+        for (std::size_t j = nHash & nMask; m_slots[j].m_nIndex != kEmpty; j = (j + 1) & nMask) {
+            const CSlot& slot = m_slots[j];
+            if (slot.m_nHash != nHash || slot.m_nIndex <= nAfter) continue;
             CSolverState state = from;
             for (const CSolverMove& move : moves)
                 state.Apply(move);
-            if (SameLayout(m_tables[it->second], state)) return it->second;
+            if (SameLayout(m_tables[slot.m_nIndex], state)) return slot.m_nIndex;
         }
         return 0;
     }
 
 private:
+    struct CSlot {
+        std::uint64_t m_nHash;
+        std::size_t m_nIndex;
+    };
+    static constexpr std::size_t kEmpty = ~std::size_t(0);
     const std::vector<CSolverState>& m_tables;
-    std::unordered_multimap<std::uint64_t, std::size_t> m_index;
+    std::vector<CSlot> m_slots;
 };
 
 struct CShortcut {
@@ -87,7 +101,7 @@ struct CShortcut {
 
 // The furthest table of the path that one or two moves from table i reach.
 CShortcut FurthestReach(const CSolverState& from, std::size_t i, const CPathIndex& index,
-                        const CSolverMove& next) {
+                        const CSolverMove& next, bool bTwoMoves) {
     CShortcut best{i + 1, {next}};
     std::uint64_t nHash = LayoutHash(from);
     CSolverMove first[kMaxMoves];
@@ -96,6 +110,7 @@ CShortcut FurthestReach(const CSolverState& from, std::size_t i, const CPathInde
         std::uint64_t nOne = nHash ^ MoveHash(from, first[a]);
         std::size_t j = index.Find(nOne, best.m_nTo, from, {first[a]});
         if (j > best.m_nTo) best = CShortcut{j, {first[a]}};
+        if (!bTwoMoves) continue;
         CSolverState one = from;
         one.Apply(first[a]);
         CSolverMove second[kMaxMoves];
@@ -109,7 +124,8 @@ CShortcut FurthestReach(const CSolverState& from, std::size_t i, const CPathInde
     return best;
 }
 
-std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolverMove>& moves) {
+std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolverMove>& moves,
+                                 bool bTwoMoves) {
     std::vector<CSolverState> tables{CSolverState(start)};
     for (const CSolverMove& move : moves) {
         tables.push_back(tables.back());
@@ -118,7 +134,7 @@ std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolv
     CPathIndex index(tables);
     std::vector<CSolverMove> out;
     for (std::size_t i = 0; i < moves.size();) {
-        CShortcut cut = FurthestReach(tables[i], i, index, moves[i]);
+        CShortcut cut = FurthestReach(tables[i], i, index, moves[i], bTwoMoves);
         out.insert(out.end(), cut.m_moves.begin(), cut.m_moves.end());
         i = cut.m_nTo;
     }
@@ -128,10 +144,17 @@ std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolv
 
 std::vector<CSolverMove> ShortenSolution(const CPosition& start,
                                          const std::vector<CSolverMove>& moves) {
+    // Shortcuts of one move first; those of two cost more and are looked for only while the
+    // solution still has many more moves than cards to send home.
+    std::size_t nCards = CSolverState(start).CardsOnTable();
     std::vector<CSolverMove> best = moves;
-    for (;;) {
-        std::vector<CSolverMove> shorter = OnePass(start, best);
-        if (shorter.size() >= best.size()) return best;
-        best.swap(shorter);
+    for (bool bTwoMoves = false;;) {
+        std::vector<CSolverMove> shorter = OnePass(start, best, bTwoMoves);
+        if (shorter.size() < best.size()) {
+            best.swap(shorter);
+            continue;
+        }
+        if (bTwoMoves || best.size() * 2 <= nCards * 3) return best;
+        bTwoMoves = true;
     }
 }

@@ -35,6 +35,7 @@ void Windows(const CSolverState& state, int nMaxCards, int (&lo)[2], int (&hi)[2
 
 void CTableJudge::Clear() {
     m_relaxed.Clear();
+    m_nProofWork = 0;
     SetEffort(0);
 }
 
@@ -83,6 +84,7 @@ bool CTableJudge::ProveLost(const CSolverState& state, std::uint64_t nEffort) {
     // Wider windows of ranks, at the high end first (Kings and Queens that can find no room
     // are the commonest trap), the more the search has spent beneath this table.
     int nSaved = m_relaxed.MaxNodes();
+    std::uint64_t nUsedBefore = m_relaxed.NodesUsed();
     std::uint64_t nBudget = nEffort / 4;
     m_relaxed.SetMaxNodes(static_cast<int>(nBudget > kMaxNodes   ? kMaxNodes
                                            : nBudget < kMinNodes ? kMinNodes
@@ -98,6 +100,7 @@ bool CTableJudge::ProveLost(const CSolverState& state, std::uint64_t nEffort) {
                 lo[w] <= hi[w] && m_relaxed.Examine(state, lo[w], hi[w]) == RelaxedVerdict::Lost;
     }
     m_relaxed.SetMaxNodes(nSaved);
+    m_nProofWork += m_relaxed.NodesUsed() - nUsedBefore;
     return bLost;
 }
 

@@ -24,13 +24,14 @@ public:
 
     // A harder try at proving a table lost, worth nEffort tables of search.
     bool ProveLost(const CSolverState& state, std::uint64_t nEffort);
-    // Work spent on proofs since Clear, in tables of the relaxed game.
-    std::uint64_t ProofWork() const { return m_relaxed.NodesUsed(); }
+    // Work spent in ProveLost since Clear, in tables of the relaxed game.
+    std::uint64_t ProofWork() const { return m_nProofWork; }
 
     // A move that some winning line without it always exists for, if any exists at all.
     static bool IsNeedless(const CSolverState& state, const CSolverMove& move);
 
 private:
     CRelaxedGame m_relaxed;
+    std::uint64_t m_nProofWork = 0;
     bool m_bRelaxed = true; // the relaxed game is worth its cost: the search is not easy
 };
