@@ -73,15 +73,18 @@ public:
     std::size_t Find(std::uint64_t nHash, std::size_t nAfter, const CSolverState& from,
                      std::initializer_list<CSolverMove> moves) const {
         std::size_t nMask = m_slots.size() - 1;
+        std::size_t nFound = 0;
         for (std::size_t j = nHash & nMask; m_slots[j].m_nIndex != kEmpty; j = (j + 1) & nMask) {
             const CSlot& slot = m_slots[j];
-            if (slot.m_nHash != nHash || slot.m_nIndex <= nAfter) continue;
+            if (slot.m_nHash != nHash || slot.m_nIndex <= nAfter)
+                continue;
             CSolverState state = from;
             for (const CSolverMove& move : moves)
                 state.Apply(move);
-            if (SameLayout(m_tables[slot.m_nIndex], state)) return slot.m_nIndex;
+            if (SameLayout(m_tables[slot.m_nIndex], state))
+                nAfter = nFound = slot.m_nIndex;
         }
-        return 0;
+        return nFound;
     }
 
 private:
@@ -134,6 +137,12 @@ std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolv
     CPathIndex index(tables);
     std::vector<CSolverMove> out;
     for (std::size_t i = 0; i < moves.size();) {
+        // A table the path comes back to later is a loop: go on from its last visit.
+        std::size_t nLater = index.Find(LayoutHash(tables[i]), i, tables[i], {});
+        if (nLater > i) {
+            i = nLater;
+            continue;
+        }
         CShortcut cut = FurthestReach(tables[i], i, index, moves[i], bTwoMoves);
         out.insert(out.end(), cut.m_moves.begin(), cut.m_moves.end());
         i = cut.m_nTo;
