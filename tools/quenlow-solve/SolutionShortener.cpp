@@ -76,13 +76,11 @@ public:
         std::size_t nFound = 0;
         for (std::size_t j = nHash & nMask; m_slots[j].m_nIndex != kEmpty; j = (j + 1) & nMask) {
             const CSlot& slot = m_slots[j];
-            if (slot.m_nHash != nHash || slot.m_nIndex <= nAfter)
-                continue;
+            if (slot.m_nHash != nHash || slot.m_nIndex <= nAfter) continue;
             CSolverState state = from;
             for (const CSolverMove& move : moves)
                 state.Apply(move);
-            if (SameLayout(m_tables[slot.m_nIndex], state))
-                nAfter = nFound = slot.m_nIndex;
+            if (SameLayout(m_tables[slot.m_nIndex], state)) nAfter = nFound = slot.m_nIndex;
         }
         return nFound;
     }

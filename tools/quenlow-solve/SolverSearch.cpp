@@ -1,5 +1,6 @@
 #include "SolverSearch.h"
 
+#include "BestFirstSearch.h"
 #include "MoveOrder.h"
 #include "SolutionShortener.h"
 #include "SolverMoves.h"
@@ -10,6 +11,8 @@ namespace {
 // A table whose subtree has grown this big without a win gets a harder try at a proof that
 // it is lost, and again each time its subtree has grown fourfold.
 constexpr std::uint64_t kFirstProof = 4096;
+// The best-first try may take up to this many tables (and a quarter of any limit).
+constexpr std::uint64_t kFirstTryStates = 200000;
 
 double Now() {
     using namespace std::chrono;
@@ -96,6 +99,35 @@ CSolver::Arrival CSolver::Arrive(CSolverState& state, CSolveReport& report, int&
     }
 }
 
+// The best-first try, with a share of the limits; true when it settled the answer.
+bool CSolver::FirstTry(const CPosition& position, const CSolveLimits& limits,
+                       CSolveReport& report) {
+    std::uint64_t nStates = kFirstTryStates;
+    if (limits.m_nMaxStates != 0 && limits.m_nMaxStates / 4 < nStates)
+        nStates = limits.m_nMaxStates / 4;
+    double dDeadline = limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds / 4 : 0;
+    CBestFirstSearch first(m_table, m_judge);
+    ::FirstTry result = first.Run(position, nStates, dDeadline);
+    report.m_nStates = first.States();
+    switch (result) {
+    case ::FirstTry::Won:
+        report.m_result = SolveResult::Winnable;
+        report.m_moves = ShortenSolution(position, first.Solution());
+        break;
+    case ::FirstTry::Lost:
+        report.m_result = SolveResult::NotWinnable;
+        break;
+    case ::FirstTry::Full:
+        report.m_result = SolveResult::Undecided;
+        report.m_strLimit = "memory limit";
+        break;
+    case ::FirstTry::Stopped:
+        return false;
+    }
+    report.m_dSeconds = Now() - m_dStart;
+    return true;
+}
+
 CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limits) {
     m_dStart = Now();
     m_table.Clear();
@@ -105,6 +137,8 @@ CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limit
     m_frames.clear();
     m_path.clear();
     CSolveReport report;
+    if (FirstTry(position, limits, report)) return report;
+    m_table.Clear();
     report.m_result = SolveResult::NotWinnable;
     CSolverState state(position);
     int nEntered = 0;

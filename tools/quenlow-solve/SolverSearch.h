@@ -41,6 +41,7 @@ private:
     };
     enum class Arrival { Won, Open, Closed, Full };
 
+    bool FirstTry(const CPosition& position, const CSolveLimits& limits, CSolveReport& report);
     Arrival Arrive(CSolverState& state, CSolveReport& report, int& nEntered);
     void Expand(const CSolverState& state, int nEntered, std::uint64_t nStates);
     void Escalate(CSolverState& state, std::uint64_t nStates);
