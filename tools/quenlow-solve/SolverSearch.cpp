@@ -11,8 +11,6 @@ namespace {
 // A table whose subtree has grown this big without a win gets a harder try at a proof that
 // it is lost, and again each time its subtree has grown fourfold.
 constexpr std::uint64_t kFirstProof = 4096;
-// The best-first try may take up to this many tables (and a quarter of any limit).
-constexpr std::uint64_t kFirstTryStates = 200000;
 
 double Now() {
     using namespace std::chrono;
@@ -102,7 +100,8 @@ CSolver::Arrival CSolver::Arrive(CSolverState& state, CSolveReport& report, int&
 // The best-first try, with a share of the limits; true when it settled the answer.
 bool CSolver::FirstTry(const CPosition& position, const CSolveLimits& limits,
                        CSolveReport& report) {
-    std::uint64_t nStates = kFirstTryStates;
+    std::uint64_t nStates = limits.m_nFirstTryStates;
+    if (nStates == 0) return false;
     if (limits.m_nMaxStates != 0 && limits.m_nMaxStates / 4 < nStates)
         nStates = limits.m_nMaxStates / 4;
     double dDeadline = limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds / 4 : 0;

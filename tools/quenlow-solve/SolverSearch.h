@@ -15,6 +15,8 @@ enum class SolveResult { Winnable, NotWinnable, Undecided };
 struct CSolveLimits {
     std::uint64_t m_nMaxStates = 0; // 0: no limit
     double m_dMaxSeconds = 0;       // 0: no limit
+    // Tables the best-first try may take (also at most a quarter of the limits); 0 skips it.
+    std::uint64_t m_nFirstTryStates = 200000;
 };
 
 struct CSolveReport {

@@ -9,11 +9,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-CSolveReport Solve(const CPosition& position, double dSeconds = 0, std::uint64_t nStates = 0) {
+CSolveReport Solve(const CPosition& position, double dSeconds = 0, std::uint64_t nStates = 0,
+                   bool bFirstTry = true) {
     CSolver solver(std::size_t(64) << 20);
     CSolveLimits limits;
     limits.m_dMaxSeconds = dSeconds;
     limits.m_nMaxStates = nStates;
+    if (!bFirstTry) limits.m_nFirstTryStates = 0;
     return solver.Solve(position, limits);
 }
 
@@ -31,7 +33,7 @@ TEST(SearchTest, SolutionsOfDealsPlayThroughTheGameToAnEmptyTable) {
     for (std::uint32_t nSeed = 0; nSeed < 12; ++nSeed) {
         for (bool bKings : {false, true}) {
             CPosition position = MakeSeedPosition(nSeed, bKings);
-            CSolveReport report = Solve(position, 0.5);
+            CSolveReport report = Solve(position, 0.5, 0, nSeed % 2 == 0);
             if (report.m_result != SolveResult::Winnable) continue;
             ++nWins;
             std::string failure;
@@ -50,13 +52,16 @@ TEST(SearchTest, AnswersOnSmallTablesMatchAPlainSearchWithoutPruning) {
         CPosition position = SmallTable(rng, i);
         int nPlain = PlainSearch(position, kPlainLimit);
         if (nPlain < 0) continue;
-        CSolveReport report = Solve(position);
-        ASSERT_NE(report.m_result, SolveResult::Undecided);
-        EXPECT_EQ(report.m_result == SolveResult::Winnable, nPlain == 1) << "table " << i;
         ++nCounts[nPlain];
-        std::string failure;
-        if (report.m_result == SolveResult::Winnable) {
-            EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure)) << failure;
+        // Both searches: the best-first try run to the end, and the depth-first search alone.
+        for (bool bFirstTry : {true, false}) {
+            CSolveReport report = Solve(position, 0, 0, bFirstTry);
+            ASSERT_NE(report.m_result, SolveResult::Undecided);
+            EXPECT_EQ(report.m_result == SolveResult::Winnable, nPlain == 1) << "table " << i;
+            std::string failure;
+            if (report.m_result == SolveResult::Winnable) {
+                EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure)) << failure;
+            }
         }
     }
     // The sample must hold enough of both answers to mean something.
@@ -116,8 +121,7 @@ TEST(SearchTest, DetoursAreTakenOutOfSolutions) {
                 continue;
             CSolverState probe = state;
             probe.Apply(there);
-            if (!IsLegalMove(probe, there.m_nTo, there.m_nFrom))
-                continue;
+            if (!IsLegalMove(probe, there.m_nTo, there.m_nFrom)) continue;
             detoured.push_back(there);
             detoured.push_back(CSolverMove{there.m_nTo, there.m_nFrom, there.m_nCard});
             ++nDetours;
