@@ -42,65 +42,86 @@ bool SetInput(CCommandLine& line, InputKind kind, std::string& error) {
     line.m_input = kind;
     return true;
 }
+enum class Parsed { NotMine, Ok, Bad };
+
+// --seed, --position, --registry and --batch, with their values.
+Parsed ParseInput(int argc, const char* const* argv, int& i, CCommandLine& line,
+                  std::string& error) {
+    const unsigned long long kMaxSeed = 0xffffffffull;
+    std::string arg = argv[i];
+    const char* pNext = i + 1 < argc ? argv[i + 1] : nullptr;
+    unsigned long long n = 0;
+    unsigned long long m = 0;
+    bool bOk = true;
+    if (arg == "--seed") {
+        bOk = SetInput(line, InputKind::Seed, error) && ParseUnsigned(pNext, kMaxSeed, n);
+        line.m_nSeed = static_cast<std::uint32_t>(n);
+        i += 1;
+    } else if (arg == "--position" || arg == "--registry") {
+        InputKind kind = arg == "--position" ? InputKind::Position : InputKind::Registry;
+        bOk = SetInput(line, kind, error) && pNext != nullptr;
+        line.m_strFile = pNext ? pNext : "";
+        i += 1;
+    } else if (arg == "--batch") {
+        bOk = SetInput(line, InputKind::Batch, error) && ParseUnsigned(pNext, kMaxSeed, n) &&
+              i + 2 < argc && ParseUnsigned(argv[i + 2], kMaxSeed, m) && n <= m &&
+              m - n < 100000000ull;
+        line.m_nFrom = static_cast<std::uint32_t>(n);
+        line.m_nTo = static_cast<std::uint32_t>(m);
+        i += 2;
+    } else {
+        return Parsed::NotMine;
+    }
+    return bOk ? Parsed::Ok : Parsed::Bad;
+}
+
+// The limits, --threads and --csv, with their values.
+Parsed ParseSetting(int argc, const char* const* argv, int& i, CCommandLine& line) {
+    std::string arg = argv[i];
+    const char* pNext = i + 1 < argc ? argv[i + 1] : nullptr;
+    unsigned long long n = 0;
+    bool bOk = true;
+    if (arg == "--max-states") {
+        bOk = ParseUnsigned(pNext, ~0ull, n) && n > 0;
+        line.m_limits.m_nMaxStates = n;
+    } else if (arg == "--max-seconds") {
+        bOk = ParseSeconds(pNext, line.m_limits.m_dMaxSeconds);
+        line.m_bHaveMaxSeconds = true;
+    } else if (arg == "--max-memory") {
+        bOk = ParseUnsigned(pNext, 1ull << 20, n) && n >= 1;
+        line.m_nMaxBytes = static_cast<std::size_t>(n) << 20;
+        bOk = bOk && (line.m_nMaxBytes >> 20) == n;
+    } else if (arg == "--threads") {
+        bOk = ParseUnsigned(pNext, 64, n) && n >= 1;
+        line.m_nThreads = static_cast<int>(n);
+    } else if (arg == "--csv") {
+        bOk = pNext != nullptr;
+        line.m_strCsv = pNext ? pNext : "";
+    } else {
+        return Parsed::NotMine;
+    }
+    i += 1;
+    return bOk ? Parsed::Ok : Parsed::Bad;
+}
 } // namespace
 
 bool ParseCommandLine(int argc, const char* const* argv, CCommandLine& line, std::string& error) {
-    const unsigned long long kMaxSeed = 0xffffffffull;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        const char* pNext = i + 1 < argc ? argv[i + 1] : nullptr;
-        unsigned long long n = 0;
-        unsigned long long m = 0;
-        bool bOk = true;
-        if (arg == "--help" || arg == "-h") {
+        Parsed parsed = Parsed::Ok;
+        if (arg == "--help" || arg == "-h")
             line.m_bHelp = true;
-        } else if (arg == "--seed") {
-            bOk = SetInput(line, InputKind::Seed, error) && ParseUnsigned(pNext, kMaxSeed, n);
-            line.m_nSeed = static_cast<std::uint32_t>(n);
-            ++i;
-        } else if (arg == "--position" || arg == "--registry") {
-            bOk = SetInput(line, arg == "--position" ? InputKind::Position : InputKind::Registry,
-                           error) &&
-                  pNext != nullptr;
-            line.m_strFile = pNext ? pNext : "";
-            ++i;
-        } else if (arg == "--batch") {
-            bOk = SetInput(line, InputKind::Batch, error) && ParseUnsigned(pNext, kMaxSeed, n) &&
-                  i + 2 < argc && ParseUnsigned(argv[i + 2], kMaxSeed, m) && n <= m &&
-                  m - n < 100000000ull;
-            line.m_nFrom = static_cast<std::uint32_t>(n);
-            line.m_nTo = static_cast<std::uint32_t>(m);
-            i += 2;
-        } else if (arg == "--kings" || arg == "--no-kings") {
+        else if (arg == "--kings" || arg == "--no-kings")
             line.m_nKings = arg == "--kings" ? 1 : 0;
-        } else if (arg == "--json") {
+        else if (arg == "--json")
             line.m_bJson = true;
-        } else if (arg == "--max-states") {
-            bOk = ParseUnsigned(pNext, ~0ull, n) && n > 0;
-            line.m_limits.m_nMaxStates = n;
-            ++i;
-        } else if (arg == "--max-seconds") {
-            bOk = ParseSeconds(pNext, line.m_limits.m_dMaxSeconds);
-            line.m_bHaveMaxSeconds = true;
-            ++i;
-        } else if (arg == "--max-memory") {
-            bOk = ParseUnsigned(pNext, 1ull << 20, n) && n >= 1;
-            line.m_nMaxBytes = static_cast<std::size_t>(n) << 20;
-            bOk = bOk && (line.m_nMaxBytes >> 20) == n;
-            ++i;
-        } else if (arg == "--threads") {
-            bOk = ParseUnsigned(pNext, 64, n) && n >= 1;
-            line.m_nThreads = static_cast<int>(n);
-            ++i;
-        } else if (arg == "--csv") {
-            bOk = pNext != nullptr;
-            line.m_strCsv = pNext ? pNext : "";
-            ++i;
-        } else {
+        else if ((parsed = ParseInput(argc, argv, i, line, error)) == Parsed::NotMine)
+            parsed = ParseSetting(argc, argv, i, line);
+        if (parsed == Parsed::NotMine) {
             error = "unknown argument '" + arg + "'";
             return false;
         }
-        if (!bOk) {
+        if (parsed == Parsed::Bad) {
             if (error.empty()) error = "bad or missing value for " + arg;
             return false;
         }

@@ -138,71 +138,77 @@ bool CRelaxedGame::MarkSeen(const CKey& key) {
     }
 }
 
+CRelaxedGame::CTable& CRelaxedGame::Lift(const CTable& table, int f, CTable* pChildren, int& n) {
+    CTable& child = pChildren[n++];
+    child = table;
+    Pop(child.m_nFan[f]);
+    return child;
+}
+
+void CRelaxedGame::Finish(CTable& child, int f) const {
+    Settle(child, f);
+    Sort(child);
+}
+
+// The moves of window card x from the top of fan f: home, onto a fan, or onto a spare step.
+void CRelaxedGame::CardMoves(const CTable& table, int f, int x, CTable* pChildren, int& n) const {
+    int nRank = CardRank(x);
+    if ((table.m_nPresent & LowerOfSuit(x)) == 0) {
+        CTable& child = Lift(table, f, pChildren, n);
+        child.m_nPresent &= ~Bit(x);
+        Finish(child, f);
+    }
+    // Steps of class 0 (rank lo - 1) carry cards of rank lo, class 1 those of rank hi.
+    bool bStep[2] = {nRank == m_nLo, nRank == m_nHi};
+    for (int g = 0; g < kSolverFans; ++g) {
+        std::uint32_t nTarget = table.m_nFan[g];
+        int nCount = CountOf(nTarget);
+        if (g == f || nCount == kSolverSlots ||
+            (g > 0 && nTarget == table.m_nFan[g - 1] && g - 1 != f))
+            continue;
+        int y = TopOf(nTarget);
+        bool bFits = false;
+        if (nCount == 0)
+            bFits = m_bKings && nRank == 13;
+        else if (y < kPlacedStep)
+            bFits = InWindow(y) && (CardRank(y) == nRank + 1 || CardRank(y) == nRank - 1);
+        else if (y > kAnchor)
+            bFits = bStep[y - kAnchor - 1];
+        else if (y < kAnchor)
+            bFits = bStep[y - kPlacedStep];
+        if (bFits) {
+            CTable& child = Lift(table, f, pChildren, n);
+            Push(child.m_nFan[g], x);
+            Finish(child, f);
+        }
+        // A spare step of the right rank may be put down first, on any fan with room for
+        // both; with Kings allowed also on an empty fan, where a free King may lie.
+        for (int c = 0; c < 2; ++c) {
+            bool bRoom = nCount == 1 || (nCount == 0 && m_bKings);
+            if (!bStep[c] || table.m_nSpare[c] == 0 || !bRoom) continue;
+            CTable& child = Lift(table, f, pChildren, n);
+            --child.m_nSpare[c];
+            Push(child.m_nFan[g], kPlacedStep + c);
+            Push(child.m_nFan[g], x);
+            Finish(child, f);
+        }
+    }
+}
+
 // Every move of the relaxed game from the table; fans with the same contents are tried once.
 int CRelaxedGame::Children(const CTable& table, CTable* pChildren) const {
     int n = 0;
-    auto lift = [&](int f) -> CTable& {
-        CTable& child = pChildren[n++];
-        child = table;
-        Pop(child.m_nFan[f]);
-        return child;
-    };
-    auto finish = [&](CTable& child, int f) {
-        Settle(child, f);
-        Sort(child);
-    };
     for (int f = 0; f < kSolverFans; ++f) {
         std::uint32_t nSource = table.m_nFan[f];
         if (f > 0 && nSource == table.m_nFan[f - 1]) continue;
         int x = TopOf(nSource);
         if (m_bKings && x >= kAnchor && CountOf(nSource) == 1) {
             // With Kings allowed an anchor may leave too, emptying its fan for a King.
-            CTable& child = lift(f);
+            CTable& child = Lift(table, f, pChildren, n);
             if (x > kAnchor) ++child.m_nSpare[x - kAnchor - 1];
             Sort(child);
-            continue;
-        }
-        if (x >= kPlacedStep || !InWindow(x)) continue;
-        int nRank = CardRank(x);
-        if ((table.m_nPresent & LowerOfSuit(x)) == 0) {
-            CTable& child = lift(f);
-            child.m_nPresent &= ~Bit(x);
-            finish(child, f);
-        }
-        // Steps of class 0 (rank lo - 1) carry cards of rank lo, class 1 those of rank hi.
-        bool bStep[2] = {nRank == m_nLo, nRank == m_nHi};
-        for (int g = 0; g < kSolverFans; ++g) {
-            std::uint32_t nTarget = table.m_nFan[g];
-            int nCount = CountOf(nTarget);
-            if (g == f || nCount == kSolverSlots ||
-                (g > 0 && nTarget == table.m_nFan[g - 1] && g - 1 != f))
-                continue;
-            int y = TopOf(nTarget);
-            bool bFits = false;
-            if (nCount == 0)
-                bFits = m_bKings && nRank == 13;
-            else if (y < kPlacedStep)
-                bFits = InWindow(y) && (CardRank(y) == nRank + 1 || CardRank(y) == nRank - 1);
-            else if (y > kAnchor)
-                bFits = bStep[y - kAnchor - 1];
-            else if (y < kAnchor)
-                bFits = bStep[y - kPlacedStep];
-            if (bFits) {
-                CTable& child = lift(f);
-                Push(child.m_nFan[g], x);
-                finish(child, f);
-            }
-            // A spare step of the right rank may be put down first, on any fan with room
-            // for both; with Kings allowed also on an empty fan, where a free King may lie.
-            for (int c = 0; c < 2; ++c) {
-                bool bRoom = nCount == 1 || (nCount == 0 && m_bKings);
-                if (!bStep[c] || table.m_nSpare[c] == 0 || !bRoom) continue;
-                CTable& child = lift(f);
-                --child.m_nSpare[c];
-                Push(child.m_nFan[g], kPlacedStep + c);
-                Push(child.m_nFan[g], x);
-                finish(child, f);
-            }
+        } else if (x < kPlacedStep && InWindow(x)) {
+            CardMoves(table, f, x, pChildren, n);
         }
     }
     return n;

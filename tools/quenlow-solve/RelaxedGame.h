@@ -61,6 +61,9 @@ private:
     void Settle(CTable& table, int f) const;
     static void Sort(CTable& table);
     CKey KeyOf(const CTable& table) const;
+    static CTable& Lift(const CTable& table, int f, CTable* pChildren, int& n);
+    void Finish(CTable& child, int f) const;
+    void CardMoves(const CTable& table, int f, int x, CTable* pChildren, int& n) const;
     int Children(const CTable& table, CTable* pChildren) const;
     RelaxedVerdict Search(const CTable& root);
     bool MarkSeen(const CKey& key);
