@@ -45,9 +45,8 @@ const std::map<std::uint32_t, std::string>& Legend() {
 
 void ViewTest::SetUp() {
     ResetViewGestureState();
-    MakeDoc();
-    // The table view takes the stub view's place as the document's first view.
-    m_pView.reset();
+    m_platform.m_nTime = 1;
+    m_pDoc = std::make_unique<CQuenlowDoc>(m_platform);
     m_pTable = std::make_unique<CQuenlowView>(m_platform);
     m_hView = m_platform.CreateView(kViewWidth, kViewHeight);
     m_pTable->Attach(m_hView, m_pDoc.get());
@@ -61,6 +60,7 @@ void ViewTest::RecreateView() {
 
 void ViewTest::TearDown() {
     m_pTable.reset();
+    m_pDoc.reset();
     ResetViewGestureState();
 }
 

@@ -3,6 +3,7 @@
 
 #include "ModelTestSupport.h"
 #include "QuenlowView.h"
+#include "TimelinePlatform.h"
 
 #include <map>
 #include <string>
@@ -10,10 +11,16 @@
 constexpr int kViewWidth = 596;
 constexpr int kViewHeight = 400;
 
-class ViewTest : public ModelTest {
+class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // Fans by codes ("QH TC", "" for empty); foundations by their top codes ("3H").
+    void SetTable(const std::vector<std::string>& fans, const std::vector<std::string>& tops = {}) {
+        SetTableByCodes(*m_pDoc, fans, tops);
+    }
+    std::string Fan(int f) const { return FanCodes(*m_pDoc, f); }
 
     // A new view in the old one's place, made with the platform's resources as they are now.
     void RecreateView();
@@ -47,6 +54,8 @@ protected:
     std::vector<CDragEvent> DragEventsOf(DragEventKind kind) const;
     std::vector<CSoundCall> Sounds() const { return m_platform.m_sounds; }
 
+    CTimelinePlatform m_platform;
+    std::unique_ptr<CQuenlowDoc> m_pDoc;
     std::unique_ptr<CQuenlowView> m_pTable;
     WindowRef m_hView = 0;
     std::size_t m_nInvalidationsPainted = 0;
