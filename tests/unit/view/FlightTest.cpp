@@ -128,6 +128,7 @@ TEST_F(FlightTest, TheDealFliesAllCardsSlotBySlotFromTheDealPoint) {
             SCOPED_TRACE("flight " + std::to_string(k));
             const CCard& card = m_pDoc->m_fan[f][s];
             EXPECT_EQ(flight.card, CardCode(card.GetSuit(), card.GetRank()));
+            EXPECT_EQ(flight.hotspot, "0,0");
             EXPECT_EQ(flight.enter, "198,312");
             EXPECT_EQ(flight.moves.front(), "198,312");
             EXPECT_NE(flight.moves.back(), TopLeft(f, s)) << "shown one step short";
