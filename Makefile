@@ -27,7 +27,7 @@ asan: bootstrap
 e2e: win32
 	@tests/e2e/run.sh
 
-test: unit e2e
+test: unit asan e2e
 
 run: win32
 	@tools/scripts/run-game.sh

@@ -48,6 +48,7 @@ BOOL CQuenlowDoc::OnNewDocument() {
             return FALSE;
         CountLoss();
         Deal();
+        SaveStateNow();
         return TRUE;
     }
     if (m_saved.m_bSavedGame != 0 && m_saved.m_bSavedInProgress != 0) {
@@ -147,6 +148,7 @@ void CQuenlowDoc::OnIdleUpdate() {
     if (m_bInProgress && m_bChanged) {
         m_bChanged = FALSE;
         RecordHistory();
+        SaveStateNow();
         CheckGameOver();
     } else {
         m_bChanged = FALSE;
