@@ -114,6 +114,8 @@ public:
 private:
     static int FoundationIndex(int nPile); // index into m_foundation
     void ClearFoundations();
+    // A new starting position: a fresh undo history, a repaint, and the idle step to follow.
+    void RecordStartPosition();
     void InvalidateInViews(const CRect& rc, BOOL bErase);
     void FillSavedGameRecord(CSavedGameRecord& record) const;
     // bRecordsFirst writes the table before the scores: a kill in between then loses a count
