@@ -12,7 +12,7 @@ void ModelTest::MakeDoc(std::uint32_t nTime) {
     m_platform.m_nTime = nTime;
     m_pDoc = std::make_unique<CQuenlowDoc>(m_platform);
     m_pView = std::make_unique<CStubView>(m_platform);
-    m_pView->Attach(m_platform.CreateView(594, 380), m_pDoc.get());
+    m_pView->Attach(m_platform.CreateView(1, 1), m_pDoc.get());
 }
 
 void ModelTest::CloseDoc() {
