@@ -68,7 +68,6 @@ private:
     void FillCloth(IDrawContext& dc, const CRect& rc) const;
     void PaintFoundations(IDrawContext& dc, CQuenlowDoc& doc, const CRect& rcClip) const;
     void PaintFans(IDrawContext& dc, const CQuenlowDoc& doc, const CRect& rcClip) const;
-    void ShowCursor(PlatformHandle hCursor);
     void SetDragImage(const CBitmap& face);
     CRect GetLandingRect(int nFrom, int nDest) const;
     // Ends a drag without moving anything and paints the lifted card back on its fan.

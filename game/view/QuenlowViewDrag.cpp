@@ -3,10 +3,6 @@
 #include "TimerPeriod.h"
 #include "ViewGestureState.h"
 
-void CQuenlowView::ShowCursor(PlatformHandle hCursor) {
-    m_platform.SetCursor(hCursor);
-}
-
 BOOL CQuenlowView::IsOverTopCard(CPoint point) const {
     const CQuenlowDoc* pDoc = GetDocument();
     if (pDoc == nullptr) return FALSE;
@@ -58,7 +54,7 @@ void CQuenlowView::OnLButtonDown(unsigned, CPoint point) {
     }
     // The image is placed by the pointer, so it covers the card exactly at the grab offset.
     g_ptHotspot = CPoint(point.x - rc.left, point.y - rc.top);
-    ShowCursor(m_hGrabCursor);
+    m_platform.SetCursor(m_hGrabCursor);
     m_bGrabShown = TRUE;
     m_bHandShown = FALSE;
     // Without a drag image the drag goes on: the card still moves at the release.
@@ -71,7 +67,7 @@ void CQuenlowView::OnLButtonDown(unsigned, CPoint point) {
 void CQuenlowView::OnMouseMove(unsigned, CPoint point) {
     if (m_platform.GetCapture() == GetSafeHwnd() && g_bDragging) {
         if (!m_bGrabShown) {
-            ShowCursor(m_hGrabCursor);
+            m_platform.SetCursor(m_hGrabCursor);
             m_bGrabShown = TRUE;
         }
         m_platform.DragMove(point);
@@ -80,15 +76,15 @@ void CQuenlowView::OnMouseMove(unsigned, CPoint point) {
     if (IsOverTopCard(point)) {
         if (!m_bHandShown) {
             m_bHandShown = TRUE;
-            ShowCursor(m_hHandCursor);
+            m_platform.SetCursor(m_hHandCursor);
         }
         return;
     }
     if (m_bHandShown || m_bGrabShown) {
         m_bHandShown = m_bGrabShown = FALSE;
-        ShowCursor(m_hArrowCursor);
+        m_platform.SetCursor(m_hArrowCursor);
     }
-    if (m_platform.GetCursor() != m_hArrowCursor) ShowCursor(m_hArrowCursor);
+    if (m_platform.GetCursor() != m_hArrowCursor) m_platform.SetCursor(m_hArrowCursor);
 }
 
 BOOL CQuenlowView::OnSetCursor(int nHitTest, unsigned) {
