@@ -25,6 +25,7 @@ CDocument* CWinApp::GetDocument() const {
 BOOL CWinApp::OnIdle(long nCount) {
     if (nCount == 0 && m_pMainWnd != nullptr && GetDocument() != nullptr)
         m_pMainWnd->OnIdleUpdateCmdUI();
+    if (nCount == 0) ++m_nIdlePasses;
     // One pass is all the idle work there is; the loop then waits for the next message.
     return FALSE;
 }

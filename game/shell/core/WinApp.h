@@ -33,6 +33,8 @@ public:
     void OnAppAbout();
 
     IPlatform& GetPlatform() const { return m_platform; }
+    // Completed idle passes since start-up; nothing depends on it but a read-only query.
+    long GetIdlePasses() const { return m_nIdlePasses; }
 
     CFrameWnd* m_pMainWnd = nullptr;
 
@@ -44,4 +46,5 @@ protected:
 
 private:
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
+    long m_nIdlePasses = 0;
 };

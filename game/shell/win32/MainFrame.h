@@ -24,6 +24,9 @@ public:
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
 
     static constexpr const char* kClassName = "QuenlowFrame";
+    // A read-only query another program may send: the completed idle passes times two, plus
+    // one while input, posted messages or a repaint are still waiting.
+    static constexpr const char* kIdleQueryName = "Quenlow.IdleQuery";
     static constexpr int kWidth = 602;
     static constexpr int kHeight = 484;
 
@@ -43,6 +46,7 @@ private:
     void OnMenuSelectMsg(UINT nItemID, UINT nFlags, HMENU hMenu);
     LRESULT OnNotify(NMHDR* pHeader);
     void OnEndSession(BOOL bEnding);
+    LRESULT OnIdleQuery();
     BOOL OnCommand(WPARAM wParam, LPARAM lParam);
 
     CWin32Platform& m_platform;

@@ -3,6 +3,7 @@
 
 #include "QuenlowDoc.h"
 #include "Win32Platform.h"
+#include "WinApp.h"
 
 namespace {
 // System-menu commands have their prompts in the framework's strings from 0xEF00 on.
@@ -13,6 +14,8 @@ int PromptIdOfSystemCommand(UINT nItemID) {
 } // namespace
 
 LRESULT CMainFrame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    static const UINT s_nIdleQuery = RegisterWindowMessageA(kIdleQueryName);
+    if (uMsg == s_nIdleQuery && s_nIdleQuery != 0) return OnIdleQuery();
     switch (uMsg) {
     case WM_CREATE:
         return OnCreate();
@@ -124,6 +127,11 @@ LRESULT CMainFrame::OnNotify(NMHDR* pHeader) {
     default:
         return 0;
     }
+}
+
+LRESULT CMainFrame::OnIdleQuery() {
+    BOOL bWaiting = HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT)) != 0;
+    return static_cast<LRESULT>(GetApp().GetIdlePasses()) * 2 + (bWaiting ? 1 : 0);
 }
 
 void CMainFrame::OnEndSession(BOOL bEnding) {

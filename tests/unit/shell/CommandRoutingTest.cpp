@@ -122,9 +122,13 @@ TEST_F(FrameworkTest, MessagePaneShowsPromptsAndTheIdleMessage) {
     EXPECT_EQ("", Frame().GetToolTipText(ID_EDIT_CUT));
 }
 
-TEST_F(FrameworkTest, FirstIdlePassUpdatesTheToolbarOnce) {
+TEST_F(FrameworkTest, EachIdleBurstUpdatesTheToolbarOnceAndCountsOnePass) {
+    long nPasses = m_pApp->GetIdlePasses();
     Idle();
     EXPECT_EQ(CEventLog{"frame:idle-ui"}, m_log);
+    EXPECT_EQ(nPasses + 1, m_pApp->GetIdlePasses());
+    Idle();
+    EXPECT_EQ(nPasses + 2, m_pApp->GetIdlePasses());
 }
 
 } // namespace
