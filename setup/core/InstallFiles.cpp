@@ -73,7 +73,7 @@ void MakeMainProgramLinks(SetupState& state, const FileEntry& entry, InstallMark
 
 void InstallEntry(SetupState& state, const FileEntry& entry, bool bFirst, InstallMarks& marks) {
     std::string strTarget = state.m_strDestination + "\\" + entry.m_strFile;
-    if (!CheckPathLength(state, strTarget)) {
+    if (!CheckPathLength(*state.m_pSystem, strTarget)) {
         // Its links would point at a file that cannot exist.
         marks.m_bFiles = false;
         marks.m_bShortcuts = marks.m_bShortcuts && entry.m_strShortcut.empty();

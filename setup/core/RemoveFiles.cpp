@@ -8,7 +8,7 @@ namespace {
 
 bool RemoveInstalledFile(SetupState& state, const FileEntry& entry) {
     std::string strPath = state.m_strDestination + "\\" + entry.m_strFile;
-    return CheckPathLength(state, strPath) && state.m_pSystem->RemoveFile(strPath);
+    return CheckPathLength(*state.m_pSystem, strPath) && state.m_pSystem->RemoveFile(strPath);
 }
 
 bool IsMade(SetupOption option) {

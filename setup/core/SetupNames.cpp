@@ -60,10 +60,9 @@ bool HasWildcard(const std::string& strPath) {
     return strPath.find_first_of("*?") != std::string::npos;
 }
 
-bool CheckPathLength(SetupState& state, const std::string& strPath) {
+bool CheckPathLength(ISetupSystem& system, const std::string& strPath) {
     if (strPath.size() <= kMaxPathChars) return true;
-    state.m_pSystem->ShowMessage(BoxOwner::None, kPathTooLong + strPath, kCaptionError,
-                                 BoxKind::Ok);
+    system.ShowMessage(BoxOwner::None, kPathTooLong + strPath, kCaptionError, BoxKind::Ok);
     return false;
 }
 
@@ -71,13 +70,13 @@ std::string DefaultDestination(const std::string& strProduct) {
     return kDefaultFolderBase + strProduct;
 }
 
-bool PickedDestination(SetupState& state, const std::string& strPicked,
-                       std::string& strDestination) {
+bool PickedDestination(ISetupSystem& system, const std::string& strProduct,
+                       const std::string& strPicked, std::string& strDestination) {
     // A drive root comes back from the browser as "D:\"; its "\" is not doubled.
     std::string strPath = strPicked;
     if (strPath.empty() || strPath.back() != '\\') strPath += '\\';
-    strPath += state.m_config.m_strProduct;
-    if (!CheckPathLength(state, strPath) || !IsValidDestination(strPath)) return false;
+    strPath += strProduct;
+    if (!CheckPathLength(system, strPath) || !IsValidDestination(strPath)) return false;
     strDestination = strPath;
     return true;
 }

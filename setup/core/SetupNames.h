@@ -3,6 +3,7 @@
 #pragma once
 
 #include "SetupState.h"
+#include "SetupSystem.h"
 
 #include <string>
 
@@ -15,10 +16,10 @@ bool IsValidDestination(const std::string& strPath);
 bool HasWildcard(const std::string& strPath);
 
 // False, after "The path is too long: " + the path, for a path of 260 characters or more.
-bool CheckPathLength(SetupState& state, const std::string& strPath);
+bool CheckPathLength(ISetupSystem& system, const std::string& strPath);
 
 std::string DefaultDestination(const std::string& strProduct);
 // The destination for a folder picked in the browser: the folder, "\" and the product name.
 // False, leaving strDestination as it was, when that path is refused.
-bool PickedDestination(SetupState& state, const std::string& strPicked,
-                       std::string& strDestination);
+bool PickedDestination(ISetupSystem& system, const std::string& strProduct,
+                       const std::string& strPicked, std::string& strDestination);

@@ -42,7 +42,8 @@ long CreateShortcut(SetupState& state, const std::string& strTarget, const std::
                     const std::string& strDescription, const std::string& strArguments,
                     const std::string& strWorkingFolder) {
     std::string strLinkFile = strLinkPath + ".lnk";
-    if (!CheckPathLength(state, strLinkFile) || !CheckPathLength(state, strTarget))
+    if (!CheckPathLength(*state.m_pSystem, strLinkFile) ||
+        !CheckPathLength(*state.m_pSystem, strTarget))
         return kLinkFail;
     ShellLink link;
     link.m_strTarget = strTarget;
@@ -53,7 +54,7 @@ long CreateShortcut(SetupState& state, const std::string& strTarget, const std::
 }
 
 bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile) {
-    if (!CheckPathLength(state, strLinkFile) || HasWildcard(strLinkFile)) return false;
+    if (!CheckPathLength(*state.m_pSystem, strLinkFile) || HasWildcard(strLinkFile)) return false;
     ISetupSystem& system = *state.m_pSystem;
     if (!system.FileExists(strLinkFile)) return true;
     return system.ShellDeleteFile(strLinkFile) == 0;

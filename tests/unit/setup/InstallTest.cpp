@@ -299,14 +299,14 @@ TEST_F(InstallTest, APickedFolderGetsTheProductName) {
     ASSERT_TRUE(Load());
     std::string strDest = DefaultDestination("Quenlow");
     EXPECT_EQ(strDest, "C:\\Program Files\\Halvane\\Quenlow");
-    EXPECT_TRUE(PickedDestination(m_state, "D:\\Games", strDest));
+    EXPECT_TRUE(PickedDestination(m_sys, "Quenlow", "D:\\Games", strDest));
     EXPECT_EQ(strDest, "D:\\Games\\Quenlow");
-    EXPECT_TRUE(PickedDestination(m_state, "D:\\", strDest));
+    EXPECT_TRUE(PickedDestination(m_sys, "Quenlow", "D:\\", strDest));
     EXPECT_EQ(strDest, "D:\\Quenlow");
-    EXPECT_TRUE(PickedDestination(m_state, "\\\\server\\share", strDest));
+    EXPECT_TRUE(PickedDestination(m_sys, "Quenlow", "\\\\server\\share", strDest));
     EXPECT_EQ(strDest, "\\\\server\\share\\Quenlow");
     std::string strLong = "D:\\" + std::string(252, 'x');
-    EXPECT_FALSE(PickedDestination(m_state, strLong, strDest));
+    EXPECT_FALSE(PickedDestination(m_sys, "Quenlow", strLong, strDest));
     EXPECT_EQ(strDest, "\\\\server\\share\\Quenlow");
     EXPECT_EQ(m_sys.MessageTexts(),
               std::vector<std::string>{"The path is too long: " + strLong + "\\Quenlow"});
