@@ -26,16 +26,26 @@ std::uint8_t ColourOf(char ch, const CSpriteInks& inks) {
 }
 } // namespace
 
-CIndexedImage SpriteFromText(std::initializer_list<const char*> rows, CSpriteInks inks) {
-    int cx = 0;
-    for (const char* row : rows)
-        cx = std::max(cx, static_cast<int>(std::strlen(row)));
-    CIndexedImage out(cx, static_cast<int>(rows.size()), kClear);
-    int y = 0;
-    for (const char* row : rows) {
-        for (int x = 0; row[x] != '\0'; ++x)
-            out.Set(x, y, ColourOf(row[x], inks));
-        ++y;
-    }
+CIndexedImage SpriteFromRows(const std::vector<std::string>& rows, CSpriteInks inks) {
+    size_t cx = 0;
+    for (const std::string& row : rows)
+        cx = std::max(cx, row.size());
+    CIndexedImage out(static_cast<int>(cx), static_cast<int>(rows.size()), kClear);
+    for (size_t y = 0; y < rows.size(); ++y)
+        for (size_t x = 0; x < rows[y].size(); ++x)
+            out.Set(static_cast<int>(x), static_cast<int>(y), ColourOf(rows[y][x], inks));
     return out;
+}
+
+CIndexedImage SpriteFromText(std::initializer_list<const char*> rows, CSpriteInks inks) {
+    return SpriteFromRows(std::vector<std::string>(rows.begin(), rows.end()), inks);
+}
+
+CIndexedImage MirroredSprite(std::initializer_list<const char*> leftHalves, CSpriteInks inks) {
+    std::vector<std::string> rows;
+    for (const char* half : leftHalves) {
+        std::string left(half);
+        rows.push_back(left + std::string(left.rbegin(), left.rend()));
+    }
+    return SpriteFromRows(rows, inks);
 }

@@ -4,6 +4,8 @@
 #include "IndexedImage.h"
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 // '.' and ' ' are transparent; '#' is the ink colour the caller gives; '1' and '2' are two
 // accent colours the caller gives (suit colours of the court figures); every other letter is
@@ -17,3 +19,7 @@ struct CSpriteInks {
 
 // Rows may differ in length; short rows are padded with transparent pixels.
 CIndexedImage SpriteFromText(std::initializer_list<const char*> rows, CSpriteInks inks = {});
+CIndexedImage SpriteFromRows(const std::vector<std::string>& rows, CSpriteInks inks = {});
+
+// A left-right symmetric sprite given by the left half of each row.
+CIndexedImage MirroredSprite(std::initializer_list<const char*> leftHalves, CSpriteInks inks = {});

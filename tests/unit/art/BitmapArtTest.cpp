@@ -203,3 +203,27 @@ TEST(CardFaces, PipCardsShowAsManyPipsAsTheirRankInTheSuitColourOnly) {
         EXPECT_EQ(CountBlobs(face, 3, 3, 57, 79, [&](std::uint32_t c) { return c == other; }), 0);
     }
 }
+TEST(CardFaces, CourtCardsShowColouredFiguresThatDifferByRank) {
+    std::vector<int> ids = FaceIds();
+    for (int suit = 0; suit < 4; ++suit) {
+        std::vector<CBmp> courts;
+        for (int rank = 11; rank <= 13; ++rank)
+            courts.push_back(Load(ids[suit * 13 + rank - 1]));
+        for (const CBmp& face : courts) {
+            std::set<std::uint32_t> colours;
+            for (int y = 6; y < 76; ++y)
+                for (int x = 12; x < 48; ++x)
+                    colours.insert(Rgb(face, x, y));
+            EXPECT_GE(colours.size(), 5u) << "suit " << suit;
+        }
+        for (int a = 0; a < 3; ++a)
+            for (int b = a + 1; b < 3; ++b) {
+                int differing = 0;
+                for (int y = 6; y < 41; ++y)
+                    for (int x = 12; x < 48; ++x)
+                        differing += courts[a].At(x, y) != courts[b].At(x, y);
+                EXPECT_GT(differing, 150) << "suit " << suit << " ranks " << a + 11 << ", "
+                                          << b + 11;
+            }
+    }
+}
