@@ -41,8 +41,7 @@ bool ParseOne(const std::string& s, size_t& i, CDdeCommand& cmd) {
     while (i < s.size() && std::isalpha(static_cast<unsigned char>(s[i])))
         cmd.m_strVerb += static_cast<char>(std::tolower(static_cast<unsigned char>(s[i++])));
     SkipBlanks(s, i);
-    if (cmd.m_strVerb.empty())
-        return false;
+    if (cmd.m_strVerb.empty()) return false;
     if (i < s.size() && s[i] == '(') {
         ++i;
         SkipBlanks(s, i);
@@ -51,8 +50,7 @@ bool ParseOne(const std::string& s, size_t& i, CDdeCommand& cmd) {
         } else {
             for (;;) {
                 std::string arg;
-                if (!ParseArgument(s, i, arg))
-                    return false;
+                if (!ParseArgument(s, i, arg)) return false;
                 cmd.m_arguments.push_back(arg);
                 if (i < s.size() && s[i] == ',') {
                     ++i;
@@ -67,8 +65,7 @@ bool ParseOne(const std::string& s, size_t& i, CDdeCommand& cmd) {
         }
         SkipBlanks(s, i);
     }
-    if (i >= s.size() || s[i] != ']')
-        return false;
+    if (i >= s.size() || s[i] != ']') return false;
     ++i;
     return true;
 }
@@ -79,11 +76,9 @@ bool ParseDdeCommands(const std::string& text, std::vector<CDdeCommand>& command
     size_t i = 0;
     SkipBlanks(text, i);
     while (i < text.size()) {
-        if (text[i] != '[')
-            return false;
+        if (text[i] != '[') return false;
         CDdeCommand cmd;
-        if (!ParseOne(text, i, cmd))
-            return false;
+        if (!ParseOne(text, i, cmd)) return false;
         commands.push_back(cmd);
         SkipBlanks(text, i);
     }

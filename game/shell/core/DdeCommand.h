@@ -5,7 +5,7 @@
 #include <vector>
 
 struct CDdeCommand {
-    std::string m_strVerb;               // "open", "print", "printto", lower case
+    std::string m_strVerb;                // "open", "print", "printto", lower case
     std::vector<std::string> m_arguments; // unquoted
 };
 

@@ -8,13 +8,13 @@
 
 void CDocManager::LoadRecentFileList() {
     m_recent.ReadList([this](const std::string& key) {
-        return m_services.GetProfileString(CRecentFileList::kSection, key);
+        return m_services.ReadProfileText(CRecentFileList::kSection, key);
     });
 }
 
 void CDocManager::SaveRecentFileList() const {
     m_recent.WriteList([this](const std::string& key, const std::string& value) {
-        m_services.WriteProfileString(CRecentFileList::kSection, key, value);
+        m_services.WriteProfileText(CRecentFileList::kSection, key, value);
     });
 }
 

@@ -11,19 +11,18 @@ bool SameFile(const std::string& a, const std::string& b) {
            });
 }
 
-std::string Key(size_t i) { return "File" + std::to_string(i + 1); }
+std::string Key(size_t i) {
+    return "File" + std::to_string(i + 1);
+}
 } // namespace
 
 void CRecentFileList::Add(const std::string& path) {
-    if (path.empty())
-        return;
+    if (path.empty()) return;
     auto it = std::find_if(m_files.begin(), m_files.end(),
                            [&](const std::string& f) { return SameFile(f, path); });
-    if (it != m_files.end())
-        m_files.erase(it);
+    if (it != m_files.end()) m_files.erase(it);
     m_files.insert(m_files.begin(), path);
-    if (static_cast<int>(m_files.size()) > m_nSize)
-        m_files.resize(m_nSize);
+    if (static_cast<int>(m_files.size()) > m_nSize) m_files.resize(m_nSize);
 }
 
 void CRecentFileList::Remove(int nIndex) {
@@ -32,8 +31,7 @@ void CRecentFileList::Remove(int nIndex) {
 }
 
 std::string CRecentFileList::GetDisplayName(int nIndex) const {
-    if (nIndex < 0 || nIndex >= static_cast<int>(m_files.size()))
-        return std::string();
+    if (nIndex < 0 || nIndex >= static_cast<int>(m_files.size())) return std::string();
     return AbbreviatePath(m_files[nIndex], m_nMaxDisplayLength);
 }
 
@@ -41,8 +39,7 @@ void CRecentFileList::ReadList(const ProfileReader& read) {
     m_files.clear();
     for (int i = 0; i < m_nSize; ++i) {
         std::string path = read(Key(i));
-        if (!path.empty())
-            m_files.push_back(path);
+        if (!path.empty()) m_files.push_back(path);
     }
 }
 
@@ -52,8 +49,7 @@ void CRecentFileList::WriteList(const ProfileWriter& write) const {
 }
 
 std::string AbbreviatePath(const std::string& path, int nMax) {
-    if (nMax <= 0 || static_cast<int>(path.size()) <= nMax)
-        return path;
+    if (nMax <= 0 || static_cast<int>(path.size()) <= nMax) return path;
     size_t lastSep = path.find_last_of("\\/");
     std::string name = lastSep == std::string::npos ? path : path.substr(lastSep + 1);
     if (static_cast<int>(name.size()) >= nMax - 4 || lastSep == std::string::npos)
@@ -65,11 +61,9 @@ std::string AbbreviatePath(const std::string& path, int nMax) {
     size_t cut = lastSep;
     while (cut > rootEnd) {
         size_t prev = path.find_last_of("\\/", cut - 1);
-        if (prev == std::string::npos || prev <= rootEnd)
-            break;
+        if (prev == std::string::npos || prev <= rootEnd) break;
         std::string longer = path.substr(prev, cut - prev) + tail;
-        if (static_cast<int>(root.size() + 3 + longer.size()) > nMax)
-            break;
+        if (static_cast<int>(root.size() + 3 + longer.size()) > nMax) break;
         tail = longer;
         cut = prev;
     }

@@ -50,7 +50,7 @@ private:
 
     IShellServices& m_services;
     CDocManager m_docManager;
-    int m_nExitCode = 0;
+    int m_nExitCode = 1; // until a command line has been carried out
     bool m_bFrameHidden = false;
     bool m_bWaitingForDde = false;
 };

@@ -30,7 +30,7 @@ public:
 
     // The program's profile; an absent entry reads as empty, and writing the empty text
     // removes the entry.
-    virtual std::string GetProfileString(const std::string& section, const std::string& key) = 0;
-    virtual void WriteProfileString(const std::string& section, const std::string& key,
-                                    const std::string& value) = 0;
+    virtual std::string ReadProfileText(const std::string& section, const std::string& key) = 0;
+    virtual void WriteProfileText(const std::string& section, const std::string& key,
+                                  const std::string& value) = 0;
 };

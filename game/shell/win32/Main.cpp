@@ -8,7 +8,8 @@ CQuenlowApp theApp(g_platform);
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow) {
-    int nResult = theApp.InitInstance(nCmdShow) ? theApp.Run() : 1;
+    // A run that ends at start-up ends with what its command line asked for (0 when done).
+    int nResult = theApp.InitInstance(nCmdShow) ? theApp.Run() : theApp.GetStartExitCode();
     int nExit = theApp.ExitInstance();
     return nResult != 0 ? nResult : nExit;
 }

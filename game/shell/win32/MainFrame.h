@@ -2,7 +2,11 @@
 #pragma once
 
 #include "BaseWindow.h"
+#include "ContextHelp.h"
 #include "FrameWnd.h"
+#include "HelpViewer.h"
+
+#include <shellapi.h>
 #include "StatusBar.h"
 #include "ToolBar.h"
 #include "ViewWnd.h"
@@ -22,6 +26,17 @@ public:
 
     HACCEL GetAccelerators() const { return m_hAccel; }
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    // Help and dropped files (MainFrameHelp.cpp).
+    BOOL OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
+    void OnHelpFinder();
+    void OnContextHelp();
+    // Opens the viewer at the topic for the help context (the contents when empty); a help
+    // file that is missing or unreadable is reported.
+    void OpenHelp(const std::string& context);
+    bool IsInHelpMode() const { return m_contextHelp.IsActive(); }
+    // Escape ends context-help mode, whichever window has the keyboard.
+    BOOL PreTranslateHelpMode(const MSG& msg);
 
     static constexpr const char* kClassName = "QuenlowFrame";
     // A read-only query another program may send: the completed idle passes times two, plus
@@ -48,6 +63,12 @@ private:
     void OnEndSession(BOOL bEnding);
     LRESULT OnIdleQuery();
     BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    BOOL OnHelpModeMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+    void OnHelpModeClick(POINT ptScreen);
+    void OnHelpModeCommand(int nID);
+    void EndHelpMode();
+    HelpHit HelpHitAt(POINT ptScreen, int& nID) const;
+    void OnDropFiles(HDROP hDrop);
 
     CWin32Platform& m_platform;
     int m_nCmdShow;
@@ -56,4 +77,7 @@ private:
     CDocument* m_pCreatingDoc = nullptr; // the document the view joins while the window is made
     std::string m_strTipA;               // the texts tool tips point at until the next request
     std::wstring m_strTipW;
+    CContextHelpMode m_contextHelp;
+    bool m_bHelpMenu = false; // a menu runs for context help: the capture is given up for it
+    CHelpViewer m_wndHelp;
 };

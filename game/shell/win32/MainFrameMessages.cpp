@@ -16,6 +16,8 @@ int PromptIdOfSystemCommand(UINT nItemID) {
 LRESULT CMainFrame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     static const UINT s_nIdleQuery = RegisterWindowMessageA(kIdleQueryName);
     if (uMsg == s_nIdleQuery && s_nIdleQuery != 0) return OnIdleQuery();
+    if (m_contextHelp.IsActive() && OnHelpModeMessage(uMsg, wParam, lParam))
+        return uMsg == WM_SETCURSOR ? TRUE : 0;
     switch (uMsg) {
     case WM_CREATE:
         return OnCreate();
@@ -36,6 +38,9 @@ LRESULT CMainFrame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_CLOSE:
         OnClose();
         return 0;
@@ -71,8 +76,10 @@ void CMainFrame::OnInitMenuPopup(HMENU hMenu, BOOL bSysMenu) {
         UINT nID = GetMenuItemID(hMenu, i);
         if (nID == 0 || nID == static_cast<UINT>(-1)) continue; // a separator or a submenu
         CCmdState state = QueryCmdState(static_cast<int>(nID));
+        // In context-help mode every item can be chosen: choosing it explains it.
+        BOOL bEnabled = state.bEnabled || m_contextHelp.IsActive();
         EnableMenuItem(hMenu, static_cast<UINT>(i),
-                       MF_BYPOSITION | (state.bEnabled ? MF_ENABLED : MF_GRAYED));
+                       MF_BYPOSITION | (bEnabled ? MF_ENABLED : MF_GRAYED));
         if (state.bCheckSet)
             CheckMenuItem(hMenu, static_cast<UINT>(i),
                           MF_BYPOSITION | (state.nCheck != 0 ? MF_CHECKED : MF_UNCHECKED));

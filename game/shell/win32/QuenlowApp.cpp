@@ -6,11 +6,15 @@
 #include "Win32Platform.h"
 #include "resource.h"
 
+#include <shellapi.h>
+
 namespace {
 constexpr UINT kSystemTimerMessage = 0x0118;
 } // namespace
 
-CQuenlowApp::CQuenlowApp(CWin32Platform& platform) : CWinApp(platform), m_win32(platform) {}
+CQuenlowApp::CQuenlowApp(CWin32Platform& platform)
+    : CWinApp(platform), m_win32(platform), m_services(platform), m_shell(m_services),
+      m_ddeServer(platform, m_shell) {}
 
 CQuenlowApp::~CQuenlowApp() {
     CloseTemplate();
@@ -28,25 +32,31 @@ BOOL CQuenlowApp::InitInstance(int nCmdShow) {
     // common controls registered.
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     if (!InitCommonControlsEx(&icc)) return FALSE;
+    m_nCmdShow = nCmdShow;
+    LoadStdProfileSettings();
 
     CWin32Platform& platform = m_win32;
-    auto makeDoc = [&platform] { return std::make_unique<CQuenlowDoc>(platform); };
-    auto makeFrame = [this, &platform, nCmdShow]() -> std::unique_ptr<CFrameWnd> {
-        return std::make_unique<CMainFrame>(*this, platform, nCmdShow);
+    CDocManager& manager = m_shell.GetDocManager();
+    auto makeDoc = [&platform, &manager] {
+        auto pDoc = std::make_unique<CQuenlowDoc>(platform);
+        pDoc->SetDocManager(&manager);
+        return pDoc;
+    };
+    auto makeFrame = [this, &platform]() -> std::unique_ptr<CFrameWnd> {
+        return std::make_unique<CMainFrame>(*this, platform, FrameShowCommand());
     };
     auto makeView = [&platform] { return CreateTableView(platform); };
     auto pTemplate =
         std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, makeDoc, makeFrame, makeView);
     pTemplate->SetDocString(LoadString(IDR_MAINFRAME));
     AddDocTemplate(std::move(pTemplate));
+    manager.SetTemplate(GetDocTemplate());
 
-    // A plain start: the new-document step restores the saved game or deals one.
-    if (GetDocTemplate()->OpenDocumentFile(nullptr) == nullptr) {
-        std::string message = LoadString(IDS_FAILED_CREATE_DOC);
-        MessageBoxA(nullptr, message.empty() ? "Failed to create empty document." : message.c_str(),
-                    LoadString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
-        return FALSE;
-    }
+    EnableShellOpen();
+    RegisterShellFileTypes();
+    // A plain start runs the new-document step, which restores the saved game or deals one.
+    if (!ProcessShellCommand()) return FALSE;
+    if (HWND hMain = m_win32.GetMainWindow()) DragAcceptFiles(hMain, TRUE);
     return TRUE;
 }
 
@@ -58,6 +68,7 @@ BOOL CQuenlowApp::OnIdle(long nCount) {
 BOOL CQuenlowApp::PreTranslateMessage(MSG& msg) {
     if (m_pMainWnd == nullptr) return FALSE;
     auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+    if (pFrame->PreTranslateHelpMode(msg)) return TRUE;
     HWND hFrame = pFrame->GetSafeHwnd();
     if (hFrame == nullptr || pFrame->GetAccelerators() == nullptr) return FALSE;
     if (msg.hwnd != hFrame && !IsChild(hFrame, msg.hwnd)) return FALSE;
@@ -104,5 +115,7 @@ int CQuenlowApp::Run() {
 int CQuenlowApp::ExitInstance() {
     // Normally the close has already stored the game; a loop ended any other way stores it here.
     CloseTemplate();
+    m_ddeServer.Destroy();
+    m_shell.GetDocManager().SaveRecentFileList();
     return 0;
 }

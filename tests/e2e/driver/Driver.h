@@ -61,6 +61,16 @@ void VerbRegGet(const Args& args);
 void VerbRegSet(const Args& args);
 void VerbRegDelete(const Args& args);
 
+void VerbRegSetText(const Args& args);
+void VerbShortPath(const Args& args);
+void VerbAppData(const Args& args);
+void VerbDdeExecute(const Args& args);
+void VerbDropFiles(const Args& args);
+void VerbFileDialog(const Args& args);
+void VerbMessageText(const Args& args);
+void VerbChildText(const Args& args);
+void VerbHelpClick(const Args& args);
+
 void VerbLaunch(const Args& args);
 void VerbKill(const Args& args);
 void VerbWaitExit(const Args& args);

@@ -38,6 +38,15 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"reg-get", VerbRegGet},
         {"reg-set", VerbRegSet},
         {"reg-delete", VerbRegDelete},
+        {"reg-set-text", VerbRegSetText},
+        {"short-path", VerbShortPath},
+        {"appdata", VerbAppData},
+        {"dde-execute", VerbDdeExecute},
+        {"drop-files", VerbDropFiles},
+        {"file-dialog", VerbFileDialog},
+        {"message-text", VerbMessageText},
+        {"child-text", VerbChildText},
+        {"help-click", VerbHelpClick},
         {"sleep", [](const Args& args) { Sleep(static_cast<DWORD>(ToInt(args.at(0)))); }},
     };
     return verbs;

@@ -38,13 +38,13 @@ std::string CFakeShellServices::LoadString(int nID) {
     return std::to_string(nID) + ": %1";
 }
 
-std::string CFakeShellServices::GetProfileString(const std::string& section,
+std::string CFakeShellServices::ReadProfileText(const std::string& section,
                                                  const std::string& key) {
     auto it = m_profile.find(section + "/" + key);
     return it == m_profile.end() ? std::string() : it->second;
 }
 
-void CFakeShellServices::WriteProfileString(const std::string& section, const std::string& key,
+void CFakeShellServices::WriteProfileText(const std::string& section, const std::string& key,
                                             const std::string& value) {
     if (value.empty())
         m_profile.erase(section + "/" + key);

@@ -31,8 +31,8 @@ public:
     void ShowMessage(const std::string& text) override { m_messages.push_back(text); }
     // "<id>: <text>", so a message tells which string it came from.
     std::string LoadString(int nID) override;
-    std::string GetProfileString(const std::string& section, const std::string& key) override;
-    void WriteProfileString(const std::string& section, const std::string& key,
+    std::string ReadProfileText(const std::string& section, const std::string& key) override;
+    void WriteProfileText(const std::string& section, const std::string& key,
                             const std::string& value) override;
 
     // Files that exist (readable); an error code for a file that cannot be read or written.
