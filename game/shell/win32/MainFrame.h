@@ -1,0 +1,59 @@
+// The main window: menu, accelerators, toolbar, status bar and the view filling the rest.
+#pragma once
+
+#include "BaseWindow.h"
+#include "FrameWnd.h"
+#include "StatusBar.h"
+#include "ToolBar.h"
+#include "ViewWnd.h"
+
+class CWin32Platform;
+
+class CMainFrame : public CFrameWnd, public BaseWindow<CMainFrame> {
+public:
+    CMainFrame(CWinApp& app, CWin32Platform& platform, int nCmdShow);
+    ~CMainFrame() override;
+
+    BOOL LoadFrame(int nIDResource, CCreateContext& context) override;
+    void ShowFrame() override;
+    void HideFrame() override;
+    void DestroyFrame() override;
+    void OnIdleUpdateCmdUI() override;
+
+    HACCEL GetAccelerators() const { return m_hAccel; }
+    LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    static constexpr const char* kClassName = "QuenlowFrame";
+    // A read-only query another program may send: the completed idle passes times two, plus
+    // one while input, posted messages or a repaint are still waiting.
+    static constexpr const char* kIdleQueryName = "Quenlow.IdleQuery";
+    static constexpr int kWidth = 602;
+    static constexpr int kHeight = 484;
+
+    CStatusBar m_wndStatusBar;
+    CToolBar m_wndToolBar;
+
+protected:
+    BOOL IsStatusBarVisible() const override { return m_wndStatusBar.IsVisible(); }
+    void ShowStatusBar(BOOL bShow) override;
+    void SetMessageText(const std::string& text) override;
+    std::string LoadString(int nID) const override;
+
+private:
+    int OnCreate();
+    void RecalcLayout();
+    void OnInitMenuPopup(HMENU hMenu, BOOL bSysMenu);
+    void OnMenuSelectMsg(UINT nItemID, UINT nFlags, HMENU hMenu);
+    LRESULT OnNotify(NMHDR* pHeader);
+    void OnEndSession(BOOL bEnding);
+    LRESULT OnIdleQuery();
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+
+    CWin32Platform& m_platform;
+    int m_nCmdShow;
+    HACCEL m_hAccel = nullptr;
+    CViewWnd m_wndView;
+    CDocument* m_pCreatingDoc = nullptr; // the document the view joins while the window is made
+    std::string m_strTipA;               // the texts tool tips point at until the next request
+    std::wstring m_strTipW;
+};
