@@ -44,7 +44,13 @@ q_close() {
   e2e_expect_eq "exit code" 0 "$(e2e_drv wait-exit "$QPID")"
 }
 
-q_cmd() { e2e_drv send-command "$QPID" "$Q_FRAME" "$1" >/dev/null; }
+# A command as the menu sends it, carried out with the idle step after it. (A command sent
+# with SendMessage would run inside the program's wait for messages, and no idle step would
+# follow it until the next message.)
+q_cmd() {
+  e2e_drv post-command "$QPID" "$Q_FRAME" "$1" + idle "$QPID" "$Q_FRAME" >/dev/null
+}
+# A command that opens a dialog: the caller waits for the dialog.
 q_post() { e2e_drv post-command "$QPID" "$Q_FRAME" "$1" >/dev/null; }
 q_key() { e2e_drv key "$QPID" "$Q_FRAME" "$@" >/dev/null; }
 q_dialog() { e2e_drv wait-window "$QPID" '#32770' "$1" >/dev/null; }
