@@ -173,6 +173,7 @@ int CHeadlessPlatform::DoModal(CDialog& dlg) {
     CScriptedControls controls;
     dlg.AttachControls(&controls);
     dlg.OnInitDialog();
+    m_dialogInitTexts = controls.m_texts;
     for (int nButton : script.buttons) {
         if (controls.m_bEnded)
             break;

@@ -115,6 +115,7 @@ public:
     std::vector<std::string> m_statusLog;
     std::deque<CDialogScript> m_dialogScripts;
     std::vector<int> m_dialogLog; // templates of the dialogs run, in order
+    std::map<int, std::string> m_dialogInitTexts; // control texts of the last dialog as opened
 
 private:
     std::map<int, CHeadlessImage> m_resources;
