@@ -76,6 +76,13 @@ scenario_menu_prompts() {
   e2e_drv wait-status "$QPID" "$Q_FRAME" $Q_PANE_MESSAGE "Undo the last move" >/dev/null
   q_key escape escape
   e2e_drv wait-status "$QPID" "$Q_FRAME" $Q_PANE_MESSAGE "For Help, press F1" >/dev/null
+
+  # Fly-by: the pointer resting on the toolbar's first button (New) shows its prompt.
+  local bar=($(e2e_drv client-rect "$QPID" "$Q_FRAME" ToolbarWindow32))
+  xdotool mousemove $((bar[0] + 12)) $((bar[1] + 11))
+  e2e_drv wait-status "$QPID" "$Q_FRAME" $Q_PANE_MESSAGE "Start a new game" >/dev/null
+  xdotool mousemove $((bar[0] + 300)) $((bar[1] + 200))
+  e2e_drv wait-status "$QPID" "$Q_FRAME" $Q_PANE_MESSAGE "For Help, press F1" >/dev/null
   q_close
 }
 e2e_scenario menu-prompts scenario_menu_prompts
