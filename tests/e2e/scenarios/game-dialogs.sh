@@ -72,6 +72,10 @@ scenario_scores_reset() {
   q_dialog $title
   e2e_expect_eq "wins after OK" 0 "$(q_dialog_text $title 1000)"
   e2e_expect_eq "losses after OK" 0 "$(q_dialog_text $title 1001)"
+  # The main window refuses to close while the dialog runs; the dialog stays.
+  e2e_drv post-message "$QPID" "$Q_FRAME" "$WM_CLOSE" 0 0 >/dev/null
+  q_idle
+  e2e_drv wait-window "$QPID" '#32770' $title 1000 >/dev/null
   q_press $title 1
   q_dialog_gone $title
   q_close
