@@ -86,6 +86,9 @@ public:
     int ResourceIdOf(PlatformHandle hBitmap) const; // -1 when unknown
     void RemoveCursorResource(int nResourceId) { m_missingCursors.insert(nResourceId); }
     static CRgb FaceColour(int nResourceId);
+    // Replaces every picture above with the file "<id>.bmp" of the folder where one can be read;
+    // true when all of them were found.
+    bool LoadBitmapsFromDirectory(const std::string& dir);
 
     // Views: each has a canvas of its client size.
     WindowRef CreateView(int cx, int cy);
