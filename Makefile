@@ -2,6 +2,7 @@
 .PHONY: all bootstrap native win32 unit asan fuzz fuzz-build fuzz-smoke e2e test run format clean
 
 JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 
 all: native win32
 
