@@ -66,3 +66,29 @@ scenario_undo_takes_a_move_back() {
   e2e_expect_eq "table after Ctrl+Z" "$(q_game_deal)" "$(q_get game)"
 }
 e2e_scenario undo-takes-a-move-back scenario_undo_takes_a_move_back
+
+scenario_double_click_acts_once() {
+  q_reset
+  q_put initial $(q_initial)
+  # The deal with the Ace of Hearts under the Ace of Diamonds on fan 3 (and the Eight of Clubs
+  # in its place on fan 6): each click on fan 3 would play one Ace.
+  local game=($(q_game_deal))
+  local swap=${game[2 + 10]}
+  game[2 + 10]=${game[2 + 19]}
+  game[2 + 19]=$swap
+  swap=${game[56 + 10]}
+  game[56 + 10]=${game[56 + 19]}
+  game[56 + 19]=$swap
+  q_put game "${game[@]}"
+  q_start
+  q_idle
+  local view=($(e2e_drv client-rect "$QPID" "$Q_FRAME" "$Q_VIEW")) card=($(q_slot_centre 3 2))
+  xdotool mousemove $((view[0] + card[0])) $((view[1] + card[1])) click --repeat 2 --delay 80 1
+  q_idle
+  q_close
+  local after
+  after=$(q_get game)
+  e2e_expect_eq "fan 3 after a double click" 2 "$(q_fan_counts "$after" | cut -d' ' -f4)"
+  e2e_expect_eq "foundations" "-1 -1 3 1 -1 -1 -1 -1" "$(q_foundations "$after")"
+}
+e2e_scenario double-click-acts-once scenario_double_click_acts_once
