@@ -1,6 +1,7 @@
 // e2e-driver.exe VERB ARGS... [+ VERB ARGS...]
 // Runs the verbs in order; stops at the first failure with exit code 1.
 #include "Driver.h"
+#include "SetupVerbs.h"
 
 #include <cstdio>
 #include <map>
@@ -42,6 +43,17 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"reg-get", VerbRegGet},
         {"reg-set", VerbRegSet},
         {"reg-delete", VerbRegDelete},
+        {"find-window", VerbFindWindow},
+        {"process-path", VerbProcessPath},
+        {"post-press", VerbPostPress},
+        {"dialog-key", VerbDialogKey},
+        {"wizard-page", VerbWizardPage},
+        {"wait-page", VerbWaitPage},
+        {"wizard-press", VerbWizardPress},
+        {"wizard-text", VerbWizardText},
+        {"wizard-rect", VerbWizardRect},
+        {"run", VerbRun},
+        {"link-read", VerbLinkRead},
         {"sleep", [](const Args& args) { Sleep(static_cast<DWORD>(ToInt(args.at(0)))); }},
     };
     return verbs;
