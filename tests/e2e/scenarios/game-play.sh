@@ -197,6 +197,8 @@ scenario_drag_onto_a_fan() {
   p_same_face drag-before 262 14 drag-after 188 276 || e2e_fail "the Nine is not on fan 14"
   e2e_expect_eq "nothing else changed" 0 \
     "$(p_count_differences drag-before drag-after "262 14 60 82" "188 276 60 82")"
+  q_snap_table drag-after
+  q_compare_table drag-after "$(p_sparse_after 3 14)"
   q_close
   e2e_expect_eq "table at exit" "$(p_sparse_after 3 14)" "$(q_get game)"
 }
@@ -215,6 +217,8 @@ scenario_click_sends_an_ace_home() {
   p_bare ace-after 20 96 50 14 || e2e_fail "fan 0 is not bare where the Ace lay"
   e2e_expect_eq "nothing else changed" 0 \
     "$(p_count_differences ace-before ace-after "20 28 60 82" "522 111 60 82")"
+  q_snap_table ace-after
+  q_compare_table ace-after "$(p_sparse_after 0 -1)"
   q_close
 }
 e2e_scenario click-sends-an-ace-home scenario_click_sends_an_ace_home
