@@ -234,15 +234,7 @@ scenario_right_press_names_a_card() {
   p_pointer 124 180 mousedown 3
   e2e_drv wait-status "$QPID" "$Q_FRAME" "$Q_PANE_MESSAGE" "Queen of Hearts" 3000 >/dev/null
   e2e_screenshot naming-held
-  local rect negate=()
-  for rect in "${P_QUEEN_PARTNERS[@]}"; do
-    set -- $rect
-    negate+=(-region "$3x$4+$1+$2" -negate)
-  done
-  p_table_image naming-before "$E2E_OUT/naming-expected.png" "${negate[@]}"
-  p_table_image naming-held "$E2E_WORK/held.png"
-  e2e_expect_eq "partners inverted, nothing else" 0 \
-    "$(compare -metric AE "$E2E_OUT/naming-expected.png" "$E2E_WORK/held.png" null: 2>&1 || true)"
+  p_expect_inverted naming-before naming-held "${P_QUEEN_PARTNERS[@]}"
 
   # The left button waits while a card is named.
   p_pointer 292 50 click 1
@@ -252,9 +244,34 @@ scenario_right_press_names_a_card() {
   q_idle
   p_shot_until naming-after p_same_table naming-before
   e2e_expect_eq "nothing moved" "$(p_sparse)" "$(q_get game)"
+
+  # On a foundation, only partners of the card's own suit: the King of Diamonds' strips.
+  p_pointer 552 245 mousedown 3
+  e2e_drv wait-status "$QPID" "$Q_FRAME" "$Q_PANE_MESSAGE" "Queen of Diamonds" 3000 >/dev/null
+  e2e_screenshot naming-foundation-held
+  p_expect_inverted naming-before naming-foundation-held "10 262 60 14" "10 276 10 68"
+  p_pointer 552 245 mouseup 3
+  e2e_drv wait-status "$QPID" "$Q_FRAME" "$Q_PANE_MESSAGE" "" 3000 >/dev/null
+  q_idle
+  p_shot_until naming-foundation-after p_same_table naming-before
   q_close
 }
 e2e_scenario right-press-names-a-card scenario_right_press_names_a_card
+
+# p_expect_inverted BEFORE HELD "X Y W H"...: the table of HELD is that of BEFORE with exactly
+# these rectangles inverted.
+p_expect_inverted() {
+  local before=$1 held=$2 rect negate=()
+  shift 2
+  for rect in "$@"; do
+    set -- $rect
+    negate+=(-region "$3x$4+$1+$2" -negate)
+  done
+  p_table_image "$before" "$E2E_OUT/$held-expected.png" "${negate[@]}"
+  p_table_image "$held" "$E2E_WORK/held.png"
+  e2e_expect_eq "$held: partners inverted, nothing else" 0 \
+    "$(compare -metric AE "$E2E_OUT/$held-expected.png" "$E2E_WORK/held.png" null: 2>&1 || true)"
+}
 
 p_same_table() {
   local n
@@ -300,3 +317,40 @@ scenario_killed_after_the_deal() {
   e2e_expect_eq "scores" "1 1" "$(q_get scores)"
 }
 e2e_scenario killed-after-the-deal scenario_killed_after_the_deal
+
+# New Game confirmed counts the loss of the game given up once, and only with the new deal
+# stored: however soon after the confirmation the game is killed, the restart shows either
+# the old game with the old scores or a new deal with one more loss.
+scenario_killed_after_new_game() {
+  local title="Start a New Game" game
+  p_start_sparse
+  q_post $ID_FILE_NEW
+  q_dialog "$title"
+  q_press "$title" 1
+  e2e_drv kill "$QPID"
+  game=$(q_get game)
+  e2e_log "scores after a kill right after the confirmation: $(q_get scores)"
+  case "$(q_get scores)" in
+  "2 5") e2e_expect_eq "the game given up, as it was" "$(p_sparse)" "$game" ;;
+  "2 6") [ "$game" != "$(p_sparse)" ] || e2e_fail "a counted loss brings back its game" ;;
+  *) e2e_fail "scores after the kill: $(q_get scores)" ;;
+  esac
+
+  # Killed once the new deal is on the table: it comes back, and the loss stays counted once.
+  p_start_sparse
+  q_post $ID_FILE_NEW
+  q_dialog "$title"
+  q_press "$title" 1
+  q_dialog_gone "$title"
+  q_idle
+  e2e_screenshot new-game-before-kill
+  e2e_drv kill "$QPID"
+  q_start
+  q_idle
+  p_shot_until new-game-restarted p_same_table new-game-before-kill
+  q_close
+  e2e_expect_eq "scores" "2 6" "$(q_get scores)"
+  e2e_expect_eq "fans of the new deal" "3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 2 2" \
+    "$(q_fan_counts "$(q_get game)")"
+}
+e2e_scenario killed-after-new-game scenario_killed_after_new_game
