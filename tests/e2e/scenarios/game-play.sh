@@ -190,6 +190,17 @@ scenario_drag_onto_a_fan() {
   p_start_sparse
   e2e_screenshot drag-before
   p_bare drag-before 238 276 10 82 || e2e_fail "fan 14 is not bare beside its card"
+
+  # Dropped outside the window, the card goes back to its fan.
+  p_pointer 292 50 mousedown 1
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 1 3000
+  p_pointer 500 420
+  p_pointer 700 450 mouseup 1
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 0 3000
+  q_idle
+  p_shot_until drag-outside p_same_table drag-before
+  e2e_expect_eq "nothing moved" "$(p_sparse)" "$(q_get game)"
+
   p_drag_nine_to_fan_14 drag
   p_no_message_box
   e2e_screenshot drag-after
