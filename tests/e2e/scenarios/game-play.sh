@@ -6,8 +6,8 @@ source tests/e2e/game.sh
 
 # "QH" -> "1 12": suit (Clubs, Hearts, Spades, Diamonds) and rank of a card code.
 p_card() {
-  local ranks=A23456789TJQK suits=CHSD r=${1:0:1} s=${1:1:1}
-  local before_r=${ranks%%"$r"*} before_s=${suits%%"$s"*}
+  local ranks=A23456789TJQK suits=CHSD rank_code=${1:0:1} suit_code=${1:1:1}
+  local before_r=${ranks%%"$rank_code"*} before_s=${suits%%"$suit_code"*}
   echo "${#before_s} $((${#before_r} + 1))"
 }
 
@@ -154,6 +154,9 @@ p_pointer() {
   shift 2
   xdotool mousemove $((P_OX + x)) $((P_OY + y)) "$@"
 }
+
+# The idle step after a deal plays the animation first: a loaded machine may take seconds.
+p_idle_after_deal() { e2e_drv idle "$QPID" "$Q_FRAME" 20000 >/dev/null; }
 
 p_no_message_box() { e2e_drv wait-no-window "$QPID" '#32770' '*' 200 >/dev/null; }
 
@@ -314,7 +317,7 @@ scenario_killed_after_the_deal() {
   q_reset
   q_put scores 1 1
   q_start
-  q_idle
+  p_idle_after_deal
   p_view_origin
   local initial
   initial=$(q_get initial)
@@ -353,7 +356,7 @@ scenario_killed_after_new_game() {
   q_dialog "$title"
   q_press "$title" 1
   q_dialog_gone "$title"
-  q_idle
+  p_idle_after_deal
   e2e_screenshot new-game-before-kill
   e2e_drv kill "$QPID"
   q_start
