@@ -6,8 +6,8 @@ source tests/e2e/game.sh
 
 # "QH" -> "1 12": suit (Clubs, Hearts, Spades, Diamonds) and rank of a card code.
 p_card() {
-  local ranks=A23456789TJQK suits=CHSD r=${1:0:1} s=${1:1:1}
-  local before_r=${ranks%%"$r"*} before_s=${suits%%"$s"*}
+  local ranks=A23456789TJQK suits=CHSD rank_code=${1:0:1} suit_code=${1:1:1}
+  local before_r=${ranks%%"$rank_code"*} before_s=${suits%%"$suit_code"*}
   echo "${#before_s} $((${#before_r} + 1))"
 }
 
@@ -155,6 +155,9 @@ p_pointer() {
   xdotool mousemove $((P_OX + x)) $((P_OY + y)) "$@"
 }
 
+# The idle step after a deal plays the animation first: a loaded machine may take seconds.
+p_idle_after_deal() { e2e_drv idle "$QPID" "$Q_FRAME" 20000 >/dev/null; }
+
 p_no_message_box() { e2e_drv wait-no-window "$QPID" '#32770' '*' 200 >/dev/null; }
 
 p_start_sparse() {
@@ -190,6 +193,17 @@ scenario_drag_onto_a_fan() {
   p_start_sparse
   e2e_screenshot drag-before
   p_bare drag-before 238 276 10 82 || e2e_fail "fan 14 is not bare beside its card"
+
+  # Dropped outside the window, the card goes back to its fan.
+  p_pointer 292 50 mousedown 1
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 1 3000
+  p_pointer 500 420
+  p_pointer 700 450 mouseup 1
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 0 3000
+  q_idle
+  p_shot_until drag-outside p_same_table drag-before
+  e2e_expect_eq "nothing moved" "$(p_sparse)" "$(q_get game)"
+
   p_drag_nine_to_fan_14 drag
   p_no_message_box
   e2e_screenshot drag-after
@@ -197,6 +211,8 @@ scenario_drag_onto_a_fan() {
   p_same_face drag-before 262 14 drag-after 188 276 || e2e_fail "the Nine is not on fan 14"
   e2e_expect_eq "nothing else changed" 0 \
     "$(p_count_differences drag-before drag-after "262 14 60 82" "188 276 60 82")"
+  q_snap_table drag-after
+  q_compare_table drag-after "$(p_sparse_after 3 14)"
   q_close
   e2e_expect_eq "table at exit" "$(p_sparse_after 3 14)" "$(q_get game)"
 }
@@ -215,6 +231,8 @@ scenario_click_sends_an_ace_home() {
   p_bare ace-after 20 96 50 14 || e2e_fail "fan 0 is not bare where the Ace lay"
   e2e_expect_eq "nothing else changed" 0 \
     "$(p_count_differences ace-before ace-after "20 28 60 82" "522 111 60 82")"
+  q_snap_table ace-after
+  q_compare_table ace-after "$(p_sparse_after 0 -1)"
   q_close
 }
 e2e_scenario click-sends-an-ace-home scenario_click_sends_an_ace_home
@@ -230,15 +248,7 @@ scenario_right_press_names_a_card() {
   p_pointer 124 180 mousedown 3
   e2e_drv wait-status "$QPID" "$Q_FRAME" "$Q_PANE_MESSAGE" "Queen of Hearts" 3000 >/dev/null
   e2e_screenshot naming-held
-  local rect negate=()
-  for rect in "${P_QUEEN_PARTNERS[@]}"; do
-    set -- $rect
-    negate+=(-region "$3x$4+$1+$2" -negate)
-  done
-  p_table_image naming-before "$E2E_OUT/naming-expected.png" "${negate[@]}"
-  p_table_image naming-held "$E2E_WORK/held.png"
-  e2e_expect_eq "partners inverted, nothing else" 0 \
-    "$(compare -metric AE "$E2E_OUT/naming-expected.png" "$E2E_WORK/held.png" null: 2>&1 || true)"
+  p_expect_inverted naming-before naming-held "${P_QUEEN_PARTNERS[@]}"
 
   # The left button waits while a card is named.
   p_pointer 292 50 click 1
@@ -248,9 +258,34 @@ scenario_right_press_names_a_card() {
   q_idle
   p_shot_until naming-after p_same_table naming-before
   e2e_expect_eq "nothing moved" "$(p_sparse)" "$(q_get game)"
+
+  # On a foundation, only partners of the card's own suit: the King of Diamonds' strips.
+  p_pointer 552 245 mousedown 3
+  e2e_drv wait-status "$QPID" "$Q_FRAME" "$Q_PANE_MESSAGE" "Queen of Diamonds" 3000 >/dev/null
+  e2e_screenshot naming-foundation-held
+  p_expect_inverted naming-before naming-foundation-held "10 262 60 14" "10 276 10 68"
+  p_pointer 552 245 mouseup 3
+  e2e_drv wait-status "$QPID" "$Q_FRAME" "$Q_PANE_MESSAGE" "" 3000 >/dev/null
+  q_idle
+  p_shot_until naming-foundation-after p_same_table naming-before
   q_close
 }
 e2e_scenario right-press-names-a-card scenario_right_press_names_a_card
+
+# p_expect_inverted BEFORE HELD "X Y W H"...: the table of HELD is that of BEFORE with exactly
+# these rectangles inverted.
+p_expect_inverted() {
+  local before=$1 held=$2 rect negate=()
+  shift 2
+  for rect in "$@"; do
+    set -- $rect
+    negate+=(-region "$3x$4+$1+$2" -negate)
+  done
+  p_table_image "$before" "$E2E_OUT/$held-expected.png" "${negate[@]}"
+  p_table_image "$held" "$E2E_WORK/held.png"
+  e2e_expect_eq "$held: partners inverted, nothing else" 0 \
+    "$(compare -metric AE "$E2E_OUT/$held-expected.png" "$E2E_WORK/held.png" null: 2>&1 || true)"
+}
 
 p_same_table() {
   local n
@@ -282,7 +317,7 @@ scenario_killed_after_the_deal() {
   q_reset
   q_put scores 1 1
   q_start
-  q_idle
+  p_idle_after_deal
   p_view_origin
   local initial
   initial=$(q_get initial)
@@ -296,3 +331,75 @@ scenario_killed_after_the_deal() {
   e2e_expect_eq "scores" "1 1" "$(q_get scores)"
 }
 e2e_scenario killed-after-the-deal scenario_killed_after_the_deal
+
+# New Game confirmed counts the loss of the game given up once, and only with the new deal
+# stored: however soon after the confirmation the game is killed, the restart shows either
+# the old game with the old scores or a new deal with one more loss.
+scenario_killed_after_new_game() {
+  local title="Start a New Game" game
+  p_start_sparse
+  q_post $ID_FILE_NEW
+  q_dialog "$title"
+  q_press "$title" 1
+  e2e_drv kill "$QPID"
+  game=$(q_get game)
+  e2e_log "scores after a kill right after the confirmation: $(q_get scores)"
+  case "$(q_get scores)" in
+  "2 5") e2e_expect_eq "the game given up, as it was" "$(p_sparse)" "$game" ;;
+  "2 6") [ "$game" != "$(p_sparse)" ] || e2e_fail "a counted loss brings back its game" ;;
+  *) e2e_fail "scores after the kill: $(q_get scores)" ;;
+  esac
+
+  # Killed once the new deal is on the table: it comes back, and the loss stays counted once.
+  p_start_sparse
+  q_post $ID_FILE_NEW
+  q_dialog "$title"
+  q_press "$title" 1
+  q_dialog_gone "$title"
+  p_idle_after_deal
+  e2e_screenshot new-game-before-kill
+  e2e_drv kill "$QPID"
+  q_start
+  q_idle
+  p_shot_until new-game-restarted p_same_table new-game-before-kill
+  q_close
+  e2e_expect_eq "scores" "2 6" "$(q_get scores)"
+  e2e_expect_eq "fans of the new deal" "3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 2 2" \
+    "$(q_fan_counts "$(q_get game)")"
+}
+e2e_scenario killed-after-new-game scenario_killed_after_new_game
+
+# A command arriving in the middle of a drag (posted, as the toolbar or another program would
+# send it) ends the drag first: the card is back on its fan before the command's dialog
+# shows, the release then moves nothing, and the next drag works. An accelerator key is held
+# back by the system while the pointer is captured: the drag goes on and lands.
+scenario_command_during_a_drag() {
+  local title="Start a New Game"
+  p_start_sparse
+  e2e_screenshot command-before
+  p_pointer 292 50 mousedown 1
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 1 3000
+  p_pointer 340 55
+  p_pointer 386 60
+  p_shot_until command-carried p_covered 356 24
+  q_post $ID_FILE_NEW
+  q_dialog "$title"
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 0 3000
+  q_press "$title" 2
+  q_dialog_gone "$title"
+  p_pointer 200 300 mouseup 1
+  q_idle
+  p_shot_until command-after p_same_table command-before
+  e2e_expect_eq "nothing moved" "$(p_sparse)" "$(q_get game)"
+
+  p_pointer 292 50 mousedown 1
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 1 3000
+  q_key ctrl+n
+  p_pointer 200 300 mouseup 1
+  e2e_drv wait-value HKCU "$Q_KEY" game 5000 $(p_sparse_after 3 14)
+  q_idle
+  e2e_drv wait-no-window "$QPID" '#32770' "$title" 500 >/dev/null
+  q_close
+  e2e_expect_eq "scores" "2 5" "$(q_get scores)"
+}
+e2e_scenario command-during-a-drag scenario_command_during_a_drag
