@@ -35,7 +35,7 @@ CQuenlowDoc::CQuenlowDoc(IPlatform& platform) : m_platform(platform) {
 CQuenlowDoc::~CQuenlowDoc() { SaveState(); }
 
 BOOL CQuenlowDoc::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
-    return DispatchCmdMsg(this, kDocCommands, nID, pCmdUI);
+    return DispatchCmdMsg(this, kDocCommands, nID, pCmdUI) || CDocument::OnCmdMsg(nID, pCmdUI);
 }
 
 BOOL CQuenlowDoc::OnNewDocument() {

@@ -25,8 +25,7 @@ void CCommandLineInfo::ParseFlag(const std::string& flag) {
     } else {
         return; // other switches are not ours
     }
-    if (m_nShellCommand != AppUnregister)
-        m_bShowSplash = false;
+    if (m_nShellCommand != AppUnregister) m_bShowSplash = false;
 }
 
 void CCommandLineInfo::ParseNotFlag(const std::string& param) {
@@ -65,8 +64,7 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
     while (i < n) {
         while (i < n && (line[i] == ' ' || line[i] == '\t'))
             ++i;
-        if (i >= n)
-            break;
+        if (i >= n) break;
         std::string arg;
         bool bQuoted = false;
         while (i < n && (bQuoted || (line[i] != ' ' && line[i] != '\t'))) {
@@ -88,11 +86,22 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
                 ++i;
             } else {
                 arg.append(nSlashes, '\\');
-                if (i < n && (bQuoted || (line[i] != ' ' && line[i] != '\t')))
-                    arg += line[i++];
+                if (i < n && (bQuoted || (line[i] != ' ' && line[i] != '\t'))) arg += line[i++];
             }
         }
         args.push_back(arg);
     }
     return args;
+}
+
+std::vector<std::string> ArgumentsOf(const std::string& commandLine) {
+    std::string::size_type nEnd = 0;
+    if (!commandLine.empty() && commandLine[0] == '"') {
+        nEnd = commandLine.find('"', 1);
+        nEnd = nEnd == std::string::npos ? commandLine.size() : nEnd + 1;
+    } else {
+        nEnd = commandLine.find_first_of(" \t");
+        if (nEnd == std::string::npos) nEnd = commandLine.size();
+    }
+    return SplitCommandLine(commandLine.substr(nEnd));
 }

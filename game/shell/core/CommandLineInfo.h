@@ -31,3 +31,6 @@ private:
 // double quotes group, 2n backslashes before a quote give n backslashes and open or close a
 // group, 2n+1 give n and a literal quote.
 std::vector<std::string> SplitCommandLine(const std::string& line);
+// The arguments of a whole command line, the program's name skipped as the runtime skips it: up
+// to the closing quote when it starts with one, otherwise up to the first blank.
+std::vector<std::string> ArgumentsOf(const std::string& commandLine);

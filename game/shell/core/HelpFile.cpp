@@ -14,8 +14,7 @@ std::string Trim(const std::string& s) {
 bool CHelpFile::ParseTopicLine(const std::string& line) {
     std::string rest = Trim(line.substr(2));
     size_t colon = rest.find(':');
-    if (colon == std::string::npos || colon == 0)
-        return false;
+    if (colon == std::string::npos || colon == 0) return false;
     CHelpTopic topic;
     topic.m_strKey = Trim(rest.substr(0, colon));
     std::string title = Trim(rest.substr(colon + 1));
@@ -26,8 +25,7 @@ bool CHelpFile::ParseTopicLine(const std::string& line) {
             topic.m_contexts.push_back(context);
         title = Trim(title.substr(0, open));
     }
-    if (title.empty() || FindTopic(topic.m_strKey) != nullptr)
-        return false;
+    if (title.empty() || FindTopic(topic.m_strKey) != nullptr) return false;
     topic.m_strTitle = title;
     m_topics.push_back(topic);
     return true;
@@ -35,15 +33,14 @@ bool CHelpFile::ParseTopicLine(const std::string& line) {
 
 bool CHelpFile::Parse(const std::string& text) {
     m_topics.clear();
+    if (text.size() > kMaxSize) return false;
     std::istringstream in(text);
     std::string line;
-    if (!std::getline(in, line) || Trim(line) != kHeader)
-        return false;
+    if (!std::getline(in, line) || Trim(line) != kHeader) return false;
     bool bInParagraph = false;
     while (std::getline(in, line)) {
         std::string trimmed = Trim(line);
-        if (!trimmed.empty() && trimmed[0] == ';')
-            continue;
+        if (!trimmed.empty() && trimmed[0] == ';') continue;
         if (trimmed.compare(0, 2, "==") == 0) {
             if (!ParseTopicLine(trimmed)) {
                 m_topics.clear();
@@ -69,15 +66,20 @@ bool CHelpFile::Parse(const std::string& text) {
 
 const CHelpTopic* CHelpFile::FindTopic(const std::string& key) const {
     for (const CHelpTopic& topic : m_topics)
-        if (topic.m_strKey == key)
-            return &topic;
+        if (topic.m_strKey == key) return &topic;
     return nullptr;
 }
 
 const CHelpTopic* CHelpFile::FindByContext(const std::string& context) const {
     for (const CHelpTopic& topic : m_topics)
         for (const std::string& c : topic.m_contexts)
-            if (c == context)
-                return &topic;
+            if (c == context) return &topic;
     return m_topics.empty() ? nullptr : &m_topics.front();
+}
+
+std::string FormatTopicText(const CHelpTopic& topic) {
+    std::string text = topic.m_strTitle;
+    for (const std::string& paragraph : topic.m_paragraphs)
+        text += (paragraph.compare(0, 2, "- ") == 0 ? "\r\n" : "\r\n\r\n") + paragraph;
+    return text;
 }

@@ -2,6 +2,7 @@
 // places such as "table") and paragraphs of text.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,15 @@ public:
     const CHelpTopic* FindByContext(const std::string& context) const;
 
     static constexpr const char* kHeader = "QUENLOW HELP 1";
+    // A help file larger than this is no help file of ours.
+    static constexpr std::size_t kMaxSize = 1 << 20;
 
 private:
     bool ParseTopicLine(const std::string& line);
 
     std::vector<CHelpTopic> m_topics;
 };
+
+// A topic as the viewer shows it: the title, then the paragraphs, separated by empty lines
+// (list items by a line end only), with Windows line ends.
+std::string FormatTopicText(const CHelpTopic& topic);

@@ -11,8 +11,8 @@ struct CRegistryText {
     std::string m_strData;
 };
 
-extern const char* const kFileTypeId;   // "Quenlow.Document"
-extern const char* const kFileTypeName; // "QuenlowDocument"
+extern const char* const kFileTypeId;    // "Quenlow.Document"
+extern const char* const kFileTypeName;  // "QuenlowDocument"
 extern const char* const kFileExtension; // ".QNL"
 
 // Everything but the extension key, for the program at short path strProgram; bIconReadable
@@ -24,3 +24,25 @@ std::vector<CRegistryText> ExtensionEntries();
 bool ExtensionIsOurs(const std::string& strCurrentType);
 // Keys to delete on unregistering, deepest first; the extension key is handled apart.
 std::vector<std::string> DocumentTypeKeys();
+// The program as the shell's commands name it: quoted when it holds a blank (a folder without
+// a short name), since the shell would otherwise cut the command there.
+std::string CommandProgram(const std::string& strProgram);
+
+// The system's class registry, as much of it as the registration needs.
+class IClassesRoot {
+public:
+    virtual ~IClassesRoot() = default;
+    // Creates the key as needed and sets a text value; false when that fails.
+    virtual bool SetText(const std::string& key, const std::string& value,
+                         const std::string& data) = 0;
+    // False when the key or the value is missing or is no text.
+    virtual bool GetText(const std::string& key, const std::string& value, std::string& data) = 0;
+    // Deletes a key without subkeys; true when it is gone, also when it never was there.
+    virtual bool DeleteKey(const std::string& key) = 0;
+};
+
+// Writes the document type; false when any of it could not be written.
+bool RegisterShellFileTypes(IClassesRoot& root, const std::string& strProgram, bool bIconReadable);
+// Removes it again, leaving an extension key that names another type alone; true when nothing
+// of ours is left.
+bool UnregisterShellFileTypes(IClassesRoot& root);

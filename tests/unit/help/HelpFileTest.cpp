@@ -17,8 +17,9 @@ std::string ReadShippedHelp() {
 
 TEST(HelpFileTest, ParsesTopicsContextsAndParagraphs) {
     CHelpFile help;
-    ASSERT_TRUE(help.Parse("QUENLOW HELP 1\r\n; comment\r\n== a: First [1 table]\r\none\r\ntwo\r\n\r\n"
-                           "- item\r\n- item two\r\n== b: Second\r\ntext\r\n"));
+    ASSERT_TRUE(
+        help.Parse("QUENLOW HELP 1\r\n; comment\r\n== a: First [1 table]\r\none\r\ntwo\r\n\r\n"
+                   "- item\r\n- item two\r\n== b: Second\r\ntext\r\n"));
     ASSERT_EQ(help.GetTopics().size(), 2u);
     const CHelpTopic& a = help.GetTopics()[0];
     EXPECT_EQ(a.m_strTitle, "First");
@@ -56,4 +57,20 @@ TEST(HelpFileTest, TheShippedHelpCoversEveryCommandAndPlace) {
     for (const char* place : {"table", "toolbar", "statusbar"})
         EXPECT_NE(help.FindByContext(place), &help.GetTopics().front()) << place;
     EXPECT_EQ(help.FindByContext("57643")->m_strKey, "undo");
+}
+
+TEST(HelpFileTest, TheViewerShowsTitleParagraphsAndListItems) {
+    CHelpFile help;
+    ASSERT_TRUE(
+        help.Parse("QUENLOW HELP 1\n== a: Moving\nA card may go:\n- up\n- down\n\nDone.\n"));
+    EXPECT_EQ("Moving\r\n\r\nA card may go:\r\n- up\r\n- down\r\n\r\nDone.",
+              FormatTopicText(help.GetTopics().front()));
+}
+
+TEST(HelpFileTest, AnOversizedFileIsNoHelpFile) {
+    std::string text = "QUENLOW HELP 1\n== a: A\n";
+    text += std::string(CHelpFile::kMaxSize, 'x');
+    CHelpFile help;
+    EXPECT_FALSE(help.Parse(text));
+    EXPECT_TRUE(help.GetTopics().empty());
 }

@@ -44,3 +44,14 @@ TEST(CommandLineTest, SplitsAsTheRuntimeDoes) {
     EXPECT_EQ(SplitCommandLine("\"unclosed name"), (Args{"unclosed name"}));
     EXPECT_TRUE(SplitCommandLine("   ").empty());
 }
+
+TEST(CommandLineTest, TheProgramNameIsSkippedAsTheRuntimeSkipsIt) {
+    EXPECT_EQ(ArgumentsOf("\"C:\\Program Files\\QUENLOW.EXE\" /p \"C:\\a b.qnl\""),
+              (Args{"/p", "C:\\a b.qnl"}));
+    EXPECT_EQ(ArgumentsOf("C:\\GAMES\\QUENLOW.EXE C:\\a.qnl"), (Args{"C:\\a.qnl"}));
+    EXPECT_EQ(ArgumentsOf("QUENLOW.EXE"), Args{});
+    EXPECT_EQ(ArgumentsOf("\"C:\\dir\\\"x /dde"), (Args{"x", "/dde"}))
+        << "a backslash before the closing quote does not escape it in the program's name";
+    EXPECT_EQ(ArgumentsOf("\"unclosed"), Args{});
+    EXPECT_EQ(ArgumentsOf(""), Args{});
+}
