@@ -33,6 +33,7 @@ bool PaintPicture(HWND hDlg) {
     BITMAP bitmap = {};
     if (hdcMemory != nullptr &&
         GetObjectA(g_wizard.m_hPicture, sizeof(bitmap), &bitmap) == sizeof(bitmap)) {
+        // A picture that cannot be drawn leaves the page as it is.
         HGDIOBJ hOld = SelectObject(hdcMemory, g_wizard.m_hPicture);
         BitBlt(hdc, 0, 0, bitmap.bmWidth, bitmap.bmHeight, hdcMemory, 0, 0, SRCCOPY);
         SelectObject(hdcMemory, hOld);
@@ -93,6 +94,7 @@ INT_PTR CALLBACK WelcomePageProc(HWND hDlg, UINT nMsg, WPARAM, LPARAM lParam) {
     case WM_INITDIALOG:
         g_wizard.m_hPicture = static_cast<HBITMAP>(
             LoadImageA(nullptr, "setup.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+        // A wizard that cannot be moved works where it is.
         SetWindowPos(GetParent(hDlg), nullptr, 48, 10, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW);
         return TRUE;
@@ -125,9 +127,10 @@ INT_PTR CALLBACK DestinationPageProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM
         if (header.code == PSN_SETACTIVE)
             SetDlgItemTextA(hDlg, IDC_DESTINATION, g_wizard.m_strDestination.c_str());
         if (header.code == PSN_WIZNEXT) {
+            // The box shows the folder kept here; one that cannot be read back keeps it.
             char szFolder[MAX_PATH] = "";
-            GetDlgItemTextA(hDlg, IDC_DESTINATION, szFolder, MAX_PATH);
-            g_wizard.m_strDestination = szFolder;
+            if (GetDlgItemTextA(hDlg, IDC_DESTINATION, szFolder, MAX_PATH) > 0)
+                g_wizard.m_strDestination = szFolder;
             SetResult(hDlg, 0);
             return TRUE;
         }

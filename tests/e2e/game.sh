@@ -44,7 +44,13 @@ q_close() {
   e2e_expect_eq "exit code" 0 "$(e2e_drv wait-exit "$QPID")"
 }
 
-q_cmd() { e2e_drv send-command "$QPID" "$Q_FRAME" "$1" >/dev/null; }
+# A command as the menu sends it, carried out with the idle step after it. (A command sent
+# with SendMessage would run inside the program's wait for messages, and no idle step would
+# follow it until the next message.)
+q_cmd() {
+  e2e_drv post-command "$QPID" "$Q_FRAME" "$1" + idle "$QPID" "$Q_FRAME" >/dev/null
+}
+# A command that opens a dialog: the caller waits for the dialog.
 q_post() { e2e_drv post-command "$QPID" "$Q_FRAME" "$1" >/dev/null; }
 q_key() { e2e_drv key "$QPID" "$Q_FRAME" "$@" >/dev/null; }
 q_dialog() { e2e_drv wait-window "$QPID" '#32770' "$1" >/dev/null; }
@@ -129,4 +135,26 @@ q_fan_counts() {
 q_foundations() {
   local values=($1)
   echo "${values[@]:110:8}"
+}
+
+Q_RENDER=$E2E_ROOT/build/native/tools/quenlow-render/quenlow-render
+
+# Saves a picture of the running game's table (out/e2e/NAME-view.png) and remembers where it
+# was; q_compare_table then compares it with the headless painting of a saved "game" value.
+q_snap_table() {
+  Q_SNAP_RECT=$(e2e_drv client-rect "$QPID" "$Q_FRAME" "$Q_VIEW")
+  e2e_screenshot "$1-screen"
+  local r=($Q_SNAP_RECT)
+  convert "$E2E_OUT/$1-screen.png" -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage \
+    "$E2E_OUT/$1-view.png"
+}
+
+q_compare_table() {
+  local name=$1 game=$2 r=($Q_SNAP_RECT) differ
+  [ -x "$Q_RENDER" ] || e2e_fail "$Q_RENDER is missing (build the native preset)"
+  "$Q_RENDER" "$(readlink -f build/win32/game/shell/win32/QUENLOW.EXE)" "${r[2]}" "${r[3]}" \
+    "$E2E_OUT/$name-headless.ppm" $game
+  differ=$(compare -metric AE "$E2E_OUT/$name-view.png" "$E2E_OUT/$name-headless.ppm" \
+    "$E2E_OUT/$name-diff.png" 2>&1 || true)
+  e2e_expect_eq "pixels that differ from the headless painting" 0 "$differ"
 }

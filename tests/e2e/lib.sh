@@ -108,6 +108,11 @@ e2e_teardown() {
     timeout 10 wineserver -k >/dev/null 2>&1 || true
     kill "$E2E_WS_PID" 2>/dev/null || true
     wait "$E2E_WS_PID" 2>/dev/null || true
+    # The server's own folder under the temporary folder goes with it.
+    if [ -n "${E2E_WS_SOCKET:-}" ]; then
+      rm -rf "$(dirname "$E2E_WS_SOCKET")"
+      rmdir "$(dirname "$(dirname "$E2E_WS_SOCKET")")" 2>/dev/null || true
+    fi
   fi
   if [ -n "${E2E_XVFB_PID:-}" ]; then
     kill "$E2E_XVFB_PID" 2>/dev/null || true
@@ -134,6 +139,18 @@ e2e_setup() {
   # The server of this prefix is ours: started here, ended by its id.
   wineserver --foreground --persistent >>"$E2E_WORK/wine.log" 2>&1 &
   E2E_WS_PID=$!
+  # Wine programs started before the server listens would start a server of their own. The
+  # server's folder is named after the prefix's device and inode.
+  local id tmp=${TMPDIR:-/tmp}
+  id=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+  for _ in $(seq 100); do
+    E2E_WS_SOCKET=$(ls -d "$tmp"/wine-*/"$id"/socket "/tmp/.wine-$(id -u)/$id/socket" 2>/dev/null |
+      head -n 1)
+    [ -n "$E2E_WS_SOCKET" ] && break
+    kill -0 "$E2E_WS_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  [ -n "$E2E_WS_SOCKET" ] || { echo "e2e: the wine server did not start" >&2; return 1; }
   e2e_wine wineboot -i || { echo "e2e: wineboot failed" >&2; return 1; }
   cat >"$E2E_WORK/unattended.reg" <<'REG'
 REGEDIT4

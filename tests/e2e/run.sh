@@ -7,13 +7,16 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 source tests/e2e/lib.sh
 
-if [ ! -f "$E2E_DRIVER" ]; then
-  echo "e2e: $E2E_DRIVER is missing (build the win32 preset)" >&2
+# A run that cannot even start counts as one failure.
+setup_failed() {
+  echo "e2e: $1" >&2
+  echo "e2e: 0 passed, 1 failed"
   exit 1
-fi
+}
+[ -f "$E2E_DRIVER" ] || setup_failed "$E2E_DRIVER is missing (build the win32 preset)"
 rm -rf "$E2E_OUT"
 mkdir -p "$E2E_OUT"
-e2e_setup || exit 1
+e2e_setup || setup_failed "no Wine prefix or display"
 echo "e2e: prefix ready on display $DISPLAY in $(e2e_seconds_since "$E2E_RUN_START")s"
 for file in tests/e2e/scenarios/*.sh; do
   [ -e "$file" ] && source "$file"

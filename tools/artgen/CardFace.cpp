@@ -93,16 +93,23 @@ void DrawAce(CIndexedImage& face, CSuit suit) {
     face.Draw(pip, (kCardWidth - pip.Width()) / 2, (kCardHeight - pip.Height()) / 2);
 }
 
-// The Ace of Spades carries its name and a year mark around a smaller spade.
+// The Ace of Spades carries its name and a year mark around a small spade in a ring.
 void DrawAceOfSpades(CIndexedImage& face) {
+    const double cx = kCardWidth / 2.0, cy = kCardHeight / 2.0;
+    face.EllipseRim(cx, cy, 13, 15, kBlack);
+    face.EllipseRim(cx, cy, 11, 13, kGrey);
+    for (int i = 0; i < 2; ++i) { // studs where the ring meets the axes
+        face.FillRect(static_cast<int>(cx) - 1, i ? 54 : 26, 2, 2, kBlack);
+        face.FillRect(i ? 42 : 16, static_cast<int>(cy) - 1, 2, 2, kBlack);
+    }
     CIndexedImage spade = Pip(CSuit::Spades, CPipSize::Medium, kBlack);
-    face.Draw(spade, (kCardWidth - spade.Width()) / 2, 36);
+    face.Draw(spade, (kCardWidth - spade.Width()) / 2, (kCardHeight - spade.Height()) / 2);
     CIndexedImage ace = TinyText("ACE OF", kBlack);
     CIndexedImage name = TinyText("SPADES", kBlack);
     CIndexedImage year = TinyText("1998", kNavy);
-    face.Draw(ace, (kCardWidth - ace.Width()) / 2, 24);
-    face.Draw(name, (kCardWidth - name.Width()) / 2, 52);
-    face.Draw(year, (kCardWidth - year.Width()) / 2, 60);
+    face.Draw(ace, (kCardWidth - ace.Width()) / 2, 18);
+    face.Draw(name, (kCardWidth - name.Width()) / 2, 59);
+    face.Draw(year, (kCardWidth - year.Width()) / 2, 66);
 }
 
 // Court cards: a framed picture of the figure, whole at the top and upside down below.

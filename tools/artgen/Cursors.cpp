@@ -39,9 +39,9 @@ CIndexedImage HelpArrow() {
 }
 
 CIndexedImage SmallHelpArrow() {
-    return SpriteFromText({"k..........", "kk.........", "kwk....kkk.", "kwwk..kwkwk",
-                           "kwwwk..k.wk", "kwwwwk...kk", "kwwwwwk.kw.", "kwwkkkk.kk.",
-                           "kwk.kwk.kw.", "kk..kwk.kk.", "k....kwk...", ".....kk...."});
+    return SpriteFromText({"k..........", "kk.........", "kwk........", "kwwk...kk..",
+                           "kwwwk.k..k.", "kwwwwk...k.", "kwwwwwk.k..", "kwwkkkk.k..",
+                           "kwk.kwk....", "kk..kwk.k..", "k....kwk...", ".....kk...."});
 }
 } // namespace
 

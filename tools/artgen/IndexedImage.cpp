@@ -41,6 +41,18 @@ void CIndexedImage::Line(int x0, int y0, int x1, int y1, std::uint8_t c) {
     }
 }
 
+void CIndexedImage::EllipseRim(double cx, double cy, double rx, double ry, std::uint8_t c) {
+    auto inside = [&](int x, int y) {
+        double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
+        return dx * dx + dy * dy <= 1.0;
+    };
+    for (int y = 0; y < m_cy; ++y)
+        for (int x = 0; x < m_cx; ++x)
+            if (inside(x, y) &&
+                (!inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1)))
+                Set(x, y, c);
+}
+
 void CIndexedImage::Draw(const CIndexedImage& src, int x, int y) {
     for (int j = 0; j < src.Height(); ++j)
         for (int i = 0; i < src.Width(); ++i)

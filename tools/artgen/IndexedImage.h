@@ -50,6 +50,8 @@ public:
     void FillRect(int x, int y, int cx, int cy, std::uint8_t c);
     void Frame(int x, int y, int cx, int cy, std::uint8_t c);
     void Line(int x0, int y0, int x1, int y1, std::uint8_t c);
+    // The one-pixel rim of the ellipse centred at (cx, cy) with radii rx and ry.
+    void EllipseRim(double cx, double cy, double rx, double ry, std::uint8_t c);
     // Copies src with its top-left at (x, y); kClear pixels of src leave the picture as it is.
     void Draw(const CIndexedImage& src, int x, int y);
     // Draws src's opaque pixels all in one colour (a sprite used as a stencil).

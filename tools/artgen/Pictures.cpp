@@ -73,9 +73,10 @@ CIndexedImage AboutPicture() {
     CIndexedImage about(100, 100);
     FillCloth(about, 0);
     for (int i = 0; i < 3; ++i)
-        about.Draw(Pip(CSuit::Clubs, CPipSize::Large, kBlack), 1, 4 + 27 * i);
-    about.Draw(CardFace(CSuit::Diamonds, 13), 22, 0);
-    about.Draw(CardFace(CSuit::Clubs, 1), 39, 5);
+        about.Draw(Pip(CSuit::Clubs, CPipSize::Medium, kBlack), 2, 8 + 24 * i);
+    // Both cards at even x + y, where their rounded corners match the cloth.
+    about.Draw(CardFace(CSuit::Diamonds, 13), 13, 1);
+    about.Draw(CardFace(CSuit::Clubs, 1), 40, 10);
     CIndexedImage title = Enlarged(TitleText("QUENLOW", kYellow), 2);
     const int x = (100 - title.Width()) / 2, y = 100 - title.Height() - 2;
     about.Stamp(title, x + 1, y + 1, kBlack);

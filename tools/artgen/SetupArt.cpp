@@ -3,6 +3,7 @@
 #include "CardFace.h"
 #include "Sprite.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,23 +34,24 @@ CIndexedImage MiniCard(CSuit suit) {
     return card;
 }
 
+// An open folder: its back with the tab, and the front flap the cards slide behind.
 CIndexedImage FolderBack() {
-    return SpriteFromText(
-        {".kkkkkkk..............", "koyyyyyyk.............", "koyyyyyyykkkkkkkkkkkk.",
-         "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk",
-         "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk",
-         "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk",
-         "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk",
-         "koyyyyyyyyyyyyyyyyyyyk", "koyyyyyyyyyyyyyyyyyyyk", "kooooooooooooooooooook",
-         "kkkkkkkkkkkkkkkkkkkkkk"});
+    std::vector<std::string> rows = {".kkkkkkkkk....................",
+                                     "kyyyyyyyyyk...................",
+                                     "kyyyyyyyyyykkkkkkkkkkkkkkkkkkk"};
+    for (int i = 0; i < 18; ++i)
+        rows.push_back("kyooooooooooooooooooooooooooyk");
+    rows.push_back("kkkkkkkkkkkkkkkkkkkkkkkkkkkkkk");
+    return SpriteFromRows(rows);
 }
 
 CIndexedImage FolderFront() {
-    return SpriteFromText({"....kkkkkkkkkkkkkkkkkkkk", "...kwyyyyyyyyyyyyyyyyyyk",
-                           "...kyyyyyyyyyyyyyyyyyyok", "..kyyyyyyyyyyyyyyyyyyyok",
-                           "..kyyyyyyyyyyyyyyyyyyok.", ".kyyyyyyyyyyyyyyyyyyyok.",
-                           ".kyyyyyyyyyyyyyyyyyyok..", "kyyyyyyyyyyyyyyyyyyyok..",
-                           "kooooooooooooooooooook..", "kkkkkkkkkkkkkkkkkkkkk..."});
+    return SpriteFromText({"....kkkkkkkkkkkkkkkkkkkkkkkkkkkk", "...kwyyyyyyyyyyyyyyyyyyyyyyyyyok",
+                           "...kyyyyyyyyyyyyyyyyyyyyyyyyyyok", "..kyyyyyyyyyyyyyyyyyyyyyyyyyyok.",
+                           "..kyyyyyyyyyyyyyyyyyyyyyyyyyyok.", ".kyyyyyyyyyyyyyyyyyyyyyyyyyyok..",
+                           ".kyyyyyyyyyyyyyyyyyyyyyyyyyyok..", "kyyyyyyyyyyyyyyyyyyyyyyyyyyok...",
+                           "kyyyyyyyyyyyyyyyyyyyyyyyyyyok...", "kooooooooooooooooooooooooook....",
+                           "kkkkkkkkkkkkkkkkkkkkkkkkkkkk...."});
 }
 } // namespace
 
@@ -68,20 +70,31 @@ CIndexedImage SetupBanner() {
 
 std::vector<CIndexedImage> SetupAnimation() {
     const CSuit suits[] = {CSuit::Hearts, CSuit::Spades, CSuit::Diamonds, CSuit::Clubs};
-    const int deckX = 20, deckY = 30, folderX = 226, folderY = 30;
+    const int deckX = 24, deckY = 30, folderX = 226, folderY = 36;
+    const CIndexedImage back = FolderBack(), front = FolderFront();
+    const int frontY = folderY + back.Height() - front.Height();
     std::vector<CIndexedImage> frames;
     for (int f = 0; f < kAnimationFrames; ++f) {
         CIndexedImage frame(kAnimationWidth, kAnimationHeight, kSilver);
         for (int i = 3; i >= 0; --i)
             frame.Draw(MiniCard(suits[i]), deckX - i, deckY - i);
-        frame.Draw(FolderBack(), folderX, folderY + 4);
+        frame.Draw(back, folderX, folderY);
+        // Four cards in the air at once, a quarter of the loop apart; each rises from the
+        // deck, arcs over to the folder's mouth and sinks behind its front.
+        const int mouthY = frontY - 16;
         for (int k = 0; k < 4; ++k) {
             double t = std::fmod((f + 4.0 * k) / kAnimationFrames, 1.0);
-            int x = static_cast<int>(std::lround(deckX + t * (folderX + 4 - deckX)));
-            int y = static_cast<int>(std::lround(deckY - std::sin(t * 3.14159265) * 26.0));
-            frame.Draw(MiniCard(suits[k]), x, y);
+            double u = std::min(1.0, t / 0.8), sink = std::max(0.0, (t - 0.8) / 0.2);
+            double x = deckX + u * (folderX + 8 - deckX);
+            double y = deckY + u * (mouthY - deckY) - std::sin(u * 3.14159265) * 26.0 +
+                       sink * (frontY + 2 - mouthY);
+            const int top = static_cast<int>(std::lround(y));
+            const CIndexedImage card = MiniCard(suits[k]);
+            const int visible = std::min(card.Height(), folderY + back.Height() - 1 - top);
+            frame.Draw(card.Crop(0, 0, card.Width(), visible), static_cast<int>(std::lround(x)),
+                       top);
         }
-        frame.Draw(FolderFront(), folderX - 2, folderY + 13);
+        frame.Draw(front, folderX - 2, frontY);
         frames.push_back(frame);
     }
     return frames;

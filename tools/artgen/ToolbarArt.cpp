@@ -21,11 +21,11 @@ CIndexedImage StartOver() {
 }
 
 CIndexedImage UndoArrow() {
-    return SpriteFromText({"................", "................", "......kkkkk.....",
-                           "....kkbbbbbkk...", "...kbbkkkkkbbk..", "...kbk.....kbbk.",
-                           "..........kbbk..", "kkkkkkk...kbk...", ".kbbbbk...kbk...",
-                           "..kbbk....kbk...", "...kk....kbk....", ".........kbk....",
-                           ".........kk.....", "................", "................"});
+    return SpriteFromText({"................", "................", ".......kkk......",
+                           ".....kkbbbkk....", "....kbbbbbbbk...", "...kbbbbkbbbbk..",
+                           "..kbbbkk.kkbbbk.", ".kkbbkkk...kbbk.", "kbbbbbbbk..kbbk.",
+                           ".kbbbbbk...kbbk.", ".kbbbbbk...kbbk.", "..kbbbk....kbbk.",
+                           "...kbk.....kbbk.", "....k.......kk..", "................"});
 }
 
 CIndexedImage ScoreSheet() {

@@ -48,6 +48,7 @@ CCmdState CFrameWnd::QueryCmdState(int nID) {
 }
 
 BOOL CFrameWnd::ExecuteCommand(int nID) {
+    if (InModalState()) return FALSE;
     if (!QueryCmdState(nID).bEnabled) return FALSE;
     if (m_pView) m_pView->OnCancelMode();
     return RouteCmdMsg(nID, nullptr);
@@ -89,6 +90,7 @@ void CFrameWnd::SetIdleMessage() {
 }
 
 void CFrameWnd::OnClose() {
+    if (InModalState()) return;
     if (m_pView) m_pView->OnCancelMode();
     // The document is never marked modified, so nothing asks to save.
     HideFrame();

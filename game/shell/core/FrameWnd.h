@@ -76,6 +76,10 @@ public:
     // hidden, the document is destroyed (storing the game), then the window is destroyed.
     void OnClose();
 
+    // A dialog runs on the document (the window is disabled under it): commands and the close
+    // wait until it ends, since the document's code that opened it is still running.
+    virtual BOOL InModalState() const { return FALSE; }
+
 protected:
     virtual BOOL IsStatusBarVisible() const = 0;
     virtual void ShowStatusBar(BOOL bShow) = 0;

@@ -23,6 +23,7 @@ public:
     void HideFrame() override;
     void DestroyFrame() override;
     void OnIdleUpdateCmdUI() override;
+    BOOL InModalState() const override { return m_hWnd != nullptr && !IsWindowEnabled(m_hWnd); }
 
     HACCEL GetAccelerators() const { return m_hAccel; }
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);

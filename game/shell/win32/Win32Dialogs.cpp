@@ -17,8 +17,8 @@ public:
         if (hItem == nullptr) return std::string();
         int nLength = GetWindowTextLengthA(hItem);
         std::string text(static_cast<std::size_t>(nLength) + 1, '\0');
-        int nCopied = GetWindowTextA(hItem, &text[0], nLength + 1);
-        text.resize(static_cast<std::size_t>(std::max(nCopied, 0)));
+        UINT nCopied = GetDlgItemTextA(m_hDlg, nID, &text[0], nLength + 1);
+        text.resize(nCopied);
         return text;
     }
     void EndDialog(int nResult) override { ::EndDialog(m_hDlg, nResult); }

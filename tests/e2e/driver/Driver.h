@@ -57,6 +57,11 @@ void VerbClick(const Args& args);
 void VerbDrag(const Args& args);
 void VerbIdle(const Args& args);
 
+void VerbCapture(const Args& args);
+void VerbWaitCapture(const Args& args);
+void VerbWaitValue(const Args& args);
+void VerbLaunchIdle(const Args& args);
+
 void VerbRegGet(const Args& args);
 void VerbRegSet(const Args& args);
 void VerbRegDelete(const Args& args);

@@ -65,7 +65,9 @@ void SendChord(const std::string& chord) {
         throw CDriverError("input was refused");
 }
 
-void BringToFront(HWND hWnd) {
+// The main window, or the dialog it is waiting for: keys go to whichever is active.
+void BringToFront(HWND hMain) {
+    HWND hWnd = GetLastActivePopup(hMain);
     SetForegroundWindow(hWnd);
     if (!PollUntil(2000, [&] { return GetForegroundWindow() == hWnd; }))
         throw CDriverError("the window does not come to the front");

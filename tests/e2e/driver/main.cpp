@@ -1,6 +1,7 @@
 // e2e-driver.exe VERB ARGS... [+ VERB ARGS...]
 // Runs the verbs in order; stops at the first failure with exit code 1.
 #include "Driver.h"
+#include "SetupVerbs.h"
 
 #include <cstdio>
 #include <map>
@@ -35,6 +36,10 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"click", VerbClick},
         {"drag", VerbDrag},
         {"idle", VerbIdle},
+        {"capture", VerbCapture},
+        {"wait-capture", VerbWaitCapture},
+        {"wait-value", VerbWaitValue},
+        {"launch-idle", VerbLaunchIdle},
         {"reg-get", VerbRegGet},
         {"reg-set", VerbRegSet},
         {"reg-delete", VerbRegDelete},
@@ -47,6 +52,17 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"message-text", VerbMessageText},
         {"child-text", VerbChildText},
         {"help-click", VerbHelpClick},
+        {"find-window", VerbFindWindow},
+        {"process-path", VerbProcessPath},
+        {"post-press", VerbPostPress},
+        {"dialog-key", VerbDialogKey},
+        {"wizard-page", VerbWizardPage},
+        {"wait-page", VerbWaitPage},
+        {"wizard-press", VerbWizardPress},
+        {"wizard-text", VerbWizardText},
+        {"wizard-rect", VerbWizardRect},
+        {"run", VerbRun},
+        {"link-read", VerbLinkRead},
         {"sleep", [](const Args& args) { Sleep(static_cast<DWORD>(ToInt(args.at(0)))); }},
     };
     return verbs;

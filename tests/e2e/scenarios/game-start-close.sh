@@ -7,10 +7,11 @@ scenario_first_start_deals() {
   q_idle
   e2e_expect_eq "Undo after the deal's idle step" 1 "$(q_button $ID_EDIT_UNDO)"
   e2e_expect_eq "message pane" "For Help, press F1" "$(q_status $Q_PANE_MESSAGE)"
-  e2e_screenshot first-start
+  q_snap_table first-start
   q_close
   local game
   game=$(q_get game)
+  q_compare_table first-start "$game"
   e2e_expect_eq "saved and in progress" "1 1" "$(echo "$game" | cut -d' ' -f1-2)"
   e2e_expect_eq "fans" "3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 3 2 2" "$(q_fan_counts "$game")"
   e2e_expect_eq "foundations" "-1 -1 -1 -1 -1 -1 -1 -1" "$(q_foundations "$game")"

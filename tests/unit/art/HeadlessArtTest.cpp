@@ -147,21 +147,6 @@ TEST(HeadlessBitmapFile, RejectsBrokenFilesWithoutTouchingTheImage) {
     EXPECT_FALSE(ReadBitmapFile(ArtPath("no-such-file.bmp"), &image));
 }
 
-TEST(HeadlessBitmapFile, ReadsTheGeneratedPicturesInVgaColours) {
-    for (int id : FaceIds()) {
-        CHeadlessImage face;
-        ASSERT_TRUE(ReadBitmapFile(ArtPath(std::to_string(id) + ".bmp"), &face)) << id;
-        EXPECT_EQ(face.Width(), 60);
-        EXPECT_EQ(face.Height(), 82);
-        for (int y = 0; y < 82; ++y)
-            for (int x = 0; x < 60; ++x) {
-                CRgb c = face.At(x, y);
-                std::uint32_t v = (c.r << 16) | (c.g << 8) | c.b;
-                ASSERT_NE(std::find(std::begin(kVga), std::end(kVga), v), std::end(kVga)) << id;
-            }
-    }
-}
-
 TEST(HeadlessPlatform, LoadsTheRealArtInPlaceOfItsSyntheticPictures) {
     CHeadlessPlatform platform;
     CHeadlessPlatform synthetic;

@@ -211,40 +211,21 @@ TEST_F(ResourceScript, AboutDialogShowsTheIconTheVersionAndThePicture) {
     EXPECT_EQ(d.items[3].nTextOrdinal, 268);
 }
 
-TEST_F(ResourceScript, StringTable) {
-    const std::pair<int, const char*> strings[] = {
-        {128, "Quenlow\n\nQuenlow\nQuenlow Files (*.QNL)\n.QNL\nQuenlow.Document\nQuenlowDocument"},
-        {57344, "Quenlow"},
-        {57345, "For Help, press F1"},
-        {57346, "Select an object on which to get Help"},
-        {32771, "Restart the current game\nStart Over"},
-        {32772, "Display wins & losses\nShow Scores"},
-        {32776, "Allow Kings to be placed in empty fans\nKings Allowed"},
-        {57600, "Start a new game\nNew"},
-        {57601, "Open an existing game\nOpen"},
-        {57603, "Save the game\nSave"},
-        {57634, "Copy the selection and put it on the Clipboard\nCopy"},
-        {57635, "Cut the selection and put it on the Clipboard\nCut"},
-        {57637, "Insert Clipboard contents\nPaste"},
-        {57643, "Undo the last move\nUndo"},
-        {57664, "Display version number and copyright information\nAbout"},
-        {57665, "Quit Quenlow\nExit"},
-        {57667, "List Help topics\nHelp Topics"},
-        {57669, "Display help for clicked on buttons, menus and windows\nHelp"},
-        {57670, "Display help for current task or command\nHelp"},
-        {57680, "Switch to the next window pane\nNext Pane"},
-        {57681, "Switch back to the previous window pane\nPrevious Pane"},
-        {59393, "Show or hide the status bar\nToggle StatusBar"},
-        {59137, "CAP"},
-        {59138, "NUM"},
-        {59139, "SCRL"},
-        {61700, "Failed to create empty document."},
-        {61703, "Failed to launch help."}};
-    for (const auto& [id, text] : strings)
-        EXPECT_EQ(LoadString(m_all, id), text) << id;
-    EXPECT_FALSE(LoadString(m_all, 61707).empty());
-    EXPECT_FALSE(LoadString(m_all, 61708).empty());
-    EXPECT_NE(LoadString(m_all, 61707), LoadString(m_all, 61708));
+TEST_F(ResourceScript, StringsKeepTheirLineBreaksEmptyFieldsAndAmpersands) {
+    EXPECT_EQ(LoadString(m_all, 128),
+              "Quenlow\n\nQuenlow\nQuenlow Files (*.QNL)\n.QNL\nQuenlow.Document\nQuenlowDocument");
+    EXPECT_EQ(LoadString(m_all, 32772), "Display wins & losses\nShow Scores");
+    EXPECT_EQ(LoadString(m_all, 59393), "Show or hide the status bar\nToggle StatusBar");
+    EXPECT_EQ(LoadString(m_all, 59139), "SCRL");
+    // Every command of the menu, keys and toolbar has its prompt and tool tip.
+    for (int id : {32771, 32772, 32776, 57600, 57601, 57603, 57634, 57635, 57637, 57643, 57664,
+                   57665, 57667, 57669, 57670, 57680, 57681, 59393}) {
+        std::string s = LoadString(m_all, id);
+        size_t nl = s.find('\n');
+        EXPECT_TRUE(nl != std::string::npos && nl > 0 && nl + 1 < s.size()) << id << ": " << s;
+    }
+    for (int id : {57344, 57345, 57346, 59137, 59138, 61700, 61703, 61707, 61708})
+        EXPECT_FALSE(LoadString(m_all, id).empty()) << id;
 }
 
 TEST_F(ResourceScript, VersionRecord) {

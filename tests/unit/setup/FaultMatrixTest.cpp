@@ -106,6 +106,7 @@ TEST(FaultMatrixTest, InstallReportsEveryFailureThatLeavesItIncomplete) {
             }
         }
     }
+    RecordProperty("injected_failures", nRuns);
     EXPECT_GT(nRuns, 40);
 }
 
@@ -144,5 +145,6 @@ TEST(FaultMatrixTest, RemovalNeverOverstatesItsSuccess) {
                 << strWhere;
         }
     }
+    RecordProperty("injected_failures", nRuns);
     EXPECT_GT(nRuns, 20);
 }

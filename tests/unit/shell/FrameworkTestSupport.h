@@ -44,6 +44,7 @@ public:
     BOOL OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
     void OnSharedCommand() { m_log.push_back("frame:shared"); }
 
+    BOOL InModalState() const override { return m_bModal; }
     BOOL IsStatusBarVisible() const override { return m_bStatusBar; }
     void ShowStatusBar(BOOL bShow) override { m_bStatusBar = bShow; }
     void SetMessageText(const std::string& text) override { m_strMessage = text; }
@@ -52,6 +53,7 @@ public:
     CHeadlessPlatform& m_platform;
     CEventLog& m_log;
     BOOL m_bFailLoad = FALSE;
+    BOOL m_bModal = FALSE;
     BOOL m_bStatusBar = TRUE;
     std::string m_strMessage;
     std::map<int, std::string> m_strings;

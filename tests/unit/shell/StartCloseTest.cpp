@@ -67,6 +67,22 @@ TEST_F(FrameworkTest, ExitClosesInTheSameOrder) {
               m_log);
 }
 
+TEST_F(FrameworkTest, NothingClosesOrRunsUnderAnOpenDialog) {
+    // A dialog runs on the document: the code that opened it still uses the document.
+    Frame().m_bModal = TRUE;
+    Frame().OnClose();
+    EXPECT_FALSE(Frame().ExecuteCommand(ID_APP_EXIT));
+    BOOL bKings = Doc().m_bKingsAllowed;
+    EXPECT_FALSE(Frame().ExecuteCommand(ID_KINGS));
+    EXPECT_EQ(bKings, Doc().m_bKingsAllowed);
+    EXPECT_NE(nullptr, m_pApp->GetDocument());
+    EXPECT_TRUE(m_log.empty());
+
+    Frame().m_bModal = FALSE;
+    Frame().OnClose();
+    EXPECT_EQ(nullptr, m_pApp->GetDocument());
+}
+
 TEST_F(FrameworkTest, NewGameReusesTheDocumentAndAsksFirst) {
     CDocument* pFirst = m_pApp->GetDocument();
     std::string table = FanCodes();

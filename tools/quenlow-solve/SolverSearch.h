@@ -1,0 +1,52 @@
+// The exact search: depth first over canonical tables with a transposition table, moves
+// ordered so that wins are found early, subtrees cut only by proofs.
+#pragma once
+
+#include "SolverState.h"
+#include "TableJudge.h"
+#include "TranspositionTable.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class SolveResult { Winnable, NotWinnable, Undecided };
+
+struct CSolveLimits {
+    std::uint64_t m_nMaxStates = 0; // 0: no limit
+    double m_dMaxSeconds = 0;       // 0: no limit
+};
+
+struct CSolveReport {
+    SolveResult m_result = SolveResult::Undecided;
+    std::vector<CSolverMove> m_moves; // the solution, when winnable
+    std::uint64_t m_nStates = 0;      // distinct tables searched
+    double m_dSeconds = 0;
+    std::string m_strLimit; // the limit that stopped an undecided search
+};
+
+class CSolver {
+public:
+    explicit CSolver(std::size_t nMaxBytes = CTranspositionTable::DefaultMaxBytes());
+    CSolveReport Solve(const CPosition& position, const CSolveLimits& limits);
+
+private:
+    struct CFrame {
+        int m_nFirst; // the frame's untried moves are m_moves[m_nFirst, m_nEnd)
+        int m_nEnd;
+        int m_nEntered; // moves of the path that led here from the frame below
+    };
+    enum class Arrival { Won, Open, Closed, Full };
+
+    Arrival Arrive(CSolverState& state, CSolveReport& report, int& nEntered);
+    void Expand(const CSolverState& state, int nEntered);
+    void TakeBack(CSolverState& state, int nMoves);
+    bool LimitReached(const CSolveLimits& limits, CSolveReport& report) const;
+
+    CTranspositionTable m_table;
+    CTableJudge m_judge;
+    std::vector<CSolverMove> m_moves;
+    std::vector<CFrame> m_frames;
+    std::vector<CSolverMove> m_path;
+    double m_dStart = 0;
+};
