@@ -6,6 +6,7 @@
 #include "FrameWnd.h"
 #include "ShellRegistration.h"
 #include "ShellServices.h"
+#include "View.h"
 #include "resource.h"
 
 namespace {
@@ -62,9 +63,17 @@ bool CShellIntegration::IsDdeCommandSupported(const std::string& text) {
     return true;
 }
 
+void CShellIntegration::EndViewGesture() {
+    CSingleDocTemplate* pTemplate = m_docManager.GetTemplate();
+    CFrameWnd* pFrame = pTemplate != nullptr ? pTemplate->GetFrame() : nullptr;
+    if (pFrame != nullptr && pFrame->GetActiveView() != nullptr)
+        pFrame->GetActiveView()->OnCancelMode();
+}
+
 BOOL CShellIntegration::RunDdeCommands(const std::string& text) {
     std::vector<CDdeCommand> commands;
     if (IsDdeCommandSupported(text) && ParseDdeCommands(text, commands)) {
+        EndViewGesture();
         for (const CDdeCommand& command : commands)
             m_docManager.OpenDocumentFile(command.m_arguments.front());
     }
@@ -82,6 +91,7 @@ BOOL CShellIntegration::OnDdeWaitOver() {
 }
 
 void CShellIntegration::OnDropFiles(const std::vector<std::string>& files) {
+    if (!files.empty()) EndViewGesture();
     for (const std::string& file : files)
         m_docManager.OpenDocumentFile(file);
 }

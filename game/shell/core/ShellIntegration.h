@@ -46,6 +46,9 @@ public:
 
 private:
     BOOL Print(const std::string& path);
+    // A drag or a naming in progress ends before the shell's file is opened, as before a
+    // command.
+    void EndViewGesture();
     BOOL Unregister(IClassesRoot& classes);
 
     IShellServices& m_services;

@@ -131,6 +131,7 @@ TEST_F(ShellTest, DdeOpenWhileAGameIsPlayedLeavesTheGame) {
     CQuenlowDoc& doc = *pApp->Doc();
     std::string table = Table(doc);
     int nHistory = doc.m_nHistory;
+    auto* pView = static_cast<CShellTestView*>(doc.GetFirstView());
     EXPECT_FALSE(pApp->m_shell.IsWaitingForDde());
     EXPECT_TRUE(
         pApp->m_shell.RunDdeCommands("[open(\"C:\\games\\a.qnl\")][open(\"C:\\games\\b.qnl\")]"));
@@ -138,6 +139,7 @@ TEST_F(ShellTest, DdeOpenWhileAGameIsPlayedLeavesTheGame) {
     EXPECT_EQ(table, Table(doc));
     EXPECT_EQ(nHistory, doc.m_nHistory);
     EXPECT_TRUE(doc.m_bInProgress);
+    EXPECT_LE(1, pView->m_nCancels) << "a gesture in progress ends first";
     EXPECT_FALSE(pApp->m_shell.OnDdeWaitOver()) << "only a program started for DDE waits";
 }
 
@@ -146,6 +148,8 @@ TEST_F(ShellTest, DroppedFilesAreOpenedAndLeaveTheGame) {
     CQuenlowDoc& doc = *pApp->Doc();
     std::string table = Table(doc);
     m_platform.m_invalidations.clear();
+    auto* pView = static_cast<CShellTestView*>(doc.GetFirstView());
+    pView->m_nCancels = 0;
     pApp->m_shell.OnDropFiles({"C:\\games\\a.qnl", "C:\\games\\missing.qnl", "C:\\games\\b.qnl"});
     EXPECT_EQ("C:\\games\\b.qnl", doc.GetPathName());
     EXPECT_EQ(std::vector<std::string>{"61730: C:\\games\\missing.qnl"}, m_services.m_messages);
@@ -153,6 +157,7 @@ TEST_F(ShellTest, DroppedFilesAreOpenedAndLeaveTheGame) {
               pApp->m_shell.GetDocManager().GetRecentFileList().GetFiles());
     EXPECT_EQ(table, Table(doc));
     EXPECT_TRUE(doc.m_bInProgress);
+    EXPECT_LE(1, pView->m_nCancels) << "a gesture in progress ends first";
     ASSERT_FALSE(m_platform.m_invalidations.empty()) << "the table is repainted";
     EXPECT_TRUE(m_platform.m_invalidations.back().bWhole);
 }

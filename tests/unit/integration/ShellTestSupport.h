@@ -13,11 +13,14 @@
 #include <string>
 #include <vector>
 
-// A view with no commands of its own, so Save reaches the document.
+// A view with no commands of its own, so Save reaches the document; it counts the gestures it
+// was asked to end.
 class CShellTestView : public CView {
 public:
     using CView::CView;
     void OnDraw(IDrawContext&) override {}
+    void OnCancelMode() override { ++m_nCancels; }
+    int m_nCancels = 0;
 };
 
 class CFakeShellServices : public IShellServices {
