@@ -122,6 +122,7 @@ void CDdeServer::OnExecute(HWND hClient, LPARAM lParam) {
 }
 
 void CDdeServer::OnTerminate(HWND hClient) {
+    // A client that is already gone needs no answer.
     PostMessageA(hClient, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
