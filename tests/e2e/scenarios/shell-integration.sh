@@ -10,6 +10,9 @@ ID_CONTEXT_HELP=57669
 Q_HELP=QuenlowHelp
 Q_DOC_TYPE='Quenlow.Document'
 S_IDLE_MESSAGE="For Help, press F1"
+# The file dialogs' list of file types, and the type they start with.
+S_FILTER_COMBO=1136
+S_FILTER="Quenlow Files (*.QNL)"
 
 # A folder of document files on the host, and the Windows name of one of them.
 s_docs() {
@@ -173,6 +176,8 @@ scenario_save_and_open_write_empty_files() {
   before=$(q_get game)
   undo=$(q_button $ID_EDIT_UNDO)
   q_key ctrl+s
+  q_dialog "Save As"
+  e2e_expect_eq "Save As filter" "$S_FILTER" "$(q_dialog_text "Save As" $S_FILTER_COMBO)"
   e2e_drv file-dialog "$QPID" "Save As" "$(e2e_winpath "$S_DOCS")\\saved" >/dev/null
   q_dialog_gone "Save As"
   q_idle
@@ -188,6 +193,8 @@ scenario_save_and_open_write_empty_files() {
   opened=$(s_doc opened.qnl)
   echo "not empty" >"$S_DOCS/opened.qnl"
   q_key ctrl+o
+  q_dialog "Open"
+  e2e_expect_eq "Open filter" "$S_FILTER" "$(q_dialog_text "Open" $S_FILTER_COMBO)"
   e2e_drv file-dialog "$QPID" "Open" "$opened" >/dev/null
   q_dialog_gone "Open"
   q_idle
