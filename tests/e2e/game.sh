@@ -39,9 +39,11 @@ q_start() {
 q_idle() { e2e_drv idle "$QPID" "$Q_FRAME" >/dev/null; }
 
 # Closes the main window as its close box does and waits for a clean end.
+# One driver run for both: a second run may start only after the program has ended and can
+# no longer be asked for its exit code.
 q_close() {
-  e2e_drv post-message "$QPID" "$Q_FRAME" "$WM_CLOSE" 0 0 >/dev/null
-  e2e_expect_eq "exit code" 0 "$(e2e_drv wait-exit "$QPID")"
+  e2e_expect_eq "exit code" 0 \
+    "$(e2e_drv post-message "$QPID" "$Q_FRAME" "$WM_CLOSE" 0 0 + wait-exit "$QPID")"
 }
 
 # A command as the menu sends it, carried out with the idle step after it. (A command sent
