@@ -152,7 +152,13 @@ p_shot_until() {
 p_pointer() {
   local x=$1 y=$2
   shift 2
-  xdotool mousemove $((P_OX + x)) $((P_OY + y)) "$@"
+  xdotool mousemove $((P_OX + x)) $((P_OY + y))
+  if [ $# -gt 0 ]; then
+    # The program sees the pointer arrive before the button acts: on a loaded machine a press
+    # sent along with the move can reach it first, at the old place.
+    q_idle
+    xdotool "$@"
+  fi
 }
 
 # The idle step after a deal plays the animation first: a loaded machine may take seconds.
