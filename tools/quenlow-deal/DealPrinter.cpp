@@ -75,3 +75,15 @@ std::string FormatJson(const CDealReport& report) {
     os << "}\n";
     return os.str();
 }
+
+std::string FormatPosition(const CDealReport& report) {
+    std::ostringstream os;
+    for (const std::vector<std::string>& fan : report.fixedUp) {
+        std::vector<std::string> cards;
+        for (const std::string& code : fan)
+            if (code != "--") cards.push_back(code);
+        os << (cards.empty() ? "-" : JoinCodes(cards, " ", "")) << "\n";
+    }
+    os << "foundations C:- D:- S:- H:-\n";
+    return os.str();
+}

@@ -19,3 +19,6 @@ struct CDealReport {
 CDealReport MakeDealReport(std::uint32_t nSeed);
 std::string FormatText(const CDealReport& report);
 std::string FormatJson(const CDealReport& report);
+// The fixed-up layout as a table in text, as quenlow-solve --position reads it: one line a fan
+// with its cards from bottom to top ("-" for none), then the four empty foundations.
+std::string FormatPosition(const CDealReport& report);

@@ -164,10 +164,9 @@ int CRelaxedGame::Children(const CTable& table, CTable* pChildren) const {
                 bFits = bStep[y - kPlacedStep];
             if (bFits) drop(lift(f), f, g, x);
             // A spare step of the right rank may be put down first, on any fan with room
-            // for both (an empty one only for a King step, and only with Kings allowed).
+            // for both; with Kings allowed also on an empty fan, where a free King may lie.
             for (int c = 0; c < 2; ++c) {
-                bool bRoom = nCount == 1 || (nCount == 0 && m_bKings && c == 1 && m_nHi + 1 == 13 &&
-                                             g == nFirstEmpty);
+                bool bRoom = nCount == 1 || (nCount == 0 && m_bKings && g == nFirstEmpty);
                 if (!bStep[c] || table.m_nSpare[c] == 0 || !bRoom) continue;
                 CTable& child = lift(f);
                 --child.m_nSpare[c];

@@ -1,0 +1,97 @@
+// The search's answers: every win replayed by the game's own rules, every "not winnable"
+// on small tables checked against a search with no pruning at all.
+#include "SeedDeal.h"
+#include "SolverSearch.h"
+#include "SolverTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+CSolveReport Solve(const CPosition& position, double dSeconds = 0, std::uint64_t nStates = 0) {
+    CSolver solver(std::size_t(64) << 20);
+    CSolveLimits limits;
+    limits.m_dMaxSeconds = dSeconds;
+    limits.m_nMaxStates = nStates;
+    return solver.Solve(position, limits);
+}
+
+// Fans [KD 5C] and [3H 2H 4H], Clubs up to the Four, Hearts at the Ace: the Five of Clubs may
+// go home at once, but the Four of Hearts needs it as a step to free the Two of Hearts.
+CPosition TrapPosition() {
+    return MakePosition(
+        {"KD 5C", "3H 2H 4H", "8C 7C 6C", "JC TC 9C", "KC QC", "7H 6H 5H", "TH 9H 8H", "KH QH JH"},
+        4, 1, 13, 12);
+}
+} // namespace
+
+TEST(SearchTest, SolutionsOfDealsPlayThroughTheGameToAnEmptyTable) {
+    int nWins = 0;
+    for (std::uint32_t nSeed = 0; nSeed < 12; ++nSeed) {
+        for (bool bKings : {false, true}) {
+            CPosition position = MakeSeedPosition(nSeed, bKings);
+            CSolveReport report = Solve(position, 0.5);
+            if (report.m_result != SolveResult::Winnable) continue;
+            ++nWins;
+            std::string failure;
+            EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure))
+                << "seed " << nSeed << (bKings ? " with Kings: " : ": ") << failure;
+            EXPECT_LT(report.m_moves.size(), 400u) << "seed " << nSeed;
+        }
+    }
+    EXPECT_GE(nWins, 12);
+}
+
+TEST(SearchTest, AnswersOnSmallTablesMatchAPlainSearchWithoutPruning) {
+    std::mt19937 rng(21);
+    int nCounts[2] = {};
+    for (int i = 0; i < 400; ++i) {
+        CPosition position = SmallTable(rng, i);
+        int nPlain = PlainSearch(position, kPlainLimit);
+        if (nPlain < 0) continue;
+        CSolveReport report = Solve(position);
+        ASSERT_NE(report.m_result, SolveResult::Undecided);
+        EXPECT_EQ(report.m_result == SolveResult::Winnable, nPlain == 1) << "table " << i;
+        ++nCounts[nPlain];
+        std::string failure;
+        if (report.m_result == SolveResult::Winnable) {
+            EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure)) << failure;
+        }
+    }
+    // The sample must hold enough of both answers to mean something.
+    EXPECT_GE(nCounts[0], 40);
+    EXPECT_GE(nCounts[1], 40);
+}
+
+TEST(SearchTest, AFoundationMoveThatLooksSafeIsNotTakenWhenItLoses) {
+    CPosition position = TrapPosition();
+    CSolveReport report = Solve(position);
+    ASSERT_EQ(report.m_result, SolveResult::Winnable);
+    std::string failure;
+    EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure)) << failure;
+
+    // With the Five of Clubs home first the game is lost, and both searches know it.
+    CPosition after = TrapPosition();
+    after.m_fan[0].pop_back();
+    after.m_nHome[0] = 5;
+    EXPECT_EQ(PlainSearch(after, kPlainLimit), 0);
+    EXPECT_EQ(Solve(after).m_result, SolveResult::NotWinnable);
+}
+
+TEST(SearchTest, LimitsLeaveTheAnswerUndecided) {
+    CPosition position = MakeSeedPosition(1, false);
+    CSolveReport report = Solve(position, 0, 3);
+    EXPECT_EQ(report.m_result, SolveResult::Undecided);
+    EXPECT_EQ(report.m_strLimit, "state limit");
+    EXPECT_TRUE(report.m_moves.empty());
+
+    CSolver small(std::size_t(1) << 20); // room for some 24,000 tables: too few for seed 23
+    CSolveReport full = small.Solve(MakeSeedPosition(23, false), CSolveLimits());
+    EXPECT_EQ(full.m_result, SolveResult::Undecided);
+    EXPECT_EQ(full.m_strLimit, "memory limit");
+}
+
+TEST(SearchTest, AnEmptyTableIsWonWithNoMoves) {
+    CSolveReport report = Solve(MakePosition({}, 13, 13, 13, 13));
+    EXPECT_EQ(report.m_result, SolveResult::Winnable);
+    EXPECT_TRUE(report.m_moves.empty());
+}
