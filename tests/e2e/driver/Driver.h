@@ -17,6 +17,10 @@ public:
 
 int ToInt(const std::string& text);
 DWORD ToPid(const std::string& text);
+constexpr DWORD kDefaultWaitMs = 10000;
+// The wait in args[nIndex] in milliseconds, or the default when it is not given.
+DWORD WaitMs(const Args& args, std::size_t nIndex);
+std::string ClassOf(HWND hWnd);
 // Polls fn every 20 ms until it returns true or nTimeoutMs pass; false on timeout.
 template <class F> bool PollUntil(DWORD nTimeoutMs, F fn) {
     DWORD nStart = GetTickCount();

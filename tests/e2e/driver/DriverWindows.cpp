@@ -5,9 +5,6 @@
 
 #include <cstdio>
 
-namespace {
-constexpr DWORD kDefaultWaitMs = 10000;
-
 DWORD WaitMs(const Args& args, std::size_t nIndex) {
     return args.size() > nIndex ? static_cast<DWORD>(ToInt(args[nIndex])) : kDefaultWaitMs;
 }
@@ -17,6 +14,8 @@ std::string ClassOf(HWND hWnd) {
     GetClassNameA(hWnd, name, sizeof(name));
     return name;
 }
+
+namespace {
 
 struct CSearch {
     DWORD nPid;

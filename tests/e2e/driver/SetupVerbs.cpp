@@ -10,18 +10,7 @@
 #include <cstdio>
 
 namespace {
-constexpr DWORD kDefaultWaitMs = 10000;
 constexpr int kNextButton = 0x3024;
-
-DWORD WaitMs(const Args& args, std::size_t nIndex) {
-    return args.size() > nIndex ? static_cast<DWORD>(ToInt(args[nIndex])) : kDefaultWaitMs;
-}
-
-std::string ClassOf(HWND hWnd) {
-    char name[256] = {};
-    GetClassNameA(hWnd, name, sizeof(name));
-    return name;
-}
 
 struct CAnySearch {
     DWORD nPid; // 0: any process
