@@ -47,7 +47,7 @@ void FadeEnds(std::vector<double>& wave, size_t nIn, size_t nOut) {
 }
 } // namespace
 
-CWaveSpec CardDownSound() {
+CWaveSound CardDownSound() {
     const std::uint32_t rate = 22254;
     std::vector<double> wave(672);
     CNoise noise;
@@ -62,10 +62,10 @@ CWaveSpec CardDownSound() {
     }
     Normalise(wave, 0.75);
     FadeEnds(wave, 3, 120);
-    return CWaveSpec{rate, ToUnsigned8(wave), false, 42};
+    return CWaveSound{rate, ToUnsigned8(wave), false, 42};
 }
 
-CWaveSpec DealSound() {
+CWaveSound DealSound() {
     const std::uint32_t rate = 11025;
     std::vector<double> wave(1623);
     CNoise noise;
@@ -82,7 +82,7 @@ CWaveSpec DealSound() {
     }
     Normalise(wave, 0.42);
     FadeEnds(wave, 8, 40);
-    return CWaveSpec{rate, ToUnsigned8(wave), true, 0};
+    return CWaveSound{rate, ToUnsigned8(wave), true, 0};
 }
 
 namespace {
@@ -103,7 +103,7 @@ double Tone(double freq, double t, double rate) {
 }
 } // namespace
 
-CWaveSpec WinSound() {
+CWaveSound WinSound() {
     const std::uint32_t rate = 7330;
     std::vector<double> wave(7140);
     // A rising major arpeggio, then the top chord rings out.
@@ -124,5 +124,5 @@ CWaveSpec WinSound() {
     }
     Normalise(wave, 0.8);
     FadeEnds(wave, 4, 220);
-    return CWaveSpec{rate, ToUnsigned8(wave), false, 0};
+    return CWaveSound{rate, ToUnsigned8(wave), false, 0};
 }

@@ -3,6 +3,6 @@
 
 #include "WaveFile.h"
 
-CWaveSpec CardDownSound(); // a short click of a card laid on the cloth
-CWaveSpec DealSound();     // a soft swish of a card sliding across the table
-CWaveSpec WinSound();      // a cheerful rising flourish ending on a chord
+CWaveSound CardDownSound(); // a short click of a card laid on the cloth
+CWaveSound DealSound();     // a soft swish of a card sliding across the table
+CWaveSound WinSound();      // a cheerful rising flourish ending on a chord
