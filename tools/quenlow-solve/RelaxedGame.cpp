@@ -1,6 +1,7 @@
 #include "RelaxedGame.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 // Symbols besides card ids: a spare step put on a fan (rank lo - 1 or hi + 1), and an anchor
@@ -22,6 +23,29 @@ std::uint64_t LowerOfSuit(int nCard) {
     int nFirst = CardId(CardSuit(nCard), 1);
     return (Bit(nCard) - 1) & ~(Bit(nFirst) - 1);
 }
+
+int CountOf(std::uint32_t nFan) {
+    return static_cast<int>(nFan >> 18);
+}
+
+int SymbolAt(std::uint32_t nFan, int s) {
+    return static_cast<int>((nFan >> (12 - 6 * s)) & 63) - 1;
+}
+
+int TopOf(std::uint32_t nFan) {
+    return CountOf(nFan) ? SymbolAt(nFan, CountOf(nFan) - 1) : kNone;
+}
+
+void Push(std::uint32_t& nFan, int nSymbol) {
+    int n = CountOf(nFan);
+    nFan = (nFan & 0x3ffff) | static_cast<std::uint32_t>(n + 1) << 18 |
+           static_cast<std::uint32_t>(nSymbol + 1) << (12 - 6 * n);
+}
+
+void Pop(std::uint32_t& nFan) {
+    int n = CountOf(nFan) - 1;
+    nFan = (nFan & 0x3ffff & ~(63u << (12 - 6 * n))) | static_cast<std::uint32_t>(n) << 18;
+}
 } // namespace
 
 bool CRelaxedGame::CKey::operator==(const CKey& o) const {
@@ -39,7 +63,7 @@ std::size_t CRelaxedGame::CKeyHash::operator()(const CKey& key) const {
 
 CRelaxedGame::CRelaxedGame() {
     m_seen.assign(std::size_t(1) << 14, CKey{});
-    m_children.resize(kSolverFans * (kSolverFans + 2));
+    m_children.resize(kSolverFans * (kSolverFans + 2) * 2);
 }
 
 bool CRelaxedGame::InWindow(int nCard) const {
@@ -53,39 +77,36 @@ int CRelaxedGame::StepClass(int nRank) const {
 
 // Uncovered free cards leave the top of the fan; a step returns to the spares.
 void CRelaxedGame::Settle(CTable& table, int f) const {
-    while (table.m_nCount[f] > 0) {
-        int nTop = table.Top(f);
+    std::uint32_t& nFan = table.m_nFan[f];
+    while (CountOf(nFan) > 0) {
+        int nTop = TopOf(nFan);
         if (nTop >= kAnchor || (nTop < kPlacedStep && InWindow(nTop))) return;
-        std::uint8_t& slot = table.m_nCard[f][table.m_nCount[f] - 1];
         int nClass = nTop >= kPlacedStep ? nTop - kPlacedStep : StepClass(CardRank(nTop));
         if (nTop < kPlacedStep) table.m_nPresent &= ~Bit(nTop);
-        if (nTop < kPlacedStep && table.m_nCount[f] == 1) {
-            slot = static_cast<std::uint8_t>(kAnchor + 1 + nClass);
+        Pop(nFan);
+        if (nTop < kPlacedStep && CountOf(nFan) == 0) {
+            Push(nFan, kAnchor + 1 + nClass);
             return;
         }
-        slot = kNone;
-        --table.m_nCount[f];
         if (nClass >= 0) ++table.m_nSpare[nClass];
     }
 }
 
-CRelaxedGame::CKey CRelaxedGame::KeyOf(const CTable& table) const {
-    std::uint32_t nCode[kSolverFans];
-    int n = 0;
-    for (int f = 0; f < kSolverFans; ++f) {
-        std::uint32_t c = table.m_nCount[f];
-        if (c == 0) continue;
-        for (int s = 0; s < table.m_nCount[f]; ++s)
-            c = c << 6 | (table.m_nCard[f][s] + 1u);
-        // Insertion into the sorted codes so far.
-        int i = n++;
-        for (; i > 0 && nCode[i - 1] > c; --i)
-            nCode[i] = nCode[i - 1];
-        nCode[i] = c;
+// Insertion sort: after a move at most two fans are out of place.
+void CRelaxedGame::Sort(CTable& table) {
+    for (int i = 1; i < kSolverFans; ++i) {
+        std::uint32_t n = table.m_nFan[i];
+        int j = i;
+        for (; j > 0 && table.m_nFan[j - 1] > n; --j)
+            table.m_nFan[j] = table.m_nFan[j - 1];
+        table.m_nFan[j] = n;
     }
+}
+
+CRelaxedGame::CKey CRelaxedGame::KeyOf(const CTable& table) const {
     CKey key{};
-    for (int f = 0; f < n; ++f)
-        key.m_w[f / 3] |= static_cast<std::uint64_t>(nCode[f]) << (20 * (f % 3));
+    for (int f = 0; f < kSolverFans; ++f)
+        key.m_w[f / 3] |= static_cast<std::uint64_t>(table.m_nFan[f]) << (20 * (f % 3));
     std::uint64_t nExtra = table.m_nSpare[0] | table.m_nSpare[1] << 3 |
                            static_cast<std::uint64_t>(m_nLo) << 6 |
                            static_cast<std::uint64_t>(m_nHi) << 10;
@@ -117,27 +138,28 @@ bool CRelaxedGame::MarkSeen(const CKey& key) {
     }
 }
 
+// Every move of the relaxed game from the table; fans with the same contents are tried once.
 int CRelaxedGame::Children(const CTable& table, CTable* pChildren) const {
     int n = 0;
     auto lift = [&](int f) -> CTable& {
         CTable& child = pChildren[n++];
         child = table;
-        child.m_nCard[f][--child.m_nCount[f]] = kNone;
+        Pop(child.m_nFan[f]);
         return child;
     };
-    auto drop = [&](CTable& child, int f, int g, int nCard) {
-        child.m_nCard[g][child.m_nCount[g]++] = static_cast<std::uint8_t>(nCard);
+    auto finish = [&](CTable& child, int f) {
         Settle(child, f);
+        Sort(child);
     };
-    int nFirstEmpty = -1;
-    for (int g = 0; g < kSolverFans && nFirstEmpty < 0; ++g)
-        if (table.m_nCount[g] == 0) nFirstEmpty = g;
     for (int f = 0; f < kSolverFans; ++f) {
-        int x = table.Top(f);
-        if (m_bKings && x >= kAnchor && table.m_nCount[f] == 1) {
+        std::uint32_t nSource = table.m_nFan[f];
+        if (f > 0 && nSource == table.m_nFan[f - 1]) continue;
+        int x = TopOf(nSource);
+        if (m_bKings && x >= kAnchor && CountOf(nSource) == 1) {
             // With Kings allowed an anchor may leave too, emptying its fan for a King.
             CTable& child = lift(f);
             if (x > kAnchor) ++child.m_nSpare[x - kAnchor - 1];
+            Sort(child);
             continue;
         }
         if (x >= kPlacedStep || !InWindow(x)) continue;
@@ -145,37 +167,51 @@ int CRelaxedGame::Children(const CTable& table, CTable* pChildren) const {
         if ((table.m_nPresent & LowerOfSuit(x)) == 0) {
             CTable& child = lift(f);
             child.m_nPresent &= ~Bit(x);
-            Settle(child, f);
+            finish(child, f);
         }
         // Steps of class 0 (rank lo - 1) carry cards of rank lo, class 1 those of rank hi.
         bool bStep[2] = {nRank == m_nLo, nRank == m_nHi};
         for (int g = 0; g < kSolverFans; ++g) {
-            int nCount = table.m_nCount[g];
-            if (g == f || nCount == kSolverSlots) continue;
-            int y = table.Top(g);
+            std::uint32_t nTarget = table.m_nFan[g];
+            int nCount = CountOf(nTarget);
+            if (g == f || nCount == kSolverSlots ||
+                (g > 0 && nTarget == table.m_nFan[g - 1] && g - 1 != f))
+                continue;
+            int y = TopOf(nTarget);
             bool bFits = false;
             if (nCount == 0)
-                bFits = m_bKings && nRank == 13 && g == nFirstEmpty;
+                bFits = m_bKings && nRank == 13;
             else if (y < kPlacedStep)
                 bFits = InWindow(y) && (CardRank(y) == nRank + 1 || CardRank(y) == nRank - 1);
             else if (y > kAnchor)
                 bFits = bStep[y - kAnchor - 1];
             else if (y < kAnchor)
                 bFits = bStep[y - kPlacedStep];
-            if (bFits) drop(lift(f), f, g, x);
+            if (bFits) {
+                CTable& child = lift(f);
+                Push(child.m_nFan[g], x);
+                finish(child, f);
+            }
             // A spare step of the right rank may be put down first, on any fan with room
             // for both; with Kings allowed also on an empty fan, where a free King may lie.
             for (int c = 0; c < 2; ++c) {
-                bool bRoom = nCount == 1 || (nCount == 0 && m_bKings && g == nFirstEmpty);
+                bool bRoom = nCount == 1 || (nCount == 0 && m_bKings);
                 if (!bStep[c] || table.m_nSpare[c] == 0 || !bRoom) continue;
                 CTable& child = lift(f);
                 --child.m_nSpare[c];
-                child.m_nCard[g][child.m_nCount[g]++] = static_cast<std::uint8_t>(kPlacedStep + c);
-                drop(child, f, g, x);
+                Push(child.m_nFan[g], kPlacedStep + c);
+                Push(child.m_nFan[g], x);
+                finish(child, f);
             }
         }
     }
     return n;
+}
+
+bool CRelaxedGame::PastDeadline() const {
+    using namespace std::chrono;
+    return m_dDeadline > 0 &&
+           duration<double>(steady_clock::now().time_since_epoch()).count() >= m_dDeadline;
 }
 
 RelaxedVerdict CRelaxedGame::Search(const CTable& root) {
@@ -193,16 +229,17 @@ RelaxedVerdict CRelaxedGame::Search(const CTable& root) {
         CTable table = m_stack.back();
         m_stack.pop_back();
         int n = Children(table, m_children.data());
+        int nLeft = PopCount(table.m_nPresent & nWindow);
         // Children that sent a card home go on the stack last, to be tried first.
         for (int nPass = 0; nPass < 2; ++nPass) {
             for (int i = 0; i < n; ++i) {
                 const CTable& child = m_children[i];
-                bool bHome =
-                    PopCount(child.m_nPresent & nWindow) < PopCount(table.m_nPresent & nWindow);
-                if (bHome != (nPass == 1)) continue;
-                if ((child.m_nPresent & nWindow) == 0) return RelaxedVerdict::Open;
+                int nChildLeft = PopCount(child.m_nPresent & nWindow);
+                if ((nChildLeft < nLeft) != (nPass == 1)) continue;
+                if (nChildLeft == 0) return RelaxedVerdict::Open;
                 if (!MarkSeen(KeyOf(child))) continue;
-                if (++nNodes > m_nMaxNodes) return RelaxedVerdict::Unknown;
+                if (++nNodes > m_nMaxNodes || ((nNodes & 1023) == 0 && PastDeadline()))
+                    return RelaxedVerdict::Unknown;
                 m_stack.push_back(child);
             }
         }
@@ -219,19 +256,18 @@ RelaxedVerdict CRelaxedGame::Examine(const CSolverState& state, int lo, int hi) 
     table.m_nPresent = 0;
     bool bAny = false;
     for (int f = 0; f < kSolverFans; ++f) {
-        table.m_nCount[f] = static_cast<std::uint8_t>(state.Count(f));
-        for (int s = 0; s < kSolverSlots; ++s) {
-            int nCard = s < state.Count(f) ? state.Card(f, s) : kNone;
-            table.m_nCard[f][s] = static_cast<std::uint8_t>(nCard);
-            if (nCard != kNone) {
-                table.m_nPresent |= Bit(nCard);
-                bAny = bAny || InWindow(nCard);
-            }
+        table.m_nFan[f] = 0;
+        for (int s = 0; s < state.Count(f); ++s) {
+            int nCard = state.Card(f, s);
+            Push(table.m_nFan[f], nCard);
+            table.m_nPresent |= Bit(nCard);
+            bAny = bAny || InWindow(nCard);
         }
     }
     if (!bAny) return RelaxedVerdict::Open;
     for (int f = 0; f < kSolverFans; ++f)
         Settle(table, f);
+    Sort(table);
     CKey key = KeyOf(table);
     auto it = m_memo.find(key);
     if (it != m_memo.end() &&

@@ -22,18 +22,23 @@ public:
     // Bounds each search; an undecided search is tried again once the bound has grown
     // fourfold. Results are remembered until Clear.
     void SetMaxNodes(int nMaxNodes) { m_nMaxNodes = nMaxNodes; }
+    int MaxNodes() const { return m_nMaxNodes; }
+    // A search still running at this time (steady clock, seconds) gives up; 0 for none.
+    void SetDeadline(double dDeadline) { m_dDeadline = dDeadline; }
 
     // Lost when the cards of ranks lo to hi on the table can never all reach their
     // foundations.
     RelaxedVerdict Examine(const CSolverState& state, int lo, int hi);
     void Clear() { m_memo.clear(); }
 
+    // Each fan is one code: its count in bits 18 and 19, then slots 0 to 2 as six-bit
+    // symbols (a card id or one of the symbols in the .cpp, plus one; 0 for none). The fans
+    // are kept sorted by code, so that tables differing only in the order of their fans are
+    // stored alike.
     struct CTable {
-        std::uint8_t m_nCard[kSolverFans][kSolverSlots]; // card ids or the symbols below
-        std::uint8_t m_nCount[kSolverFans];
+        std::uint32_t m_nFan[kSolverFans];
         std::uint8_t m_nSpare[2]; // free cards of rank lo - 1 and hi + 1 off the table
         std::uint64_t m_nPresent; // window cards and covered free cards on the table
-        int Top(int f) const { return m_nCount[f] ? m_nCard[f][m_nCount[f] - 1] : 0xff; }
     };
     // The fans' contents, sorted, and the spare steps.
     struct CKey {
@@ -49,12 +54,15 @@ private:
     bool InWindow(int nCard) const;
     int StepClass(int nRank) const; // 0 for lo - 1, 1 for hi + 1, -1 otherwise
     void Settle(CTable& table, int f) const;
+    static void Sort(CTable& table);
     CKey KeyOf(const CTable& table) const;
     int Children(const CTable& table, CTable* pChildren) const;
     RelaxedVerdict Search(const CTable& root);
     bool MarkSeen(const CKey& key);
+    bool PastDeadline() const;
 
     int m_nMaxNodes = 2000;
+    double m_dDeadline = 0;
     int m_nLo = 1;
     int m_nHi = 13;
     bool m_bKings = false;

@@ -1,11 +1,16 @@
 #include "SolverSearch.h"
 
 #include "MoveOrder.h"
+#include "SolutionShortener.h"
 #include "SolverMoves.h"
 
 #include <chrono>
 
 namespace {
+// A table whose subtree has grown this big without a win gets a harder try at a proof that
+// it is lost, and again each time its subtree has grown fourfold.
+constexpr std::uint64_t kFirstProof = 4096;
+
 double Now() {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
@@ -14,7 +19,7 @@ double Now() {
 
 CSolver::CSolver(std::size_t nMaxBytes) : m_table(nMaxBytes) {}
 
-void CSolver::Expand(const CSolverState& state, int nEntered) {
+void CSolver::Expand(const CSolverState& state, int nEntered, std::uint64_t nStates) {
     CSolverMove moves[kMaxMoves];
     int n = 0;
     int nAll = GenerateMoves(state, moves);
@@ -25,7 +30,25 @@ void CSolver::Expand(const CSolverState& state, int nEntered) {
     // Stored best last: the next move is taken from the back.
     for (int i = n - 1; i >= 0; --i)
         m_moves.push_back(moves[i]);
-    m_frames.push_back(CFrame{nFirst, nFirst + n, nEntered});
+    m_frames.push_back(CFrame{nFirst, nFirst + n, nEntered, state, nStates, kFirstProof});
+}
+
+// Deeper proofs where the search spends its time: the lowest tables on the path with the
+// largest subtrees first. A table proven lost is left with everything above it.
+void CSolver::Escalate(CSolverState& state, std::uint64_t nStates) {
+    for (size_t i = 0; i < m_frames.size(); ++i) {
+        CFrame& frame = m_frames[i];
+        std::uint64_t nSubtree = nStates - frame.m_nStart;
+        if (nSubtree < frame.m_nNextProof) continue;
+        frame.m_nNextProof = nSubtree * 4;
+        if (!m_judge.ProveLost(frame.m_state, nSubtree)) continue;
+        while (m_frames.size() > i) {
+            TakeBack(state, m_frames.back().m_nEntered);
+            m_moves.resize(m_frames.back().m_nFirst);
+            m_frames.pop_back();
+        }
+        return;
+    }
 }
 
 void CSolver::TakeBack(CSolverState& state, int nMoves) {
@@ -58,7 +81,7 @@ CSolver::Arrival CSolver::Arrive(CSolverState& state, CSolveReport& report, int&
         CTranspositionTable::Result added = m_table.Insert(state.Key());
         if (added == CTranspositionTable::Result::Full) return Arrival::Full;
         if (added == CTranspositionTable::Result::Seen) return Arrival::Closed;
-        if ((++report.m_nStates & 1023) == 0) m_judge.SetEffort(report.m_nStates);
+        if ((++report.m_nStates & 255) == 0) m_judge.SetEffort(report.m_nStates);
         CTableVerdict verdict = m_judge.Examine(state);
         if (verdict.m_bDead) return Arrival::Closed;
         if (verdict.m_nSafeFan < 0) return Arrival::Open;
@@ -75,6 +98,7 @@ CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limit
     m_dStart = Now();
     m_table.Clear();
     m_judge.Clear();
+    m_judge.SetDeadline(limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds : 0);
     m_moves.clear();
     m_frames.clear();
     m_path.clear();
@@ -86,7 +110,7 @@ CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limit
         Arrival arrival = Arrive(state, report, nEntered);
         if (arrival == Arrival::Won) {
             report.m_result = SolveResult::Winnable;
-            report.m_moves = m_path;
+            report.m_moves = ShortenSolution(position, m_path);
             break;
         }
         if (arrival == Arrival::Full) {
@@ -95,9 +119,11 @@ CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limit
             break;
         }
         if (arrival == Arrival::Open)
-            Expand(state, nEntered);
+            Expand(state, nEntered, report.m_nStates);
         else
             TakeBack(state, nEntered);
+        if ((report.m_nStates & 1023) == 0 && arrival == Arrival::Open)
+            Escalate(state, report.m_nStates);
         while (!m_frames.empty() && m_frames.back().m_nEnd == m_frames.back().m_nFirst) {
             TakeBack(state, m_frames.back().m_nEntered);
             m_frames.pop_back();

@@ -35,11 +35,15 @@ private:
         int m_nFirst; // the frame's untried moves are m_moves[m_nFirst, m_nEnd)
         int m_nEnd;
         int m_nEntered; // moves of the path that led here from the frame below
+        CSolverState m_state;
+        std::uint64_t m_nStart;     // tables searched when the frame was made
+        std::uint64_t m_nNextProof; // subtree size at which to try a proof next
     };
     enum class Arrival { Won, Open, Closed, Full };
 
     Arrival Arrive(CSolverState& state, CSolveReport& report, int& nEntered);
-    void Expand(const CSolverState& state, int nEntered);
+    void Expand(const CSolverState& state, int nEntered, std::uint64_t nStates);
+    void Escalate(CSolverState& state, std::uint64_t nStates);
     void TakeBack(CSolverState& state, int nMoves);
     bool LimitReached(const CSolveLimits& limits, CSolveReport& report) const;
 

@@ -9,21 +9,24 @@ constexpr int kMaxWindowCards = 8;
 constexpr std::uint64_t kEffortShare = 4;
 constexpr int kMinNodes = 2000;
 constexpr int kMaxNodes = 4000000;
+// Easy tables are won or lost sooner than the relaxed game would tell: it joins in only once
+// the search has seen this many tables.
+constexpr std::uint64_t kQuietStates = 32768;
 
-void Windows(const CSolverState& state, int (&lo)[2], int (&hi)[2]) {
+void Windows(const CSolverState& state, int nMaxCards, int (&lo)[2], int (&hi)[2]) {
     int nByRank[15] = {};
     for (int f = 0; f < kSolverFans; ++f)
         for (int s = 0; s < state.Count(f); ++s)
             ++nByRank[CardRank(state.Card(f, s))];
     int n = 0;
     int k = 0;
-    while (k < 12 && n + nByRank[k + 1] <= kMaxWindowCards)
+    while (k < 12 && n + nByRank[k + 1] <= nMaxCards)
         n += nByRank[++k];
     lo[0] = 1;
     hi[0] = k;
     n = 0;
     k = 14;
-    while (k > 2 && n + nByRank[k - 1] <= kMaxWindowCards)
+    while (k > 2 && n + nByRank[k - 1] <= nMaxCards)
         n += nByRank[--k];
     lo[1] = k;
     hi[1] = 13;
@@ -36,6 +39,7 @@ void CTableJudge::Clear() {
 }
 
 void CTableJudge::SetEffort(std::uint64_t nStates) {
+    m_bRelaxed = nStates >= kQuietStates;
     std::uint64_t n = nStates / kEffortShare;
     m_relaxed.SetMaxNodes(n < kMinNodes   ? kMinNodes
                           : n > kMaxNodes ? kMaxNodes
@@ -57,8 +61,8 @@ CTableVerdict CTableJudge::Examine(const CSolverState& state) {
     }
     int lo[2];
     int hi[2];
-    Windows(state, lo, hi);
-    for (int w = 0; w < 2; ++w) {
+    Windows(state, kMaxWindowCards, lo, hi);
+    for (int w = 0; w < 2 && m_bRelaxed; ++w) {
         if (lo[w] <= hi[w] && m_relaxed.Examine(state, lo[w], hi[w]) == RelaxedVerdict::Lost) {
             verdict.m_bDead = true;
             return verdict;
@@ -73,6 +77,27 @@ CTableVerdict CTableJudge::Examine(const CSolverState& state) {
         }
     }
     return verdict;
+}
+
+bool CTableJudge::ProveLost(const CSolverState& state, std::uint64_t nEffort) {
+    // Wider windows of ranks the more the search has spent beneath this table.
+    int nSaved = m_relaxed.MaxNodes();
+    std::uint64_t nBudget = nEffort / 2;
+    m_relaxed.SetMaxNodes(static_cast<int>(nBudget > kMaxNodes   ? kMaxNodes
+                                           : nBudget < kMinNodes ? kMinNodes
+                                                                 : nBudget));
+    bool bLost = false;
+    int nCards = nEffort < 20000 ? 12 : nEffort < 200000 ? 16 : 20;
+    for (int n = kMaxWindowCards + 4; n <= nCards && !bLost; n += 4) {
+        int lo[2];
+        int hi[2];
+        Windows(state, n, lo, hi);
+        for (int w = 0; w < 2 && !bLost; ++w)
+            bLost =
+                lo[w] <= hi[w] && m_relaxed.Examine(state, lo[w], hi[w]) == RelaxedVerdict::Lost;
+    }
+    m_relaxed.SetMaxNodes(nSaved);
+    return bLost;
 }
 
 // With Kings kept out of emptied fans, moving the last card x of fan A onto fan B is never

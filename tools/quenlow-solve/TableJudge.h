@@ -19,10 +19,16 @@ public:
     void Clear();
     // How hard to try for a proof: a share of the search's own effort so far.
     void SetEffort(std::uint64_t nStates);
+    // Proofs still running at this time (steady clock, seconds) give up; 0 for none.
+    void SetDeadline(double dDeadline) { m_relaxed.SetDeadline(dDeadline); }
+
+    // A harder try at proving a table lost, worth nEffort tables of search.
+    bool ProveLost(const CSolverState& state, std::uint64_t nEffort);
 
     // A move that some winning line without it always exists for, if any exists at all.
     static bool IsNeedless(const CSolverState& state, const CSolverMove& move);
 
 private:
     CRelaxedGame m_relaxed;
+    bool m_bRelaxed = true; // the relaxed game is worth its cost: the search is not easy
 };

@@ -1,6 +1,8 @@
 // The search's answers: every win replayed by the game's own rules, every "not winnable"
 // on small tables checked against a search with no pruning at all.
 #include "SeedDeal.h"
+#include "SolutionShortener.h"
+#include "SolverMoves.h"
 #include "SolverSearch.h"
 #include "SolverTestSupport.h"
 
@@ -94,4 +96,40 @@ TEST(SearchTest, AnEmptyTableIsWonWithNoMoves) {
     CSolveReport report = Solve(MakePosition({}, 13, 13, 13, 13));
     EXPECT_EQ(report.m_result, SolveResult::Winnable);
     EXPECT_TRUE(report.m_moves.empty());
+}
+
+TEST(SearchTest, DetoursAreTakenOutOfSolutions) {
+    CPosition position = MakeSeedPosition(3, false);
+    CSolveReport report = Solve(position);
+    ASSERT_EQ(report.m_result, SolveResult::Winnable);
+    // Wherever a fan move can be made and taken back, make it: a solution with detours.
+    std::vector<CSolverMove> detoured;
+    CSolverState state(position);
+    int nDetours = 0;
+    for (const CSolverMove& move : report.m_moves) {
+        CSolverMove moves[kMaxMoves];
+        int n = GenerateMoves(state, moves);
+        for (int i = 0; i < n; ++i) {
+            CSolverMove there = moves[i];
+            if (there.m_nTo == kToHome || state.Count(there.m_nFrom) < 2 ||
+                !IsLegalMove(state, there.m_nFrom, there.m_nTo))
+                continue;
+            CSolverState probe = state;
+            probe.Apply(there);
+            if (!IsLegalMove(probe, there.m_nTo, there.m_nFrom))
+                continue;
+            detoured.push_back(there);
+            detoured.push_back(CSolverMove{there.m_nTo, there.m_nFrom, there.m_nCard});
+            ++nDetours;
+            break;
+        }
+        detoured.push_back(move);
+        state.Apply(move);
+    }
+    ASSERT_GE(nDetours, 10);
+    std::string failure;
+    ASSERT_TRUE(ReplaySolution(position, detoured, failure)) << failure;
+    std::vector<CSolverMove> shorter = ShortenSolution(position, detoured);
+    EXPECT_TRUE(ReplaySolution(position, shorter, failure)) << failure;
+    EXPECT_LE(shorter.size(), report.m_moves.size());
 }

@@ -1,0 +1,10 @@
+// Takes the detours out of a solution the search found: wherever a table further along can
+// be reached from an earlier one in one or two moves, the moves in between are dropped.
+#pragma once
+
+#include "SolverState.h"
+
+#include <vector>
+
+std::vector<CSolverMove> ShortenSolution(const CPosition& start,
+                                         const std::vector<CSolverMove>& moves);
