@@ -238,6 +238,7 @@ RelaxedVerdict CRelaxedGame::Search(const CTable& root) {
                 if ((nChildLeft < nLeft) != (nPass == 1)) continue;
                 if (nChildLeft == 0) return RelaxedVerdict::Open;
                 if (!MarkSeen(KeyOf(child))) continue;
+                ++m_nNodesUsed;
                 if (++nNodes > m_nMaxNodes || ((nNodes & 1023) == 0 && PastDeadline()))
                     return RelaxedVerdict::Unknown;
                 m_stack.push_back(child);

@@ -23,13 +23,18 @@ public:
     // fourfold. Results are remembered until Clear.
     void SetMaxNodes(int nMaxNodes) { m_nMaxNodes = nMaxNodes; }
     int MaxNodes() const { return m_nMaxNodes; }
+    // Nodes searched since Clear.
+    std::uint64_t NodesUsed() const { return m_nNodesUsed; }
     // A search still running at this time (steady clock, seconds) gives up; 0 for none.
     void SetDeadline(double dDeadline) { m_dDeadline = dDeadline; }
 
     // Lost when the cards of ranks lo to hi on the table can never all reach their
     // foundations.
     RelaxedVerdict Examine(const CSolverState& state, int lo, int hi);
-    void Clear() { m_memo.clear(); }
+    void Clear() {
+        m_memo.clear();
+        m_nNodesUsed = 0;
+    }
 
     // Each fan is one code: its count in bits 18 and 19, then slots 0 to 2 as six-bit
     // symbols (a card id or one of the symbols in the .cpp, plus one; 0 for none). The fans
@@ -63,6 +68,7 @@ private:
 
     int m_nMaxNodes = 2000;
     double m_dDeadline = 0;
+    std::uint64_t m_nNodesUsed = 0;
     int m_nLo = 1;
     int m_nHi = 13;
     bool m_bKings = false;

@@ -2,35 +2,83 @@
 
 #include "SolverMoves.h"
 
-#include <string>
+#include <initializer_list>
 #include <unordered_map>
 
 namespace {
-// The table exactly as it lies, fan by fan: later moves name fans, so the shortcut must
-// reach the very same layout, not merely the same table with its fans in another order.
-std::string Layout(const CSolverState& state) {
-    std::string out(kSolverFans * kSolverSlots, '\xff');
+// A hash of the table exactly as it lies, fan by fan: later moves name fans, so a shortcut
+// must reach the very same layout, not merely the same table with its fans in another order.
+// Each card in each slot adds one fixed random word, so a move changes it by two words.
+struct CZobrist {
+    std::uint64_t m_nWord[kSolverFans * kSolverSlots][kSolverCards];
+    CZobrist() {
+        std::uint64_t x = 0x9e3779b97f4a7c15ull;
+        for (auto& slot : m_nWord) {
+            for (std::uint64_t& w : slot) {
+                x += 0x9e3779b97f4a7c15ull;
+                std::uint64_t z = x;
+                z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+                z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+                w = z ^ (z >> 31);
+            }
+        }
+    }
+};
+const CZobrist g_zobrist;
+
+std::uint64_t LayoutHash(const CSolverState& state) {
+    std::uint64_t h = 0;
     for (int f = 0; f < kSolverFans; ++f)
         for (int s = 0; s < state.Count(f); ++s)
-            out[f * kSolverSlots + s] = static_cast<char>(state.Card(f, s));
-    return out;
+            h ^= g_zobrist.m_nWord[f * kSolverSlots + s][state.Card(f, s)];
+    return h;
 }
 
-// Every legal move, Kings to any empty fan included.
-int AllMoves(const CSolverState& state, CSolverMove* pMoves) {
-    int n = 0;
-    for (int nFrom = 0; nFrom < kSolverFans; ++nFrom) {
-        if (state.Count(nFrom) == 0) continue;
-        auto card = static_cast<std::uint8_t>(state.Top(nFrom));
-        for (int nTo = 0; nTo < kSolverFans; ++nTo)
-            if (IsLegalMove(state, nFrom, nTo))
-                pMoves[n++] = CSolverMove{static_cast<std::uint8_t>(nFrom),
-                                          static_cast<std::uint8_t>(nTo), card};
-        if (IsLegalMove(state, nFrom, HomePileOfSuit(CardSuit(card))))
-            pMoves[n++] = CSolverMove{static_cast<std::uint8_t>(nFrom), kToHome, card};
-    }
-    return n;
+// The change of the hash that a move makes, from the table before it.
+std::uint64_t MoveHash(const CSolverState& state, const CSolverMove& move) {
+    int nFrom = move.m_nFrom;
+    std::uint64_t h =
+        g_zobrist.m_nWord[nFrom * kSolverSlots + state.Count(nFrom) - 1][move.m_nCard];
+    if (move.m_nTo != kToHome)
+        h ^= g_zobrist.m_nWord[move.m_nTo * kSolverSlots + state.Count(move.m_nTo)][move.m_nCard];
+    return h;
 }
+
+bool SameLayout(const CSolverState& a, const CSolverState& b) {
+    for (int f = 0; f < kSolverFans; ++f) {
+        if (a.Count(f) != b.Count(f)) return false;
+        for (int s = 0; s < a.Count(f); ++s)
+            if (a.Card(f, s) != b.Card(f, s)) return false;
+    }
+    return true;
+}
+
+// The tables of the path, found by their layout.
+class CPathIndex {
+public:
+    explicit CPathIndex(const std::vector<CSolverState>& tables) : m_tables(tables) {
+        for (std::size_t i = 0; i < tables.size(); ++i)
+            m_index.emplace(LayoutHash(tables[i]), i);
+    }
+    // The furthest index beyond nAfter of a table of the path with this hash that the moves
+    // reach from the table given, or 0 when there is none.
+    std::size_t Find(std::uint64_t nHash, std::size_t nAfter, const CSolverState& from,
+                     std::initializer_list<CSolverMove> moves) const {
+        auto range = m_index.equal_range(nHash);
+        for (auto it = range.first; it != range.second; ++it) {
+            if (it->second <= nAfter) continue;
+            CSolverState state = from;
+            for (const CSolverMove& move : moves)
+                state.Apply(move);
+            if (SameLayout(m_tables[it->second], state)) return it->second;
+        }
+        return 0;
+    }
+
+private:
+    const std::vector<CSolverState>& m_tables;
+    std::unordered_multimap<std::uint64_t, std::size_t> m_index;
+};
 
 struct CShortcut {
     std::size_t m_nTo; // index of the table reached
@@ -38,25 +86,24 @@ struct CShortcut {
 };
 
 // The furthest table of the path that one or two moves from table i reach.
-CShortcut FurthestReach(const CSolverState& from, std::size_t i,
-                        const std::unordered_map<std::string, std::size_t>& index,
+CShortcut FurthestReach(const CSolverState& from, std::size_t i, const CPathIndex& index,
                         const CSolverMove& next) {
     CShortcut best{i + 1, {next}};
-    CSolverMove first[kSolverFans * (kSolverFans + 1)];
-    int n = AllMoves(from, first);
+    std::uint64_t nHash = LayoutHash(from);
+    CSolverMove first[kMaxMoves];
+    int n = GenerateMoves(from, first);
     for (int a = 0; a < n; ++a) {
+        std::uint64_t nOne = nHash ^ MoveHash(from, first[a]);
+        std::size_t j = index.Find(nOne, best.m_nTo, from, {first[a]});
+        if (j > best.m_nTo) best = CShortcut{j, {first[a]}};
         CSolverState one = from;
         one.Apply(first[a]);
-        auto it = index.find(Layout(one));
-        if (it != index.end() && it->second > best.m_nTo) best = CShortcut{it->second, {first[a]}};
-        CSolverMove second[kSolverFans * (kSolverFans + 1)];
-        int m = AllMoves(one, second);
+        CSolverMove second[kMaxMoves];
+        int m = GenerateMoves(one, second);
         for (int b = 0; b < m; ++b) {
-            CSolverState two = one;
-            two.Apply(second[b]);
-            auto jt = index.find(Layout(two));
-            if (jt != index.end() && jt->second > best.m_nTo + 1)
-                best = CShortcut{jt->second, {first[a], second[b]}};
+            std::size_t k = index.Find(nOne ^ MoveHash(one, second[b]), best.m_nTo + 1, from,
+                                       {first[a], second[b]});
+            if (k > best.m_nTo + 1) best = CShortcut{k, {first[a], second[b]}};
         }
     }
     return best;
@@ -64,12 +111,11 @@ CShortcut FurthestReach(const CSolverState& from, std::size_t i,
 
 std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolverMove>& moves) {
     std::vector<CSolverState> tables{CSolverState(start)};
-    std::unordered_map<std::string, std::size_t> index{{Layout(tables[0]), 0}};
     for (const CSolverMove& move : moves) {
         tables.push_back(tables.back());
         tables.back().Apply(move);
-        index[Layout(tables.back())] = tables.size() - 1;
     }
+    CPathIndex index(tables);
     std::vector<CSolverMove> out;
     for (std::size_t i = 0; i < moves.size();) {
         CShortcut cut = FurthestReach(tables[i], i, index, moves[i]);

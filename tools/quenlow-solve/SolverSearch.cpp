@@ -33,15 +33,17 @@ void CSolver::Expand(const CSolverState& state, int nEntered, std::uint64_t nSta
     m_frames.push_back(CFrame{nFirst, nFirst + n, nEntered, state, nStates, kFirstProof});
 }
 
-// Deeper proofs where the search spends its time: the lowest tables on the path with the
-// largest subtrees first. A table proven lost is left with everything above it.
+// Deeper proofs where the search spends its time: the lowest table on the path whose subtree
+// has grown past its mark is tried, and its mark is raised fourfold. A table proven lost is
+// left with everything above it. Proofs may take as much work as the search itself.
 void CSolver::Escalate(CSolverState& state, std::uint64_t nStates) {
+    if (m_judge.ProofWork() > nStates) return;
     for (size_t i = 0; i < m_frames.size(); ++i) {
         CFrame& frame = m_frames[i];
         std::uint64_t nSubtree = nStates - frame.m_nStart;
         if (nSubtree < frame.m_nNextProof) continue;
         frame.m_nNextProof = nSubtree * 4;
-        if (!m_judge.ProveLost(frame.m_state, nSubtree)) continue;
+        if (!m_judge.ProveLost(frame.m_state, nSubtree)) return;
         while (m_frames.size() > i) {
             TakeBack(state, m_frames.back().m_nEntered);
             m_moves.resize(m_frames.back().m_nFirst);

@@ -80,19 +80,20 @@ CTableVerdict CTableJudge::Examine(const CSolverState& state) {
 }
 
 bool CTableJudge::ProveLost(const CSolverState& state, std::uint64_t nEffort) {
-    // Wider windows of ranks the more the search has spent beneath this table.
+    // Wider windows of ranks, at the high end first (Kings and Queens that can find no room
+    // are the commonest trap), the more the search has spent beneath this table.
     int nSaved = m_relaxed.MaxNodes();
-    std::uint64_t nBudget = nEffort / 2;
+    std::uint64_t nBudget = nEffort / 4;
     m_relaxed.SetMaxNodes(static_cast<int>(nBudget > kMaxNodes   ? kMaxNodes
                                            : nBudget < kMinNodes ? kMinNodes
                                                                  : nBudget));
     bool bLost = false;
-    int nCards = nEffort < 20000 ? 12 : nEffort < 200000 ? 16 : 20;
+    int nCards = nEffort < 100000 ? 12 : nEffort < 1000000 ? 16 : 20;
     for (int n = kMaxWindowCards + 4; n <= nCards && !bLost; n += 4) {
         int lo[2];
         int hi[2];
         Windows(state, n, lo, hi);
-        for (int w = 0; w < 2 && !bLost; ++w)
+        for (int w = 1; w >= 0 && !bLost; --w)
             bLost =
                 lo[w] <= hi[w] && m_relaxed.Examine(state, lo[w], hi[w]) == RelaxedVerdict::Lost;
     }

@@ -24,6 +24,8 @@ public:
 
     // A harder try at proving a table lost, worth nEffort tables of search.
     bool ProveLost(const CSolverState& state, std::uint64_t nEffort);
+    // Work spent on proofs since Clear, in tables of the relaxed game.
+    std::uint64_t ProofWork() const { return m_relaxed.NodesUsed(); }
 
     // A move that some winning line without it always exists for, if any exists at all.
     static bool IsNeedless(const CSolverState& state, const CSolverMove& move);
