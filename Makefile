@@ -1,7 +1,8 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of those.
-.PHONY: all bootstrap native win32 unit asan e2e test run format clean
+.PHONY: all bootstrap native win32 unit asan fuzz fuzz-build fuzz-smoke e2e test run format clean
 
 JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 
 all: native win32
 
@@ -27,7 +28,7 @@ asan: bootstrap
 e2e: win32
 	@tests/e2e/run.sh
 
-test: unit e2e
+test: unit asan fuzz-smoke e2e
 
 run: win32
 	@tools/scripts/run-game.sh
@@ -37,3 +38,15 @@ format:
 
 clean:
 	rm -rf build out
+
+FUZZ_SECONDS ?= 600
+fuzz-build: bootstrap
+	@test -f build/fuzz/CMakeCache.txt || cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j$(JOBS)
+
+# `make fuzz` runs each target for FUZZ_SECONDS; `make test` runs a short smoke of each.
+fuzz: fuzz-build
+	@tests/fuzz/run.sh $(FUZZ_SECONDS)
+
+fuzz-smoke: fuzz-build
+	@tests/fuzz/run.sh 10

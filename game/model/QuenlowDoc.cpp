@@ -35,7 +35,7 @@ CQuenlowDoc::CQuenlowDoc(IPlatform& platform) : m_platform(platform) {
 CQuenlowDoc::~CQuenlowDoc() { SaveState(); }
 
 BOOL CQuenlowDoc::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
-    return DispatchCmdMsg(this, kDocCommands, nID, pCmdUI);
+    return DispatchCmdMsg(this, kDocCommands, nID, pCmdUI) || CDocument::OnCmdMsg(nID, pCmdUI);
 }
 
 BOOL CQuenlowDoc::OnNewDocument() {
@@ -48,6 +48,7 @@ BOOL CQuenlowDoc::OnNewDocument() {
             return FALSE;
         CountLoss();
         Deal();
+        SaveStateNow();
         return TRUE;
     }
     if (m_saved.m_bSavedGame != 0 && m_saved.m_bSavedInProgress != 0) {
@@ -58,19 +59,31 @@ BOOL CQuenlowDoc::OnNewDocument() {
     return TRUE;
 }
 
+namespace {
+// m_foundation holds Clubs, Diamonds, Spades, Hearts.
+const int kFoundationSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
+} // namespace
+
 void CQuenlowDoc::ClearFoundations() {
-    static const int kSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
     for (int i = 0; i < 4; ++i) {
         m_foundation[i].Clear();
-        m_foundation[i].SetSuit(kSuits[i]);
+        m_foundation[i].SetSuit(kFoundationSuits[i]);
     }
+}
+
+void CQuenlowDoc::RecordStartPosition() {
+    LayoutFans();
+    m_nHistory = 0;
+    RecordHistory();
+    UpdateAllViews(nullptr);
+    if (m_bInProgress)
+        m_bChanged = TRUE;
 }
 
 void CQuenlowDoc::Deal() {
     m_bInProgress = TRUE;
     m_bTableFromThisRun = TRUE;
     ClearFoundations();
-    m_nHistory = 0;
     m_pDeck->Reset();
     m_pDeck->Shuffle();
     auto dealInto = [this](int f, int s) {
@@ -94,10 +107,7 @@ void CQuenlowDoc::Deal() {
         m_initial.m_nInitialRank[3 * f + 2] = 0;
     }
     m_initial.m_bInitialValid = TRUE;
-    LayoutFans();
-    RecordHistory();
-    UpdateAllViews(nullptr);
-    m_bChanged = TRUE;
+    RecordStartPosition();
     m_bDealPending = TRUE;
 }
 
@@ -118,20 +128,14 @@ void CQuenlowDoc::RestoreSavedGame() {
         m_foundation[i].SetRank(m_saved.m_nSavedFoundation[i][1]);
         SetFaceFromDeck(m_foundation[i]);
     }
-    static const int kSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
     for (int i = 0; i < 4; ++i) {
         if (!m_foundation[i].HasCard()) {
-            m_foundation[i].SetSuit(kSuits[i]);
+            m_foundation[i].SetSuit(kFoundationSuits[i]);
             m_foundation[i].SetRank(0);
         }
     }
     m_bDealPending = FALSE;
-    LayoutFans();
-    m_nHistory = 0;
-    RecordHistory();
-    UpdateAllViews(nullptr);
-    if (m_bInProgress)
-        m_bChanged = TRUE;
+    RecordStartPosition();
 }
 
 void CQuenlowDoc::SetFaceFromDeck(CCard& card) {
@@ -147,6 +151,7 @@ void CQuenlowDoc::OnIdleUpdate() {
     if (m_bInProgress && m_bChanged) {
         m_bChanged = FALSE;
         RecordHistory();
+        SaveStateNow();
         CheckGameOver();
     } else {
         m_bChanged = FALSE;

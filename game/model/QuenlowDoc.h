@@ -85,8 +85,9 @@ public:
     // Saved state.
     void LoadState();
     void SaveState();
-    // Writes the four values from the table as it stands, leaving the document as it is (the
-    // system is ending the session while the game runs).
+    // Writes the four values from the table as it stands, leaving the document as it is: after
+    // every recorded change, every change of the scores, and when the session ends, so that
+    // nothing counted is lost if the program is killed.
     void SaveStateNow();
 
     IPlatform& m_platform;
@@ -113,9 +114,13 @@ public:
 private:
     static int FoundationIndex(int nPile); // index into m_foundation
     void ClearFoundations();
+    // A new starting position: a fresh undo history, a repaint, and the idle step to follow.
+    void RecordStartPosition();
     void InvalidateInViews(const CRect& rc, BOOL bErase);
     void FillSavedGameRecord(CSavedGameRecord& record) const;
-    void WriteState(const CSavedGameRecord& game);
+    // bRecordsFirst writes the table before the scores: a kill in between then loses a count
+    // rather than bringing back an abandoned game whose loss was already counted.
+    void WriteState(const CSavedGameRecord& game, bool bRecordsFirst);
     void CountWin();
     void CountLoss();
 };

@@ -66,12 +66,7 @@ void CQuenlowDoc::OnStartOver() {
         restoreSlot(f, 2);
     for (int f = 16; f < kFanCount; ++f)
         m_fan[f][2].Clear();
-    LayoutFans();
-    m_nHistory = 0;
-    RecordHistory();
-    UpdateAllViews(nullptr);
-    if (m_bInProgress)
-        m_bChanged = TRUE;
+    RecordStartPosition();
 }
 
 void CQuenlowDoc::OnUpdateStartOver(CCmdUI* pCmdUI) {

@@ -33,6 +33,7 @@ void CQuenlowDoc::CheckGameOver() {
     // ending) never stores the won table as a game in progress.
     m_bInProgress = FALSE;
     m_bChanged = FALSE;
+    SaveStateNow();
     dlg.DoModal(m_platform);
 }
 
@@ -43,5 +44,6 @@ void CQuenlowDoc::OnScores() {
     if (dlg.DoModal(m_platform) == kIdOk && dlg.m_strWins == "0" && dlg.m_strLosses == "0") {
         m_nWins = 0;
         m_nLosses = 0;
+        SaveStateNow();
     }
 }

@@ -74,17 +74,23 @@ void CQuenlowDoc::FillSavedGameRecord(CSavedGameRecord& record) const {
     record.m_bSavedInProgress = m_bInProgress ? 1 : 0;
 }
 
-void CQuenlowDoc::WriteState(const CSavedGameRecord& game) {
+void CQuenlowDoc::WriteState(const CSavedGameRecord& game, bool bRecordsFirst) {
     RegKey hKey = 0;
     if (m_platform.RegCreateKey(RegRoot::CurrentUser, kSettingsKey, "REG_BINARY", &hKey) !=
             kRegOk ||
         hKey == 0)
         return;
-    WriteValue(m_platform, hKey, "scores", EncodeInts({m_nWins, m_nLosses}));
-    WriteValue(m_platform, hKey, "expert", EncodeInts({m_bKingsAllowed ? 1 : 0}));
+    auto writeCounts = [&] {
+        WriteValue(m_platform, hKey, "scores", EncodeInts({m_nWins, m_nLosses}));
+        WriteValue(m_platform, hKey, "expert", EncodeInts({m_bKingsAllowed ? 1 : 0}));
+    };
+    if (!bRecordsFirst)
+        writeCounts();
     if (m_bTableFromThisRun)
         WriteValue(m_platform, hKey, "game", game.Encode());
     WriteValue(m_platform, hKey, "initial", m_initial.Encode());
+    if (bRecordsFirst)
+        writeCounts();
     m_platform.RegCloseKey(hKey);
 }
 
@@ -92,11 +98,11 @@ void CQuenlowDoc::SaveState() {
     FillSavedGameRecord(m_saved);
     delete m_pDeck;
     m_pDeck = nullptr;
-    WriteState(m_saved);
+    WriteState(m_saved, false);
 }
 
 void CQuenlowDoc::SaveStateNow() {
     CSavedGameRecord record;
     FillSavedGameRecord(record);
-    WriteState(record);
+    WriteState(record, true);
 }

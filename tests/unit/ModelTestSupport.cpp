@@ -12,7 +12,7 @@ void ModelTest::MakeDoc(std::uint32_t nTime) {
     m_platform.m_nTime = nTime;
     m_pDoc = std::make_unique<CQuenlowDoc>(m_platform);
     m_pView = std::make_unique<CStubView>(m_platform);
-    m_pView->Attach(m_platform.CreateView(594, 380), m_pDoc.get());
+    m_pView->Attach(m_platform.CreateView(1, 1), m_pDoc.get());
 }
 
 void ModelTest::CloseDoc() {
@@ -20,8 +20,13 @@ void ModelTest::CloseDoc() {
     m_pDoc.reset();
 }
 
-void ModelTest::SetTable(const std::vector<std::string>& fans, const std::vector<std::string>& tops) {
-    CQuenlowDoc& doc = *m_pDoc;
+void ModelTest::SetTable(const std::vector<std::string>& fans,
+                         const std::vector<std::string>& tops) {
+    SetTableByCodes(*m_pDoc, fans, tops);
+}
+
+void SetTableByCodes(CQuenlowDoc& doc, const std::vector<std::string>& fans,
+                     const std::vector<std::string>& tops) {
     for (int f = 0; f < kFanCount; ++f) {
         for (int s = 0; s < kFanSlots; ++s)
             doc.m_fan[f][s].Clear();
@@ -55,9 +60,13 @@ void ModelTest::SetTable(const std::vector<std::string>& fans, const std::vector
 }
 
 std::string ModelTest::Fan(int f) const {
+    return FanCodes(*m_pDoc, f);
+}
+
+std::string FanCodes(const CQuenlowDoc& doc, int f) {
     std::string out;
-    for (int s = 0; s < kFanSlots && m_pDoc->m_fan[f][s].HasCard(); ++s) {
-        const CCard& card = m_pDoc->m_fan[f][s];
+    for (int s = 0; s < kFanSlots && doc.m_fan[f][s].HasCard(); ++s) {
+        const CCard& card = doc.m_fan[f][s];
         out += (s ? " " : "") + CardCode(card.GetSuit(), card.GetRank());
     }
     return out;
@@ -67,8 +76,7 @@ void ModelTest::ExpectAllCardsOnce() const {
     int count[kCardCount] = {};
     for (const auto& fan : m_pDoc->m_fan)
         for (const CCard& card : fan)
-            if (card.HasCard())
-                ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
+            if (card.HasCard()) ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
     for (const CCard& foundation : m_pDoc->m_foundation)
         if (foundation.HasCard())
             for (int r = 1; r <= foundation.GetRank(); ++r)
@@ -78,6 +86,7 @@ void ModelTest::ExpectAllCardsOnce() const {
 }
 
 std::vector<std::uint8_t> StoredValue(const CHeadlessPlatform& platform, const char* name) {
-    const CRegValue* pValue = platform.m_registry.FindValue(RegRoot::CurrentUser, kSettingsKey, name);
+    const CRegValue* pValue =
+        platform.m_registry.FindValue(RegRoot::CurrentUser, kSettingsKey, name);
     return pValue != nullptr ? pValue->data : std::vector<std::uint8_t>();
 }

@@ -40,4 +40,9 @@ protected:
     std::unique_ptr<CStubView> m_pView;
 };
 
+// The same layouts on any document: fans by codes, foundations by their top codes.
+void SetTableByCodes(CQuenlowDoc& doc, const std::vector<std::string>& fans,
+                     const std::vector<std::string>& tops = {});
+std::string FanCodes(const CQuenlowDoc& doc, int f);
+
 std::vector<std::uint8_t> StoredValue(const CHeadlessPlatform& platform, const char* name);

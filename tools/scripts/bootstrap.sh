@@ -3,7 +3,7 @@
 # Idempotent: when everything is present it only checks and returns.
 set -euo pipefail
 
-packages=(cmake make g++ clang clang-format libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make g++ clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev libbenchmark-dev
           g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
           xvfb xdotool x11-utils imagemagick)
 

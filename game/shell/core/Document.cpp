@@ -1,8 +1,25 @@
 #include "Document.h"
 
+#include "DocManager.h"
 #include "View.h"
+#include "resource.h"
 
 #include <algorithm>
+
+namespace {
+const CCmdEntry<CDocument> kDocumentCommands[] = {
+    {ID_FILE_SAVE, &CDocument::OnFileSave, nullptr},
+};
+} // namespace
+
+BOOL CDocument::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
+    if (m_pDocManager == nullptr) return FALSE;
+    return DispatchCmdMsg(this, kDocumentCommands, nID, pCmdUI);
+}
+
+void CDocument::OnFileSave() {
+    m_pDocManager->SaveDocument(*this);
+}
 
 BOOL CDocument::OnNewDocument() {
     DeleteContents();
@@ -32,7 +49,6 @@ void CDocument::RemoveView(CView* pView) {
 
 void CDocument::UpdateAllViews(CView* pSender) {
     for (CView* pView : m_viewList) {
-        if (pView != pSender)
-            pView->OnUpdate(pSender, 0, nullptr);
+        if (pView != pSender) pView->OnUpdate(pSender, 0, nullptr);
     }
 }

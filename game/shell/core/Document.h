@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class CDocManager;
 class CView;
 
 class CDocument : public CCmdTarget {
@@ -22,6 +23,12 @@ public:
     virtual BOOL OnSaveDocument(const std::string& path);
     virtual void DeleteContents() {}
 
+    // Save (Ctrl+S) goes through the application's document files; without them nothing
+    // handles it.
+    BOOL OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
+    void OnFileSave();
+    void SetDocManager(CDocManager* pManager) { m_pDocManager = pManager; }
+
     void AddView(CView* pView);
     void RemoveView(CView* pView);
     CView* GetFirstView() const { return m_viewList.empty() ? nullptr : m_viewList.front(); }
@@ -35,4 +42,5 @@ public:
 private:
     std::vector<CView*> m_viewList;
     std::string m_strPathName;
+    CDocManager* m_pDocManager = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "HeadlessPlatform.h"
 
 #include "Dialog.h"
+#include "HeadlessBitmapFile.h"
 #include "View.h"
 #include "resource.h"
 
@@ -173,6 +174,7 @@ int CHeadlessPlatform::DoModal(CDialog& dlg) {
     CScriptedControls controls;
     dlg.AttachControls(&controls);
     dlg.OnInitDialog();
+    m_dialogInitTexts = controls.m_texts;
     for (int nButton : script.buttons) {
         if (controls.m_bEnded)
             break;
@@ -184,6 +186,18 @@ int CHeadlessPlatform::DoModal(CDialog& dlg) {
 
 void CHeadlessPlatform::SetBitmapResource(int nResourceId, const CHeadlessImage& image) {
     m_resources[nResourceId] = image;
+}
+
+bool CHeadlessPlatform::LoadBitmapsFromDirectory(const std::string& dir) {
+    bool bAll = true;
+    for (auto& entry : m_resources) {
+        CHeadlessImage image;
+        if (ReadBitmapFile(dir + "/" + std::to_string(entry.first) + ".bmp", &image))
+            entry.second = std::move(image);
+        else
+            bAll = false;
+    }
+    return bAll;
 }
 
 void CHeadlessPlatform::RemoveBitmapResource(int nResourceId) { m_resources.erase(nResourceId); }

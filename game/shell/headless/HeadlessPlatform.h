@@ -86,6 +86,9 @@ public:
     int ResourceIdOf(PlatformHandle hBitmap) const; // -1 when unknown
     void RemoveCursorResource(int nResourceId) { m_missingCursors.insert(nResourceId); }
     static CRgb FaceColour(int nResourceId);
+    // Replaces every picture above with the file "<id>.bmp" of the folder where one can be read;
+    // true when all of them were found.
+    bool LoadBitmapsFromDirectory(const std::string& dir);
 
     // Views: each has a canvas of its client size.
     WindowRef CreateView(int cx, int cy);
@@ -115,6 +118,7 @@ public:
     std::vector<std::string> m_statusLog;
     std::deque<CDialogScript> m_dialogScripts;
     std::vector<int> m_dialogLog; // templates of the dialogs run, in order
+    std::map<int, std::string> m_dialogInitTexts; // control texts of the last dialog as opened
 
 private:
     std::map<int, CHeadlessImage> m_resources;

@@ -62,6 +62,7 @@ long CHeadlessRegistry::SetValue(RegKey key, const char* name, unsigned type, co
         return kRegInvalidParameter;
     if (m_bFailSet)
         return kRegAccessDenied;
+    m_setLog.push_back(name != nullptr ? name : "");
     CRegValue& value = m_keys[itKey->second][Lower(name != nullptr ? name : "")];
     value.nType = type;
     const auto* p = static_cast<const std::uint8_t*>(pData);

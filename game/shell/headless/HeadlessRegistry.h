@@ -31,6 +31,8 @@ public:
     void DeleteKey(RegRoot root, const std::string& subKey);
     int OpenKeyCount() const { return static_cast<int>(m_open.size()); }
 
+    std::vector<std::string> m_setLog; // names of the values written, in order
+
     // Injected failures.
     bool m_bFailCreate = false;
     bool m_bFailSet = false;

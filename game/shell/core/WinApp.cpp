@@ -1,0 +1,50 @@
+#include "WinApp.h"
+
+#include "FrameWnd.h"
+#include "GameDialogs.h"
+#include "resource.h"
+
+namespace {
+const CCmdEntry<CWinApp> kAppCommands[] = {
+    {ID_FILE_NEW, &CWinApp::OnFileNew, nullptr},
+    {ID_APP_EXIT, &CWinApp::OnAppExit, nullptr},
+    {ID_APP_ABOUT, &CWinApp::OnAppAbout, nullptr},
+};
+} // namespace
+
+CWinApp::~CWinApp() = default;
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> pTemplate) {
+    m_pDocTemplate = std::move(pTemplate);
+}
+
+CDocument* CWinApp::GetDocument() const {
+    return m_pDocTemplate ? m_pDocTemplate->GetDocument() : nullptr;
+}
+
+BOOL CWinApp::OnIdle(long nCount) {
+    if (nCount == 0 && m_pMainWnd != nullptr && GetDocument() != nullptr)
+        m_pMainWnd->OnIdleUpdateCmdUI();
+    if (nCount == 0) ++m_nIdlePasses;
+    // One pass is all the idle work there is; the loop then waits for the next message.
+    return FALSE;
+}
+
+BOOL CWinApp::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
+    return DispatchCmdMsg(this, kAppCommands, nID, pCmdUI);
+}
+
+void CWinApp::OnFileNew() {
+    // A New that the document declines (the confirmation was cancelled) changes nothing.
+    if (m_pDocTemplate) m_pDocTemplate->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnAppExit() {
+    if (m_pMainWnd != nullptr) m_pMainWnd->OnClose();
+}
+
+void CWinApp::OnAppAbout() {
+    CAboutDlg dlg;
+    // The result does not matter; a dialog that cannot be shown is simply not shown.
+    dlg.DoModal(m_platform);
+}

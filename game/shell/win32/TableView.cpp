@@ -1,0 +1,7 @@
+#include "TableView.h"
+
+#include "QuenlowView.h"
+
+std::unique_ptr<CView> CreateTableView(IPlatform& platform) {
+    return std::make_unique<CQuenlowView>(platform);
+}

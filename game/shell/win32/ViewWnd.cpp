@@ -1,0 +1,84 @@
+#include "ViewWnd.h"
+
+#include "View.h"
+#include "Win32DrawContext.h"
+#include "Win32Platform.h"
+
+namespace {
+// The control id of the frame's one pane.
+constexpr int kViewControlId = 0xE900;
+
+// Signed: while the view holds the capture the pointer may be left of or above it.
+CPoint PointOf(LPARAM lParam) {
+    return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+}
+} // namespace
+
+BOOL CViewWnd::Create(HWND hParent, HINSTANCE hInstance, CView* pView) {
+    m_pView = pView;
+    if (!RegisterClassOnce(hInstance, kClassName, CS_DBLCLKS, nullptr,
+                           LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
+                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
+        return FALSE;
+    HWND hWnd = CreateWindowExA(
+        WS_EX_CLIENTEDGE, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+        hParent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kViewControlId)), hInstance, this);
+    return hWnd != nullptr;
+}
+
+void CViewWnd::OnPaint() {
+    CWin32PaintDC dc(m_hWnd);
+    m_pView->OnDraw(dc);
+}
+
+LRESULT CViewWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    // A view without its document (the program is closing) paints and handles nothing.
+    if (m_pView == nullptr || m_pView->GetDocument() == nullptr)
+        return Default(uMsg, wParam, lParam);
+    auto nFlags = static_cast<unsigned>(wParam);
+    switch (uMsg) {
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return m_pView->OnEraseBkgnd() ? TRUE : Default(uMsg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        m_pView->OnLButtonDown(nFlags, PointOf(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        m_pView->OnLButtonUp(nFlags, PointOf(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        m_pView->OnLButtonDblClk(nFlags, PointOf(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        m_pView->OnMouseMove(nFlags, PointOf(lParam));
+        return 0;
+    case WM_RBUTTONDOWN:
+        m_pView->OnRButtonDown(nFlags, PointOf(lParam));
+        return 0;
+    case WM_RBUTTONUP:
+        m_pView->OnRButtonUp(nFlags, PointOf(lParam));
+        return 0;
+    case WM_RBUTTONDBLCLK:
+        m_pView->OnRButtonDblClk(nFlags, PointOf(lParam));
+        return 0;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == m_hWnd &&
+            m_pView->OnSetCursor(static_cast<short>(LOWORD(lParam)), HIWORD(lParam)))
+            return TRUE;
+        return Default(uMsg, wParam, lParam);
+    case WM_CAPTURECHANGED:
+        m_pView->OnCaptureChanged(CWin32Platform::FromHwnd(reinterpret_cast<HWND>(lParam)));
+        return 0;
+    case WM_CANCELMODE:
+        m_pView->OnCancelMode();
+        return Default(uMsg, wParam, lParam);
+    case WM_MOUSEACTIVATE:
+        // A click on the table gives it the keyboard, as a click on any pane does.
+        SetFocus(m_hWnd);
+        return MA_ACTIVATE;
+    default:
+        return Default(uMsg, wParam, lParam);
+    }
+}

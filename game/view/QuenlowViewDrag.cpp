@@ -1,0 +1,167 @@
+#include "QuenlowView.h"
+
+#include "TimerPeriod.h"
+#include "ViewGestureState.h"
+
+BOOL CQuenlowView::IsOverTopCard(CPoint point) const {
+    const CQuenlowDoc* pDoc = GetDocument();
+    if (pDoc == nullptr) return FALSE;
+    for (const CRect& rc : pDoc->m_rcFanTop)
+        if (rc.PtInRect(point)) return TRUE;
+    return FALSE;
+}
+
+void CQuenlowView::SetDragImage(const CBitmap& face) {
+    // The drag image is only a picture: when the list cannot be made or filled, the card
+    // still moves, unseen while it travels, so these results are deliberately not acted on.
+    if (!g_bDragImageMade) {
+        g_dragImage = m_platform.ImageListCreate(kCardWidth, kCardHeight, 10);
+        if (g_dragImage == 0) return;
+        g_bDragImageMade = TRUE;
+        m_platform.ImageListAdd(g_dragImage, face);
+        return;
+    }
+    // Image 0 is missing only when the first add failed; this face becomes image 0 then.
+    if (!m_platform.ImageListReplace(g_dragImage, 0, face))
+        m_platform.ImageListAdd(g_dragImage, face);
+}
+
+void CQuenlowView::EndStaleGestures() {
+    if ((g_bDragging || g_bNaming) && m_platform.GetCapture() != GetSafeHwnd()) OnCancelMode();
+}
+
+void CQuenlowView::OnLButtonDown(unsigned, CPoint point) {
+    EndStaleGestures();
+    CQuenlowDoc* pDoc = GetDocument();
+    // A change still waiting for its idle step, a naming or a drag holds the left button off.
+    if (pDoc == nullptr || pDoc->m_bChanged || g_bNaming || g_bDragging) return;
+    int nFan = 0;
+    while (nFan < kFanCount && !pDoc->m_rcFanTop[nFan].PtInRect(point))
+        ++nFan;
+    if (nFan == kFanCount) return;
+    CBitmap* pFace = pDoc->GetTopFace(nFan);
+    if (pFace == nullptr) return;
+    SetDragImage(*pFace);
+    g_nPickedPile = nFan;
+    g_prcLifted = &pDoc->m_rcFanTop[nFan];
+    m_pLiftedFace = pFace;
+    m_rcLifted = *g_prcLifted;
+    const CRect& rc = m_rcLifted;
+    if (std::unique_ptr<IDrawContext> pDC = m_platform.GetClientDC(GetSafeHwnd())) {
+        FillCloth(*pDC, rc);
+        if (CBitmap* pUnder = pDoc->GetUnderFace(nFan))
+            pDC->BlitBitmap(*pUnder, rc.left - 10, rc.top - 14, rc.Width(), rc.Height());
+    }
+    // The image is placed by the pointer, so it covers the card exactly at the grab offset.
+    g_ptHotspot = CPoint(point.x - rc.left, point.y - rc.top);
+    m_platform.SetCursor(m_hGrabCursor);
+    m_bGrabShown = TRUE;
+    m_bHandShown = FALSE;
+    // Without a drag image the drag goes on: the card still moves at the release.
+    m_platform.BeginDrag(g_dragImage, 0, g_ptHotspot);
+    g_bDragging = TRUE;
+    m_platform.SetCapture(GetSafeHwnd());
+    m_platform.DragEnter(GetSafeHwnd(), point);
+}
+
+void CQuenlowView::OnMouseMove(unsigned, CPoint point) {
+    if (m_platform.GetCapture() == GetSafeHwnd() && g_bDragging) {
+        if (!m_bGrabShown) {
+            m_platform.SetCursor(m_hGrabCursor);
+            m_bGrabShown = TRUE;
+        }
+        m_platform.DragMove(point);
+        return;
+    }
+    if (IsOverTopCard(point)) {
+        if (!m_bHandShown) {
+            m_bHandShown = TRUE;
+            m_platform.SetCursor(m_hHandCursor);
+        }
+        return;
+    }
+    if (m_bHandShown || m_bGrabShown) {
+        m_bHandShown = m_bGrabShown = FALSE;
+        m_platform.SetCursor(m_hArrowCursor);
+    }
+    if (m_platform.GetCursor() != m_hArrowCursor) m_platform.SetCursor(m_hArrowCursor);
+}
+
+BOOL CQuenlowView::OnSetCursor(int nHitTest, unsigned) {
+    if (nHitTest == kHitTestClient) return TRUE;
+    m_bHandShown = m_bGrabShown = FALSE;
+    return FALSE;
+}
+
+CRect CQuenlowView::GetLandingRect(int nFrom, int nDest) const {
+    const CQuenlowDoc& doc = *GetDocument();
+    if (nDest == nFrom) return doc.m_rcFanTop[nFrom];
+    CRect rc;
+    if (nDest < kFanCount)
+        doc.GetCardRect(nDest, doc.GetCardCount(nDest), rc);
+    else
+        rc = doc.GetFoundationRect(nDest);
+    return rc;
+}
+
+void CQuenlowView::OnLButtonUp(unsigned, CPoint point) {
+    if (m_platform.GetCapture() != GetSafeHwnd() || !g_bDragging) return;
+    CQuenlowDoc* pDoc = GetDocument();
+    int nFrom = g_nPickedPile;
+    if (pDoc == nullptr || pDoc->GetTopFace(nFrom) != m_pLiftedFace) {
+        CancelDrag();
+        return;
+    }
+    int nDest = ResolveDrop(nFrom, DropTarget(point));
+    CRect rcLand = GetLandingRect(nFrom, nDest);
+    GlideDragImage(point, CPoint(rcLand.left + g_ptHotspot.x, rcLand.top + g_ptHotspot.y),
+                   kGlideSteps);
+    if (nDest != nFrom)
+        pDoc->MoveCard(nFrom, nDest);
+    else
+        m_platform.InvalidateRect(GetSafeHwnd(), &m_rcLifted, TRUE);
+    m_platform.EndDrag();
+    g_bDragging = FALSE;
+    g_prcLifted = nullptr;
+    m_pLiftedFace = nullptr;
+    m_platform.ReleaseCapture();
+}
+
+void CQuenlowView::CancelDrag() {
+    if (!g_bDragging) return;
+    m_platform.EndDrag();
+    // Cleared before the capture goes, so the capture-changed notice finds nothing to end.
+    g_bDragging = FALSE;
+    g_prcLifted = nullptr;
+    m_pLiftedFace = nullptr;
+    m_platform.InvalidateRect(GetSafeHwnd(), &m_rcLifted, TRUE);
+    if (m_platform.GetCapture() == GetSafeHwnd()) m_platform.ReleaseCapture();
+}
+
+void CQuenlowView::OnCancelMode() {
+    CancelDrag();
+    EndNaming();
+}
+
+void CQuenlowView::OnCaptureChanged(WindowRef hNewCapture) {
+    if (hNewCapture != GetSafeHwnd()) OnCancelMode();
+}
+
+void CQuenlowView::GlideDragImage(CPoint ptFrom, CPoint ptTo, int nSteps) {
+    if (nSteps <= 0) nSteps = 2;
+    CTimerPeriod period(m_platform);
+    float x = static_cast<float>(ptFrom.x);
+    float y = static_cast<float>(ptFrom.y);
+    const float dx = static_cast<float>(ptTo.x - ptFrom.x) / nSteps;
+    const float dy = static_cast<float>(ptTo.y - ptFrom.y) / nSteps;
+    CPoint pt = ptFrom;
+    for (int i = 0; pt != ptTo; ++i) {
+        x += dx;
+        y += dy;
+        pt = CPoint(StepToward(x, dx, ptTo.x), StepToward(y, dy, ptTo.y));
+        // Truncation costs at most one extra step; never more, whatever the rounding.
+        if (i >= nSteps) pt = ptTo;
+        m_platform.Sleep(1);
+        m_platform.DragMove(pt);
+    }
+}

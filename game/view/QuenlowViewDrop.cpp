@@ -1,0 +1,80 @@
+#include "QuenlowView.h"
+
+namespace {
+int Sign(int n) {
+    return (n > 0) - (n < 0);
+}
+
+// The foundations count as a fourth row, columns 0 to 3, for the direction of a drop.
+int ColumnOf(int nPile) {
+    return nPile < kFanCount ? nPile % 6 : nPile - kFanCount;
+}
+int RowOf(int nPile) {
+    return nPile < kFanCount ? nPile / 6 : 3;
+}
+} // namespace
+
+int CQuenlowView::DropTarget(CPoint point) const {
+    const CQuenlowDoc* pDoc = GetDocument();
+    if (pDoc == nullptr) return -1;
+    // A fan's area covers its three slots with a margin; the lower pile number wins overlaps.
+    for (int f = 0; f < kFanCount; ++f) {
+        CRect rc;
+        pDoc->GetCardRect(f, 0, rc);
+        if (CRect(rc.left - 10, rc.top - 14, rc.right + 30, rc.bottom + 42).PtInRect(point))
+            return f;
+    }
+    for (int nPile = kPileHearts; nPile <= kPileSpades; ++nPile) {
+        const CRect& rc = pDoc->GetFoundationRect(nPile);
+        if (CRect(rc.left - 10, rc.top - 14, rc.right + 10, rc.bottom + 14).PtInRect(point))
+            return nPile;
+    }
+    return -1;
+}
+
+// The search is the game's fixed rule, quirks included: the walk keeps its direction past
+// the target, stays in the last column when moving right, and a foundation found when moving
+// right replaces a fan the walk found.
+int CQuenlowView::ResolveDrop(int nFrom, int nTarget) const {
+    const CQuenlowDoc* pDoc = GetDocument();
+    if (pDoc == nullptr) return nFrom;
+    const CQuenlowDoc& doc = *pDoc;
+    if (nTarget != nFrom) {
+        if (nTarget == -1) return nFrom;
+        if (doc.CanMove(nFrom, nTarget)) return nTarget;
+    }
+    int nDest = nFrom;
+    BOOL bFound = FALSE;
+    auto tryFoundations = [&] {
+        for (int k = kPileHearts; k <= kPileSpades; ++k) {
+            if (k != nTarget && doc.CanMove(nFrom, k)) {
+                nDest = k;
+                bFound = TRUE;
+                return;
+            }
+        }
+    };
+    if (nTarget >= kFanCount || nTarget == nFrom) tryFoundations();
+    const int dc = Sign(ColumnOf(nTarget) - ColumnOf(nFrom));
+    const int dr = Sign(RowOf(nTarget) - RowOf(nFrom));
+    int n = nFrom;
+    for (int i = 0; i < 5 && !bFound; ++i) {
+        n += dc;
+        if (dc > 0 && (n == 6 || n == 12 || n == 18)) n -= 1;
+        n += 6 * dr;
+        if (n < 0) n += 6;
+        if (n > 17) n -= 6;
+        if (n >= 0 && n != nFrom && doc.CanMove(nFrom, n)) {
+            nDest = n;
+            bFound = TRUE;
+        }
+    }
+    if (dc > 0) tryFoundations();
+    for (int k = 0; k < kPileCount && !bFound; ++k) {
+        if (k != nTarget && doc.CanMove(nFrom, k)) {
+            nDest = k;
+            bFound = TRUE;
+        }
+    }
+    return nDest;
+}

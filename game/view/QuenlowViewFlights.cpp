@@ -1,0 +1,92 @@
+#include "QuenlowView.h"
+
+#include "TimerPeriod.h"
+#include "ViewGestureState.h"
+#include "resource.h"
+
+int CQuenlowView::StepToward(float fPos, float fStep, int nTarget) {
+    int n = static_cast<int>(fPos);
+    if ((fStep > 0 && n > nTarget) || (fStep <= 0 && n < nTarget)) n = nTarget;
+    return n;
+}
+
+CRect CQuenlowView::GetDealPoint() const {
+    CRect rc;
+    if (const CQuenlowDoc* pDoc = GetDocument()) pDoc->GetCardRect(14, 0, rc);
+    return CRect(rc.left + 20, rc.top + 50, rc.right + 20, rc.bottom + 50);
+}
+
+void CQuenlowView::FlyCard(CBitmap* pFace, CRect& rcSrc, const CRect& rcDst, int nSteps,
+                           BOOL bArrival) {
+    if (pFace == nullptr) return;
+    if (nSteps <= 0) nSteps = 2;
+    CTimerPeriod period(m_platform);
+    float x = static_cast<float>(rcSrc.left);
+    float y = static_cast<float>(rcSrc.top);
+    const float dx = static_cast<float>(rcDst.left - rcSrc.left) / nSteps;
+    const float dy = static_cast<float>(rcDst.top - rcSrc.top) / nSteps;
+    const int cx = rcSrc.Width();
+    const int cy = rcSrc.Height();
+    SetDragImage(*pFace);
+    // The image's top-left is the card's; a flight without an image still lands the card.
+    m_platform.BeginDrag(g_dragImage, 0, CPoint(0, 0));
+    m_platform.DragEnter(GetSafeHwnd(), rcSrc.TopLeft());
+    if (!bArrival) m_platform.PlaySound(IDW_DEAL, kSndResource | kSndNoDefault | kSndAsync);
+    for (int i = 0; rcSrc.TopLeft() != rcDst.TopLeft(); ++i) {
+        m_platform.Sleep(1);
+        m_platform.DragMove(rcSrc.TopLeft());
+        x += dx;
+        y += dy;
+        CPoint pt(StepToward(x, dx, rcDst.left), StepToward(y, dy, rcDst.top));
+        // Truncation costs at most one extra step; never more, whatever the rounding.
+        if (i >= nSteps) pt = rcDst.TopLeft();
+        rcSrc = CRect(pt.x, pt.y, pt.x + cx, pt.y + cy);
+    }
+    m_platform.EndDrag();
+    // A missing sound stays silent; play never stops the game.
+    if (bArrival)
+        m_platform.PlaySound(IDW_CARD_DOWN, kSndResource | kSndNoDefault | kSndAsync);
+    else
+        m_platform.PlaySound(0, 0);
+    if (std::unique_ptr<IDrawContext> pDC = m_platform.GetClientDC(GetSafeHwnd()))
+        pDC->BlitBitmap(*pFace, rcDst.left, rcDst.top, rcDst.Width(), rcDst.Height());
+}
+
+void CQuenlowView::FlyDealtCard(int nFan, int nSlot) {
+    CQuenlowDoc& doc = *GetDocument();
+    CRect rcFrom = GetDealPoint();
+    CRect rcTo;
+    doc.GetCardRect(nFan, nSlot, rcTo);
+    FlyCard(doc.m_fan[nFan][nSlot].GetFace(), rcFrom, rcTo, kDealFlightSteps, FALSE);
+}
+
+void CQuenlowView::FlyBetweenSlots(int nFan, int nFromSlot, int nToSlot) {
+    CQuenlowDoc& doc = *GetDocument();
+    CRect rcFrom;
+    CRect rcTo;
+    doc.GetCardRect(nFan, nFromSlot, rcFrom);
+    doc.GetCardRect(nFan, nToSlot, rcTo);
+    FlyCard(doc.m_fan[nFan][nToSlot].GetFace(), rcFrom, rcTo, kFixUpFlightSteps, TRUE);
+}
+
+// The two cards have already changed places in the fan: each flies from its old slot to its
+// new one, and a card lying above them is drawn again on top.
+void CQuenlowView::FlyKingExchange(int nFan, int nLowerSlot) {
+    FlyBetweenSlots(nFan, nLowerSlot + 1, nLowerSlot);
+    FlyBetweenSlots(nFan, nLowerSlot, nLowerSlot + 1);
+    if (nLowerSlot == 0 && nFan < 16) FlyBetweenSlots(nFan, 1, 2);
+}
+
+void CQuenlowView::AnimateDeal() {
+    CQuenlowDoc* pDoc = GetDocument();
+    if (pDoc == nullptr) return;
+    CTimerPeriod period(m_platform);
+    // Slot by slot across the table, not in the order the deal filled the fans.
+    for (int s = 0; s < 2; ++s)
+        for (int f = 0; f < kFanCount; ++f)
+            FlyDealtCard(f, s);
+    for (int f = 0; f < 16; ++f)
+        FlyDealtCard(f, 2);
+    FixUpKings(pDoc->m_fan,
+               [this](int nFan, int nLowerSlot) { FlyKingExchange(nFan, nLowerSlot); });
+}

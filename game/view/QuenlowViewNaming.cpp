@@ -1,0 +1,116 @@
+#include "QuenlowView.h"
+
+#include "ViewGestureState.h"
+
+#include <cstdio>
+
+namespace {
+bool AreNeighbours(int nRankA, int nRankB) {
+    return nRankA == nRankB + 1 || nRankA == nRankB - 1;
+}
+} // namespace
+
+BOOL CQuenlowView::PickCardAt(CPoint point) {
+    const CQuenlowDoc* pDoc = GetDocument();
+    if (pDoc == nullptr) return FALSE;
+    for (int f = 0; f < kFanCount; ++f) {
+        CRect rc;
+        pDoc->GetCardRect(f, 0, rc);
+        if (!CRect(rc.left, rc.top, rc.right + 20, rc.bottom + 28).PtInRect(point)) continue;
+        // From the top down: a covered card is named only through its visible strips.
+        for (int s = kFanSlots - 1; s >= 0; --s) {
+            pDoc->GetCardRect(f, s, rc);
+            if (pDoc->m_fan[f][s].HasCard() && rc.PtInRect(point)) {
+                g_namedCard = pDoc->m_fan[f][s];
+                g_nPickedPile = f;
+                return TRUE;
+            }
+        }
+        return FALSE;
+    }
+    static const int kOrder[4] = {kPileDiamonds, kPileHearts, kPileSpades, kPileClubs};
+    for (int nPile : kOrder) {
+        if (!pDoc->GetFoundationRect(nPile).PtInRect(point)) continue;
+        const CCard& card = pDoc->GetFoundation(nPile);
+        if (!card.HasCard()) return FALSE;
+        g_namedCard = card;
+        g_nPickedPile = nPile;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+std::vector<CRect> CQuenlowView::GetPartnerAreas() const {
+    std::vector<CRect> areas;
+    const CQuenlowDoc* pDoc = GetDocument();
+    if (pDoc == nullptr) return areas;
+    const int nRank = g_namedCard.GetRank();
+    const int nSuit = g_namedCard.GetSuit();
+    // A card named on a foundation has partners of its own suit only.
+    const bool bOwnSuitOnly = g_nPickedPile > 17;
+    for (int f = 0; f < kFanCount; ++f) {
+        const int nTop = pDoc->GetCardCount(f) - 1;
+        for (int s = 0; s < kFanSlots; ++s) {
+            const CCard& card = pDoc->m_fan[f][s];
+            if (!card.HasCard() || !AreNeighbours(card.GetRank(), nRank) ||
+                (bOwnSuitOnly && card.GetSuit() != nSuit))
+                continue;
+            CRect rc;
+            pDoc->GetCardRect(f, s, rc);
+            if (s == nTop) {
+                areas.push_back(rc);
+            } else {
+                areas.push_back(CRect(rc.left, rc.top, rc.right, rc.top + 14));
+                areas.push_back(CRect(rc.left, rc.top + 14, rc.left + 10, rc.bottom));
+            }
+        }
+    }
+    static const int kOrder[4] = {kPileHearts, kPileSpades, kPileDiamonds, kPileClubs};
+    for (int nPile : kOrder) {
+        const CCard& card = pDoc->GetFoundation(nPile);
+        if (card.HasCard() && CQuenlowDoc::FoundationPileOfSuit(nSuit) == nPile &&
+            AreNeighbours(card.GetRank(), nRank))
+            areas.push_back(pDoc->GetFoundationRect(nPile));
+    }
+    return areas;
+}
+
+void CQuenlowView::HighlightPartners() {
+    std::unique_ptr<IDrawContext> pDC = m_platform.GetClientDC(GetSafeHwnd());
+    if (!pDC) return;
+    for (const CRect& rc : GetPartnerAreas())
+        pDC->InvertRect(rc);
+}
+
+void CQuenlowView::OnRButtonDown(unsigned, CPoint point) {
+    EndStaleGestures();
+    // The right button waits while a card is named or dragged.
+    if (g_bNaming || g_bDragging || !PickCardAt(point)) return;
+    const char* pszRank = RankName(g_namedCard.GetRank());
+    const char* pszSuit = SuitName(g_namedCard.GetSuit());
+    std::snprintf(g_szCardName, sizeof g_szCardName, "%s of %s", pszRank ? pszRank : "",
+                  pszSuit ? pszSuit : "");
+    m_platform.SetStatusText(g_szCardName);
+    HighlightPartners();
+    m_invertedAreas = GetPartnerAreas();
+    m_platform.SetCapture(GetSafeHwnd());
+    g_bNaming = TRUE;
+}
+
+void CQuenlowView::OnRButtonUp(unsigned, CPoint) {
+    if (m_platform.GetCapture() != GetSafeHwnd() || !g_bNaming) return;
+    EndNaming();
+}
+
+void CQuenlowView::EndNaming() {
+    if (!g_bNaming) return;
+    m_platform.SetStatusText("");
+    // Repainted from the document, not inverted back: a repaint during the naming may
+    // already have removed some of the inversion.
+    for (const CRect& rc : m_invertedAreas)
+        m_platform.InvalidateRect(GetSafeHwnd(), &rc, FALSE);
+    m_invertedAreas.clear();
+    // Cleared before the capture goes, so the capture-changed notice finds nothing to end.
+    g_bNaming = FALSE;
+    if (m_platform.GetCapture() == GetSafeHwnd()) m_platform.ReleaseCapture();
+}

@@ -1,0 +1,25 @@
+#include "FileCopy.h"
+
+bool CopyStream(ISetupFile& source, ISetupFile& target) {
+    char buffer[4096];
+    while (true) {
+        long nRead = source.Read(buffer, static_cast<long>(sizeof(buffer)));
+        if (nRead < 0) return false;
+        if (nRead == 0) return true;
+        if (target.Write(buffer, nRead) != nRead) return false;
+    }
+}
+
+bool CopyWholeFile(ISetupSystem& system, const std::string& strSource,
+                   const std::string& strTarget) {
+    std::unique_ptr<ISetupFile> pSource = system.OpenRead(strSource);
+    if (!pSource) return false;
+    std::unique_ptr<ISetupFile> pTarget = system.OpenWrite(strTarget);
+    bool bCopied = false;
+    if (pTarget) {
+        bCopied = CopyStream(*pSource, *pTarget);
+        bCopied = pTarget->Close() && bCopied;
+    }
+    pSource->Close(); // opened for reading: nothing to lose
+    return bCopied;
+}

@@ -1,0 +1,14 @@
+// Copying a file whole, as raw bytes in blocks of 4,096.
+#pragma once
+
+#include "SetupSystem.h"
+
+#include <string>
+
+// True when the source was read to its end and every byte reached the target.
+bool CopyStream(ISetupFile& source, ISetupFile& target);
+
+// Copies strSource to strTarget, replacing the target; true only for a whole copy whose target
+// was closed without loss. The target is not opened when the source cannot be.
+bool CopyWholeFile(ISetupSystem& system, const std::string& strSource,
+                   const std::string& strTarget);

@@ -1,0 +1,74 @@
+#include "RunSetup.h"
+
+#include "InstallFiles.h"
+#include "RemoveFiles.h"
+#include "SetupIni.h"
+#include "SetupNames.h"
+#include "SetupRegistry.h"
+#include "SetupTexts.h"
+
+namespace {
+
+void ShowClosing(ISetupSystem& system, const char* szText) {
+    system.ShowMessage(BoxOwner::MainWindow, szText, kCaptionComplete, BoxKind::Ok);
+}
+
+// The recorded folder, checked so that nothing outside it is ever deleted.
+bool ReadDestination(SetupState& state) {
+    std::string strPath;
+    if (!ReadMachineString(state, state.m_strProductKey, kDestinationValue, strPath) ||
+        !IsValidDestination(strPath))
+        return false;
+    if (strPath.back() == '\\') strPath.pop_back();
+    state.m_strDestination = strPath;
+    return true;
+}
+
+void RunRemoval(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
+    // The installed folder cannot be removed while it is this process's current folder. A
+    // failure only leaves that folder behind.
+    system.ChangeFolder(TempFolderOrFallback(system));
+    if (!ReadDestination(state)) {
+        // Left as it is, registry included, so that the removal can be tried again.
+        system.ShowMessage(BoxOwner::None, std::string(kRemovePrefix) + kDestinationInvalid,
+                           kCaptionConfigError, BoxKind::OkError);
+        ShowClosing(system, kRemoveFinished);
+        return;
+    }
+    bool bFiles = RemoveFiles(state);
+    bool bKeys = RemoveRegistryEntries(state);
+    ShowClosing(system, bFiles && bKeys ? kRemoveSucceeded : kRemoveFinished);
+}
+
+void RunInstall(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
+    const SetupConfig& config = state.m_config;
+    if (!system.RunWizard(config.m_strProduct, state.m_strDestination)) return;
+    WriteDestinationPath(state); // deliberately not looked at: removal reports a missing value
+    system.OpenProgress(static_cast<int>(config.m_entries.size()));
+    bool bInstalled = InstallFiles(state);
+    WriteUninstallEntry(state);
+    system.CloseProgress();
+    if (!bInstalled) {
+        ShowClosing(system, kInstallFinished);
+        return;
+    }
+    ShowClosing(system, kInstallSucceeded);
+    if (config.m_launch == SetupOption::Yes) {
+        // Whether the product starts is deliberately not looked at: it is installed.
+        system.LaunchProgram(std::string(), "\"" + state.m_strDestination + "\\" +
+                                                config.m_entries.front().m_strFile + "\"");
+    }
+}
+
+} // namespace
+
+void RunSetup(SetupState& state) {
+    if (!LoadSetupConfig(*state.m_pSystem, state.m_mode, state.m_config)) return;
+    state.m_strProductKey = kMakerKey + state.m_config.m_strProduct + "\\UserInfo";
+    if (state.m_mode == SetupMode::Remove)
+        RunRemoval(state);
+    else
+        RunInstall(state);
+}

@@ -1,0 +1,82 @@
+#include "SetupNames.h"
+
+#include "SetupTexts.h"
+
+#include <cctype>
+
+namespace {
+
+bool IsForbiddenChar(char ch) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    return c < 0x20 || c == 0x7F || std::string("\\/:*?\"<>|").find(ch) != std::string::npos;
+}
+
+bool IsBlanksAndDots(const std::string& s) {
+    return s.find_first_not_of(" .") == std::string::npos;
+}
+
+// The folders below the root, each a valid component.
+bool AreValidComponents(std::string strRest) {
+    if (!strRest.empty() && strRest.back() == '\\') strRest.pop_back();
+    if (strRest.empty()) return false; // the root itself
+    std::size_t nStart = 0;
+    while (true) {
+        std::size_t nEnd = strRest.find('\\', nStart);
+        std::string strPart = strRest.substr(nStart, nEnd - nStart);
+        if (!IsSafeName(strPart)) return false;
+        if (nEnd == std::string::npos) return true;
+        nStart = nEnd + 1;
+    }
+}
+
+} // namespace
+
+bool IsSafeName(const std::string& strName) {
+    if (IsBlanksAndDots(strName)) return false;
+    for (char ch : strName) {
+        if (IsForbiddenChar(ch)) return false;
+    }
+    return true;
+}
+
+bool IsValidDestination(const std::string& strPath) {
+    if (strPath.size() > kMaxPathChars) return false;
+    if (strPath.size() >= 3 && std::isalpha(static_cast<unsigned char>(strPath[0])) &&
+        strPath[1] == ':' && strPath[2] == '\\')
+        return AreValidComponents(strPath.substr(3));
+    if (strPath.compare(0, 2, "\\\\") != 0) return false;
+    // A share "\\server\share\" is the root of a network path.
+    std::size_t nServerEnd = strPath.find('\\', 2);
+    if (nServerEnd == std::string::npos || !IsSafeName(strPath.substr(2, nServerEnd - 2)))
+        return false;
+    std::size_t nShareEnd = strPath.find('\\', nServerEnd + 1);
+    if (nShareEnd == std::string::npos ||
+        !IsSafeName(strPath.substr(nServerEnd + 1, nShareEnd - nServerEnd - 1)))
+        return false;
+    return AreValidComponents(strPath.substr(nShareEnd + 1));
+}
+
+bool HasWildcard(const std::string& strPath) {
+    return strPath.find_first_of("*?") != std::string::npos;
+}
+
+bool CheckPathLength(ISetupSystem& system, const std::string& strPath) {
+    if (strPath.size() <= kMaxPathChars) return true;
+    system.ShowMessage(BoxOwner::None, kPathTooLong + strPath, kCaptionError, BoxKind::Ok);
+    return false;
+}
+
+std::string DefaultDestination(const std::string& strProduct) {
+    return kDefaultFolderBase + strProduct;
+}
+
+bool PickedDestination(ISetupSystem& system, const std::string& strProduct,
+                       const std::string& strPicked, std::string& strDestination) {
+    // A drive root comes back from the browser as "D:\"; its "\" is not doubled.
+    std::string strPath = strPicked;
+    if (strPath.empty() || strPath.back() != '\\') strPath += '\\';
+    strPath += strProduct;
+    if (!CheckPathLength(system, strPath) || !IsValidDestination(strPath)) return false;
+    strDestination = strPath;
+    return true;
+}

@@ -1,0 +1,25 @@
+// Checks on the names and paths the setup program builds from setup.ini, the registry and the
+// user's choice of folder, so that no name can lead outside the folders it belongs in.
+#pragma once
+
+#include "SetupState.h"
+#include "SetupSystem.h"
+
+#include <string>
+
+// A product, file or shortcut name usable as one path component: not empty, not made of blanks
+// and dots only, no separators, drive colons, wildcards, quotes, redirections or control bytes.
+bool IsSafeName(const std::string& strName);
+// An absolute folder below a drive root ("C:\Games", "\\server\share\Games"), with at most one
+// trailing "\" and no empty, "." or ".." component; at most 259 characters.
+bool IsValidDestination(const std::string& strPath);
+bool HasWildcard(const std::string& strPath);
+
+// False, after "The path is too long: " + the path, for a path of 260 characters or more.
+bool CheckPathLength(ISetupSystem& system, const std::string& strPath);
+
+std::string DefaultDestination(const std::string& strProduct);
+// The destination for a folder picked in the browser: the folder, "\" and the product name.
+// False, leaving strDestination as it was, when that path is refused.
+bool PickedDestination(ISetupSystem& system, const std::string& strProduct,
+                       const std::string& strPicked, std::string& strDestination);

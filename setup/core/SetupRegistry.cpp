@@ -1,0 +1,90 @@
+#include "SetupRegistry.h"
+
+#include "SetupTexts.h"
+
+namespace {
+
+enum class DeleteKind { KeyOnly, WithSubkeys };
+
+std::string WithoutTrailingSlash(std::string strKey) {
+    if (!strKey.empty() && strKey.back() == '\\') strKey.pop_back();
+    return strKey;
+}
+
+bool DeleteSubKey(ISetupSystem& system, RegRoot root, const std::string& strParent,
+                  RegAccess access, const std::string& strSubKey, DeleteKind kind) {
+    // An empty name would make the delete act on the parent itself.
+    if (strSubKey.empty()) return false;
+    RegHandle hParent = 0;
+    if (system.KeyOpen(root, WithoutTrailingSlash(strParent), access, &hParent) != kErrNone)
+        return false;
+    long nResult = kind == DeleteKind::KeyOnly ? system.KeyDelete(hParent, strSubKey)
+                                               : system.KeyDeleteTree(hParent, strSubKey);
+    system.KeyClose(hParent);
+    return nResult == kErrNone;
+}
+
+} // namespace
+
+bool WriteMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
+                        const std::string& strText) {
+    ISetupSystem& system = *state.m_pSystem;
+    RegHandle hKey = 0;
+    if (system.KeyCreate(RegRoot::LocalMachine, strKey, &hKey) != kErrNone) return false;
+    long nResult = system.ValueSetText(hKey, strName, strText);
+    system.KeyClose(hKey);
+    return nResult == kErrNone;
+}
+
+bool WriteDestinationPath(SetupState& state) {
+    return WriteMachineString(state, state.m_strProductKey, kDestinationValue,
+                              state.m_strDestination);
+}
+
+bool WriteUninstallEntry(SetupState& state) {
+    const std::string& strProduct = state.m_config.m_strProduct;
+    std::string strKey = kUninstallKey + strProduct;
+    // The outcomes are deliberately not looked at: the product is installed either way.
+    WriteMachineString(state, strKey, kDisplayNameValue, strProduct + " (Remove only)");
+    // Quoted, so that a folder with blanks cannot start another program.
+    WriteMachineString(state, strKey, kUninstallStringValue,
+                       "\"" + state.m_strDestination + "\\" + kSetupFileName + "\" /u");
+    return true;
+}
+
+bool ReadMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
+                       std::string& strOut) {
+    ISetupSystem& system = *state.m_pSystem;
+    strOut.clear();
+    RegHandle hKey = 0;
+    if (system.KeyOpen(RegRoot::LocalMachine, strKey, RegAccess::Query, &hKey) != kErrNone)
+        return false;
+    char buffer[kMaxPathChars + 1];
+    unsigned nType = 0;
+    unsigned cbData = kMaxPathChars;
+    long nResult = system.ValueQuery(hKey, strName, &nType, buffer, &cbData);
+    system.KeyClose(hKey);
+    if (nResult != kErrNone || nType != kRegSz || cbData > kMaxPathChars) return false;
+    buffer[cbData] = '\0';
+    strOut = buffer; // up to a zero stored with the text
+    return true;
+}
+
+bool RemoveRegistryEntries(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
+    const std::string& strProduct = state.m_config.m_strProduct;
+    bool bSuccess = DeleteSubKey(system, RegRoot::LocalMachine, kMakerKey + strProduct,
+                                 RegAccess::All, "UserInfo", DeleteKind::KeyOnly);
+    bSuccess = DeleteSubKey(system, RegRoot::LocalMachine, kMakerKey, RegAccess::All, strProduct,
+                            DeleteKind::KeyOnly) &&
+               bSuccess;
+    bSuccess = DeleteSubKey(system, RegRoot::LocalMachine, kUninstallParentKey, RegAccess::Write,
+                            strProduct, DeleteKind::KeyOnly) &&
+               bSuccess;
+    // The game's own state lies beneath the user's key; whether it goes does not count.
+    DeleteSubKey(system, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
+                 DeleteKind::WithSubkeys);
+    if (!bSuccess)
+        system.ShowMessage(BoxOwner::None, kRemoveKeysIncomplete, kCaptionError, BoxKind::Ok);
+    return bSuccess;
+}

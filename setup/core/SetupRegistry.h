@@ -1,0 +1,20 @@
+// The setup program's registry entries under HKEY_LOCAL_MACHINE, and their removal.
+#pragma once
+
+#include "SetupState.h"
+
+#include <string>
+
+// Creates or opens the key and sets the text value; whether the value was set.
+bool WriteMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
+                        const std::string& strText);
+// Records the destination folder under the product key.
+bool WriteDestinationPath(SetupState& state);
+// Enters the product into the list of removable programs; always true.
+bool WriteUninstallEntry(SetupState& state);
+// Reads a text value of at most 259 bytes; false, with strOut empty, when the key or value is
+// missing, not text, or longer.
+bool ReadMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
+                       std::string& strOut);
+// Deletes the product's keys, deepest first, and tries the user's product key with its subkeys.
+bool RemoveRegistryEntries(SetupState& state);

@@ -1,0 +1,76 @@
+// The registry.
+#include "Win32SetupSystem.h"
+
+#include <shlwapi.h>
+
+namespace {
+
+HKEY RootKey(RegRoot root) {
+    return root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+REGSAM Access(RegAccess access) {
+    switch (access) {
+    case RegAccess::Query:
+        return KEY_QUERY_VALUE;
+    case RegAccess::Write:
+        return KEY_WRITE;
+    case RegAccess::All:
+        break;
+    }
+    return KEY_ALL_ACCESS;
+}
+
+HKEY Key(RegHandle hKey) {
+    return reinterpret_cast<HKEY>(hKey);
+}
+
+} // namespace
+
+long CWin32SetupSystem::KeyCreate(RegRoot root, const std::string& strPath, RegHandle* phKey) {
+    HKEY hKey = nullptr;
+    DWORD nDisposition = 0;
+    LONG nResult =
+        RegCreateKeyExA(RootKey(root), strPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &hKey, &nDisposition);
+    *phKey = nResult == ERROR_SUCCESS ? reinterpret_cast<RegHandle>(hKey) : 0;
+    return nResult;
+}
+
+long CWin32SetupSystem::KeyOpen(RegRoot root, const std::string& strPath, RegAccess access,
+                                RegHandle* phKey) {
+    HKEY hKey = nullptr;
+    LONG nResult = RegOpenKeyExA(RootKey(root), strPath.c_str(), 0, Access(access), &hKey);
+    *phKey = nResult == ERROR_SUCCESS ? reinterpret_cast<RegHandle>(hKey) : 0;
+    return nResult;
+}
+
+long CWin32SetupSystem::ValueSetText(RegHandle hKey, const std::string& strName,
+                                     const std::string& strText) {
+    return RegSetValueExA(Key(hKey), strName.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(strText.data()),
+                          static_cast<DWORD>(strText.size()));
+}
+
+long CWin32SetupSystem::ValueQuery(RegHandle hKey, const std::string& strName, unsigned* pnType,
+                                   void* pData, unsigned* pcbData) {
+    DWORD nType = 0;
+    DWORD cbData = *pcbData;
+    LONG nResult = RegQueryValueExA(Key(hKey), strName.c_str(), nullptr, &nType,
+                                    static_cast<BYTE*>(pData), &cbData);
+    *pnType = nType;
+    *pcbData = cbData;
+    return nResult;
+}
+
+long CWin32SetupSystem::KeyDelete(RegHandle hParent, const std::string& strSubKey) {
+    return RegDeleteKeyA(Key(hParent), strSubKey.c_str());
+}
+
+long CWin32SetupSystem::KeyDeleteTree(RegHandle hParent, const std::string& strSubKey) {
+    return static_cast<long>(SHDeleteKeyA(Key(hParent), strSubKey.c_str()));
+}
+
+void CWin32SetupSystem::KeyClose(RegHandle hKey) {
+    RegCloseKey(Key(hKey)); // a failed close loses nothing: every change was made before
+}

@@ -1,0 +1,133 @@
+// Verbs for play on the table: who holds the pointer capture, waiting for a stored value, and
+// the time a program takes from its launch until it first waits for input.
+#include "Driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+double NowMs() {
+    static LARGE_INTEGER s_frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(s_frequency.QuadPart);
+}
+
+HWND ChildOf(const Args& args) {
+    HWND hMain = FindTopWindow(ToPid(args.at(0)), args.at(1), "*");
+    if (hMain == nullptr) throw CDriverError("no window of class " + args.at(1));
+    HWND hChild = FindChild(hMain, args.at(2));
+    if (hChild == nullptr) throw CDriverError("no child window " + args.at(2));
+    return hChild;
+}
+
+// The window holding the pointer capture in the thread that owns hWnd, or null.
+HWND CaptureOfThread(HWND hWnd) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info))
+        throw CDriverError("no thread information");
+    return info.hwndCapture;
+}
+
+// A value as signed 32-bit integers separated by spaces; "absent" when it cannot be read.
+std::string ValueAsInts(HKEY hRoot, const std::string& key, const std::string& name) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(hRoot, key.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return "absent";
+    std::vector<BYTE> data(4096);
+    DWORD cbData = static_cast<DWORD>(data.size());
+    LONG nResult = RegQueryValueExA(hKey, name.c_str(), nullptr, nullptr, data.data(), &cbData);
+    RegCloseKey(hKey);
+    if (nResult != ERROR_SUCCESS) return "absent";
+    std::string text;
+    for (DWORD i = 0; i + 4 <= cbData; i += 4) {
+        std::int32_t n = 0;
+        std::memcpy(&n, &data[i], 4);
+        text += (i == 0 ? "" : " ") + std::to_string(n);
+    }
+    return text;
+}
+
+// Polls the program's idle query (see VerbIdle) and returns the moment of the first answer of
+// the settled pair: the program finished its idle work then, whatever the polling adds after.
+double WaitIdleSince(HWND hMain, DWORD nTimeoutMs) {
+    UINT nQuery = RegisterWindowMessageA("Quenlow.IdleQuery");
+    LRESULT nLast = -1;
+    double fLastAt = 0;
+    double fSettledAt = 0;
+    bool bSettled = PollUntil(nTimeoutMs, [&] {
+        DWORD_PTR nAnswer = 0;
+        if (!SendMessageTimeoutA(hMain, nQuery, 0, 0, SMTO_NORMAL, nTimeoutMs, &nAnswer))
+            throw CDriverError("the window did not answer");
+        double fAt = NowMs();
+        bool bDone = static_cast<LRESULT>(nAnswer) == nLast && (nAnswer & 1) == 0;
+        if (bDone) fSettledAt = fLastAt;
+        nLast = static_cast<LRESULT>(nAnswer);
+        fLastAt = fAt;
+        return bDone;
+    });
+    if (!bSettled) throw CDriverError("the program does not go idle");
+    return fSettledAt;
+}
+} // namespace
+
+// capture PID CLASS CHILD: 1 when the child window holds the pointer capture, else 0.
+void VerbCapture(const Args& args) {
+    HWND hChild = ChildOf(args);
+    std::printf("%d\n", CaptureOfThread(hChild) == hChild ? 1 : 0);
+}
+
+// wait-capture PID CLASS CHILD 0|1 [MS]: waits until the child has (1) or has not (0) the
+// capture, which tells that a press or a release has been taken.
+void VerbWaitCapture(const Args& args) {
+    HWND hChild = ChildOf(args);
+    bool bWanted = ToInt(args.at(3)) != 0;
+    DWORD nWait = args.size() > 4 ? static_cast<DWORD>(ToInt(args[4])) : 10000;
+    if (!PollUntil(nWait, [&] { return (CaptureOfThread(hChild) == hChild) == bWanted; }))
+        throw CDriverError(bWanted ? "the window does not take the capture"
+                                   : "the window keeps the capture");
+}
+
+// wait-value ROOT KEY VALUE MS INT...: waits until the value holds exactly these integers;
+// on a timeout the error shows what it holds.
+void VerbWaitValue(const Args& args) {
+    HKEY hRoot = args.at(0) == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+    std::string wanted;
+    for (std::size_t i = 4; i < args.size(); ++i)
+        wanted += (i == 4 ? "" : " ") + std::to_string(ToInt(args[i]));
+    std::string last;
+    if (!PollUntil(static_cast<DWORD>(ToInt(args.at(3))),
+                   [&] { return (last = ValueAsInts(hRoot, args.at(1), args.at(2))) == wanted; }))
+        throw CDriverError("the value holds '" + last + "'");
+}
+
+// launch-idle PATH CLASS [MS]: starts the program and prints its id, then the milliseconds
+// from the launch until its window of that class shows and until it first goes idle.
+void VerbLaunchIdle(const Args& args) {
+    DWORD nWait = args.size() > 2 ? static_cast<DWORD>(ToInt(args[2])) : 30000;
+    std::string commandLine = "\"" + args.at(0) + "\"";
+    std::string folder = args.at(0).substr(0, args.at(0).find_last_of("\\/") + 1);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    double fStart = NowMs();
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &si, &pi))
+        throw CDriverError("cannot start " + args.at(0));
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    std::printf("%lu ", static_cast<unsigned long>(pi.dwProcessId));
+    std::fflush(stdout);
+    HWND hMain = nullptr;
+    if (!PollUntil(nWait, [&] {
+            return (hMain = FindTopWindow(pi.dwProcessId, args.at(1), "*")) != nullptr;
+        }))
+        throw CDriverError("no window of class " + args.at(1));
+    double fShown = NowMs();
+    double fIdle = WaitIdleSince(hMain, nWait);
+    std::printf("%.0f %.0f\n", fShown - fStart, fIdle - fStart);
+}

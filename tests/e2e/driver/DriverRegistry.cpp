@@ -1,0 +1,76 @@
+// The registry, as 32-bit little-endian integers (the game's values) or as text.
+#include "Driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+HKEY RootOf(const std::string& name) {
+    if (name == "HKCU") return HKEY_CURRENT_USER;
+    if (name == "HKLM") return HKEY_LOCAL_MACHINE;
+    if (name == "HKCR") return HKEY_CLASSES_ROOT;
+    throw CDriverError("unknown root " + name);
+}
+} // namespace
+
+// reg-get ROOT KEY VALUE: "absent", the text of a string value, or the data as signed
+// 32-bit integers (a length that is not a multiple of 4 prints "bytes N").
+void VerbRegGet(const Args& args) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(RootOf(args.at(0)), args.at(1).c_str(), 0, KEY_READ, &hKey) !=
+        ERROR_SUCCESS) {
+        std::printf("absent\n");
+        return;
+    }
+    DWORD nType = 0;
+    DWORD cbData = 0;
+    LONG nResult = RegQueryValueExA(hKey, args.at(2).c_str(), nullptr, &nType, nullptr, &cbData);
+    std::vector<BYTE> data(cbData + 1, 0);
+    if (nResult == ERROR_SUCCESS)
+        nResult = RegQueryValueExA(hKey, args.at(2).c_str(), nullptr, &nType, data.data(), &cbData);
+    RegCloseKey(hKey);
+    if (nResult != ERROR_SUCCESS) {
+        std::printf("absent\n");
+        return;
+    }
+    if (nType == REG_SZ) {
+        std::printf("%s\n", reinterpret_cast<const char*>(data.data()));
+        return;
+    }
+    if (cbData % 4 != 0) {
+        std::printf("bytes %lu\n", static_cast<unsigned long>(cbData));
+        return;
+    }
+    for (DWORD i = 0; i < cbData; i += 4) {
+        std::int32_t n = 0;
+        std::memcpy(&n, &data[i], 4);
+        std::printf(i == 0 ? "%ld" : " %ld", static_cast<long>(n));
+    }
+    std::printf("\n");
+}
+
+// reg-set ROOT KEY VALUE INT... : a binary value of signed 32-bit integers.
+void VerbRegSet(const Args& args) {
+    std::vector<BYTE> data;
+    for (std::size_t i = 3; i < args.size(); ++i) {
+        std::int32_t n = ToInt(args[i]);
+        BYTE bytes[4];
+        std::memcpy(bytes, &n, 4);
+        data.insert(data.end(), bytes, bytes + 4);
+    }
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExA(RootOf(args.at(0)), args.at(1).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        throw CDriverError("cannot create the key");
+    LONG nResult = RegSetValueExA(hKey, args.at(2).c_str(), 0, REG_BINARY, data.data(),
+                                  static_cast<DWORD>(data.size()));
+    RegCloseKey(hKey);
+    if (nResult != ERROR_SUCCESS) throw CDriverError("cannot write the value");
+}
+
+// reg-delete ROOT KEY: the key and everything beneath it; a missing key is fine.
+void VerbRegDelete(const Args& args) {
+    LONG nResult = RegDeleteTreeA(RootOf(args.at(0)), args.at(1).c_str());
+    if (nResult == ERROR_SUCCESS || nResult == ERROR_FILE_NOT_FOUND) return;
+    throw CDriverError("cannot delete the key");
+}

@@ -1,0 +1,243 @@
+// Finding windows, reading them and sending them commands.
+#include "Driver.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+DWORD WaitMs(const Args& args, std::size_t nIndex) {
+    return args.size() > nIndex ? static_cast<DWORD>(ToInt(args[nIndex])) : kDefaultWaitMs;
+}
+
+std::string ClassOf(HWND hWnd) {
+    char name[256] = {};
+    GetClassNameA(hWnd, name, sizeof(name));
+    return name;
+}
+
+namespace {
+
+struct CSearch {
+    DWORD nPid;
+    const std::string* pClass;
+    const std::string* pTitle;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND hWnd, LPARAM lParam) {
+    auto* pSearch = reinterpret_cast<CSearch*>(lParam);
+    DWORD nPid = 0;
+    GetWindowThreadProcessId(hWnd, &nPid);
+    if (nPid != pSearch->nPid || !IsWindowVisible(hWnd)) return TRUE;
+    if (*pSearch->pClass != "*" && ClassOf(hWnd) != *pSearch->pClass) return TRUE;
+    if (*pSearch->pTitle != "*" && WindowText(hWnd) != *pSearch->pTitle) return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+HWND MainWindow(const Args& args) {
+    HWND hWnd = FindTopWindow(ToPid(args.at(0)), args.at(1), "*");
+    if (hWnd == nullptr) throw CDriverError("no window of class " + args.at(1));
+    return hWnd;
+}
+
+HWND Dialog(const Args& args) {
+    HWND hDlg = FindTopWindow(ToPid(args.at(0)), "#32770", args.at(1));
+    if (hDlg == nullptr) throw CDriverError("no dialog titled '" + args.at(1) + "'");
+    return hDlg;
+}
+
+LRESULT SendOrFail(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR nResult = 0;
+    if (!SendMessageTimeoutA(hWnd, uMsg, wParam, lParam, SMTO_NORMAL, kDefaultWaitMs, &nResult))
+        throw CDriverError("the window did not answer");
+    return static_cast<LRESULT>(nResult);
+}
+
+// Reads a status-bar pane: the text must be fetched into the other process's memory.
+std::string StatusPane(HWND hBar, int nPane) {
+    DWORD nPid = 0;
+    GetWindowThreadProcessId(hBar, &nPid);
+    HANDLE hProcess =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, nPid);
+    if (hProcess == nullptr) throw CDriverError("cannot open the process");
+    const SIZE_T cbBuffer = 1024;
+    void* pRemote = VirtualAllocEx(hProcess, nullptr, cbBuffer, MEM_COMMIT, PAGE_READWRITE);
+    std::string text;
+    if (pRemote != nullptr) {
+        LRESULT nInfo = SendOrFail(hBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(nPane), 0);
+        if (LOWORD(nInfo) < cbBuffer) {
+            SendOrFail(hBar, SB_GETTEXTA, static_cast<WPARAM>(nPane),
+                       reinterpret_cast<LPARAM>(pRemote));
+            std::vector<char> local(cbBuffer, '\0');
+            SIZE_T cbRead = 0;
+            if (ReadProcessMemory(hProcess, pRemote, local.data(), LOWORD(nInfo), &cbRead))
+                text.assign(local.data(), cbRead);
+        }
+        VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
+    }
+    CloseHandle(hProcess);
+    if (pRemote == nullptr) throw CDriverError("cannot allocate in the process");
+    return text;
+}
+
+bool ToolbarButtonEnabled(HWND hMain, int nID) {
+    HWND hBar = FindChild(hMain, TOOLBARCLASSNAMEA);
+    if (hBar == nullptr) throw CDriverError("no toolbar");
+    return SendOrFail(hBar, TB_ISBUTTONENABLED, static_cast<WPARAM>(nID), 0) != 0;
+}
+} // namespace
+
+std::string WindowText(HWND hWnd) {
+    char text[512] = {};
+    // WM_GETTEXT crosses processes; the text is copied back by the system.
+    DWORD_PTR nLength = 0;
+    if (!SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
+                             SMTO_NORMAL, kDefaultWaitMs, &nLength))
+        return std::string();
+    return std::string(text, nLength);
+}
+
+HWND FindTopWindow(DWORD nPid, const std::string& className, const std::string& title) {
+    CSearch search{nPid, &className, &title, nullptr};
+    EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+HWND WaitTopWindow(DWORD nPid, const std::string& className, const std::string& title,
+                   DWORD nTimeoutMs) {
+    HWND hWnd = nullptr;
+    PollUntil(nTimeoutMs,
+              [&] { return (hWnd = FindTopWindow(nPid, className, title)) != nullptr; });
+    return hWnd;
+}
+
+HWND FindChild(HWND hParent, const std::string& className) {
+    return FindWindowExA(hParent, nullptr, className.c_str(), nullptr);
+}
+
+void VerbWaitWindow(const Args& args) {
+    HWND hWnd = WaitTopWindow(ToPid(args.at(0)), args.at(1), args.at(2), WaitMs(args, 3));
+    if (hWnd == nullptr)
+        throw CDriverError("timed out waiting for " + args.at(1) + " '" + args.at(2) + "'");
+    std::printf("%p\n", static_cast<void*>(hWnd));
+}
+
+void VerbWaitNoWindow(const Args& args) {
+    DWORD nPid = ToPid(args.at(0));
+    if (!PollUntil(WaitMs(args, 3),
+                   [&] { return FindTopWindow(nPid, args.at(1), args.at(2)) == nullptr; }))
+        throw CDriverError("the window " + args.at(1) + " '" + args.at(2) + "' stays");
+}
+
+void VerbWindowRect(const Args& args) {
+    RECT rc;
+    if (!GetWindowRect(MainWindow(args), &rc)) throw CDriverError("no rectangle");
+    std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+}
+
+void VerbClientRect(const Args& args) {
+    HWND hChild = FindChild(MainWindow(args), args.at(2));
+    RECT rc;
+    POINT pt = {0, 0};
+    if (hChild == nullptr || !GetClientRect(hChild, &rc) || !ClientToScreen(hChild, &pt))
+        throw CDriverError("no child window " + args.at(2));
+    std::printf("%ld %ld %ld %ld\n", pt.x, pt.y, rc.right, rc.bottom);
+}
+
+void VerbWindowText(const Args& args) {
+    std::printf("%s\n", WindowText(MainWindow(args)).c_str());
+}
+
+void VerbWindows(const Args& args) {
+    DWORD nPid = ToPid(args.at(0));
+    for (HWND h = GetTopWindow(nullptr); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) {
+        DWORD nOwner = 0;
+        GetWindowThreadProcessId(h, &nOwner);
+        if (nOwner == nPid)
+            std::printf("%p %s '%s' %s\n", static_cast<void*>(h), ClassOf(h).c_str(),
+                        WindowText(h).c_str(), IsWindowVisible(h) ? "visible" : "hidden");
+    }
+}
+
+void VerbIsVisible(const Args& args) {
+    HWND hChild = FindChild(MainWindow(args), args.at(2));
+    std::printf("%d\n", hChild != nullptr && IsWindowVisible(hChild) ? 1 : 0);
+}
+
+void VerbSendCommand(const Args& args) {
+    SendOrFail(MainWindow(args), WM_COMMAND, static_cast<WPARAM>(ToInt(args.at(2))), 0);
+}
+
+void VerbPostCommand(const Args& args) {
+    if (!PostMessageA(MainWindow(args), WM_COMMAND, static_cast<WPARAM>(ToInt(args.at(2))), 0))
+        throw CDriverError("cannot post");
+}
+
+void VerbPostMessage(const Args& args) {
+    if (!PostMessageA(MainWindow(args), static_cast<UINT>(ToInt(args.at(2))),
+                      static_cast<WPARAM>(ToInt(args.at(3))),
+                      static_cast<LPARAM>(ToInt(args.at(4)))))
+        throw CDriverError("cannot post");
+}
+
+void VerbPress(const Args& args) {
+    HWND hButton = GetDlgItem(Dialog(args), ToInt(args.at(2)));
+    if (hButton == nullptr) throw CDriverError("no button " + args.at(2));
+    SendOrFail(hButton, BM_CLICK, 0, 0);
+}
+
+void VerbCloseDialog(const Args& args) {
+    if (!PostMessageA(Dialog(args), WM_SYSCOMMAND, SC_CLOSE, 0)) throw CDriverError("cannot post");
+}
+
+void VerbDialogText(const Args& args) {
+    HWND hItem = GetDlgItem(Dialog(args), ToInt(args.at(2)));
+    if (hItem == nullptr) throw CDriverError("no control " + args.at(2));
+    std::printf("%s\n", WindowText(hItem).c_str());
+}
+
+void VerbStatus(const Args& args) {
+    HWND hBar = FindChild(MainWindow(args), STATUSCLASSNAMEA);
+    if (hBar == nullptr) throw CDriverError("no status bar");
+    std::printf("%s\n", StatusPane(hBar, ToInt(args.at(2))).c_str());
+}
+
+void VerbWaitStatus(const Args& args) {
+    HWND hBar = FindChild(MainWindow(args), STATUSCLASSNAMEA);
+    if (hBar == nullptr) throw CDriverError("no status bar");
+    std::string last;
+    if (!PollUntil(WaitMs(args, 4),
+                   [&] { return (last = StatusPane(hBar, ToInt(args.at(2)))) == args.at(3); }))
+        throw CDriverError("pane shows '" + last + "', not '" + args.at(3) + "'");
+}
+
+void VerbToolbarEnabled(const Args& args) {
+    std::printf("%d\n", ToolbarButtonEnabled(MainWindow(args), ToInt(args.at(2))) ? 1 : 0);
+}
+
+void VerbWaitToolbar(const Args& args) {
+    HWND hMain = MainWindow(args);
+    bool bWanted = ToInt(args.at(3)) != 0;
+    if (!PollUntil(WaitMs(args, 4),
+                   [&] { return ToolbarButtonEnabled(hMain, ToInt(args.at(2))) == bWanted; }))
+        throw CDriverError("button " + args.at(2) + " does not become " + args.at(3));
+}
+
+// idle PID CLASS: waits until the program has taken every message and input sent so far and
+// finished the idle pass after them. The main window answers a read-only query with its idle
+// passes (times two) and whether anything still waits in its queue; sent messages are only
+// answered where the program looks for messages, so two answers in a row with nothing waiting
+// and no idle pass between them mean it is waiting for input.
+void VerbIdle(const Args& args) {
+    HWND hMain = MainWindow(args);
+    UINT nQuery = RegisterWindowMessageA("Quenlow.IdleQuery");
+    LRESULT nLast = -1;
+    bool bSettled = PollUntil(WaitMs(args, 2), [&] {
+        LRESULT nAnswer = SendOrFail(hMain, nQuery, 0, 0);
+        bool bDone = nAnswer == nLast && (nAnswer & 1) == 0;
+        nLast = nAnswer;
+        return bDone;
+    });
+    if (!bSettled) throw CDriverError("the program does not go idle");
+}

@@ -1,0 +1,213 @@
+# Shell library of the end-to-end runner: the private Wine prefix and display, the test
+# driver, scenario registration and checks. Sourced by run.sh; scenario files use the
+# functions below (those starting with e2e_).
+#
+#   e2e_scenario NAME FUNCTION   register a scenario; scenarios run in registration order
+#   e2e_drv VERB ARGS...         run tests/e2e/driver (e2e-driver.exe); prints its output
+#   e2e_wine ARGS...             any other Wine call, under a timeout, output to the log
+#   e2e_winpath PATH             the Windows name (Z:\...) of a host path
+#   e2e_track_pid PID            a Windows process the runner ends after the scenario
+#   e2e_expect_eq WHAT WANT GOT  fail the scenario unless WANT = GOT
+#   e2e_fail MESSAGE             fail the scenario
+#   e2e_screenshot NAME          save the screen as out/e2e/NAME.png
+#   e2e_log MESSAGE              a line in the scenario's log
+#
+# Every scenario runs in a subshell with errexit: any failing command fails it. Each starts
+# with a clean slate of processes but shares the prefix (and its registry) with the others.
+
+E2E_ROOT=$(pwd)
+E2E_OUT=$E2E_ROOT/out/e2e
+E2E_DRIVER=$E2E_ROOT/build/win32/tests/e2e/driver/e2e-driver.exe
+E2E_NAMES=()
+E2E_FUNCS=()
+
+e2e_log() { echo "[$(date +%T.%N | cut -c1-12)] $*" >&2; }
+
+e2e_scenario() {
+  E2E_NAMES+=("$1")
+  E2E_FUNCS+=("$2")
+}
+
+e2e_winpath() {
+  local path
+  path=$(readlink -f "$1")
+  echo "Z:${path//\//\\}"
+}
+
+e2e_wine() {
+  timeout 60 wine "$@" >>"$E2E_WORK/wine.log" 2>&1
+}
+
+# The driver's output goes to a file first: a program it launches must never hold the
+# caller's pipe open. Windows line ends are dropped.
+e2e_drv() {
+  local rc=0
+  timeout 60 wine "$E2E_DRIVER" "$@" >"$E2E_WORK/drv.out" 2>"$E2E_WORK/drv.err" || rc=$?
+  tr -d '\r' <"$E2E_WORK/drv.out"
+  if [ "$rc" -ne 0 ]; then
+    e2e_log "driver failed ($rc): $*"
+    tr -d '\r' <"$E2E_WORK/drv.err" >&2
+  fi
+  return "$rc"
+}
+
+e2e_track_pid() { echo "$1" >>"$E2E_WORK/pids"; }
+
+e2e_fail() {
+  e2e_log "FAIL: $*"
+  return 1
+}
+
+e2e_expect_eq() {
+  if [ "$2" != "$3" ]; then
+    e2e_fail "$1: expected '$2', got '$3'"
+    return 1
+  fi
+  e2e_log "ok: $1"
+}
+
+e2e_screenshot() {
+  mkdir -p "$E2E_OUT"
+  import -display "$DISPLAY" -window root "$E2E_OUT/$1.png" 2>>"$E2E_WORK/wine.log"
+}
+
+e2e_free_display() {
+  local n
+  for n in $(seq 101 199); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      echo "$n"
+      return 0
+    fi
+  done
+  return 1
+}
+
+e2e_start_xvfb() {
+  local n tries
+  for tries in 1 2 3 4 5; do
+    n=$(e2e_free_display) || return 1
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >>"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    # Another run may have taken the same number in the meantime: then try the next one.
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$E2E_XVFB_PID" 2>/dev/null && break
+      kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    if kill -0 "$E2E_XVFB_PID" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+      export DISPLAY=":$n"
+      return 0
+    fi
+    E2E_XVFB_PID=
+  done
+  return 1
+}
+
+e2e_teardown() {
+  if [ -n "${E2E_WS_PID:-}" ]; then
+    timeout 10 wineserver -k >/dev/null 2>&1 || true
+    kill "$E2E_WS_PID" 2>/dev/null || true
+    wait "$E2E_WS_PID" 2>/dev/null || true
+    # The server's own folder under the temporary folder goes with it.
+    if [ -n "${E2E_WS_SOCKET:-}" ]; then
+      rm -rf "$(dirname "$E2E_WS_SOCKET")"
+      rmdir "$(dirname "$(dirname "$E2E_WS_SOCKET")")" 2>/dev/null || true
+    fi
+  fi
+  if [ -n "${E2E_XVFB_PID:-}" ]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+  fi
+  if [ -n "${E2E_WORK:-}" ] && [ -z "${E2E_KEEP:-}" ]; then
+    rm -rf "$E2E_WORK"
+  fi
+}
+
+# One fresh prefix and home per run, on a display of its own, quiet and unattended.
+e2e_setup() {
+  E2E_RUN_START=$(e2e_now_ms)
+  E2E_WORK=$E2E_ROOT/build/e2e/run-$$
+  rm -rf "$E2E_WORK"
+  mkdir -p "$E2E_WORK/prefix" "$E2E_WORK/home" "$E2E_OUT"
+  trap e2e_teardown EXIT
+  trap 'exit 130' INT TERM
+  export WINEPREFIX=$E2E_WORK/prefix WINEARCH=win32 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export HOME=$E2E_WORK/home XDG_DATA_HOME=$E2E_WORK/home/.local/share
+  export XDG_CONFIG_HOME=$E2E_WORK/home/.config XDG_CACHE_HOME=$E2E_WORK/home/.cache
+  e2e_start_xvfb || { echo "e2e: no free display for Xvfb" >&2; return 1; }
+  # The server of this prefix is ours: started here, ended by its id.
+  wineserver --foreground --persistent >>"$E2E_WORK/wine.log" 2>&1 &
+  E2E_WS_PID=$!
+  # Wine programs started before the server listens would start a server of their own. The
+  # server's folder is named after the prefix's device and inode.
+  local id tmp=${TMPDIR:-/tmp}
+  id=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+  for _ in $(seq 100); do
+    E2E_WS_SOCKET=$(ls -d "$tmp"/wine-*/"$id"/socket "/tmp/.wine-$(id -u)/$id/socket" 2>/dev/null |
+      head -n 1)
+    [ -n "$E2E_WS_SOCKET" ] && break
+    kill -0 "$E2E_WS_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  [ -n "$E2E_WS_SOCKET" ] || { echo "e2e: the wine server did not start" >&2; return 1; }
+  e2e_wine wineboot -i || { echo "e2e: wineboot failed" >&2; return 1; }
+  cat >"$E2E_WORK/unattended.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
+"Audio"=""
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+  e2e_wine reg import "$(e2e_winpath "$E2E_WORK/unattended.reg")" ||
+    { echo "e2e: cannot import the settings" >&2; return 1; }
+}
+
+# Ends what a scenario left running, by the ids it recorded.
+e2e_end_scenario_processes() {
+  local pid
+  [ -f "$E2E_WORK/pids" ] || return 0
+  for pid in $(cat "$E2E_WORK/pids"); do
+    e2e_drv kill "$pid" >/dev/null 2>&1 || true
+  done
+  rm -f "$E2E_WORK/pids"
+}
+
+# Milliseconds since some fixed moment, for durations.
+e2e_now_ms() {
+  local t=${EPOCHREALTIME/./}
+  echo $((t / 1000))
+}
+
+e2e_seconds_since() {
+  local ms=$(($(e2e_now_ms) - $1))
+  printf '%d.%01d' $((ms / 1000)) $((ms % 1000 / 100))
+}
+
+e2e_run_all() {
+  local i passed=0 failed=0 name start
+  for i in "${!E2E_NAMES[@]}"; do
+    name=${E2E_NAMES[$i]}
+    start=$(e2e_now_ms)
+    # Not tested by an "if": errexit would be off inside the scenario.
+    (set -eo pipefail; "${E2E_FUNCS[$i]}") >"$E2E_OUT/$name.log" 2>&1
+    if [ $? -eq 0 ]; then
+      passed=$((passed + 1))
+      printf 'e2e: %-36s ok   %5ss\n' "$name" "$(e2e_seconds_since "$start")"
+    else
+      failed=$((failed + 1))
+      printf 'e2e: %-36s FAIL %5ss (out/e2e/%s.log)\n' "$name" "$(e2e_seconds_since "$start")" \
+        "$name"
+      tail -n 15 "$E2E_OUT/$name.log" | sed 's/^/    /'
+    fi
+    e2e_end_scenario_processes
+  done
+  echo "e2e: whole run $(e2e_seconds_since "$E2E_RUN_START")s"
+  echo "e2e: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}

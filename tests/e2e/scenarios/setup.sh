@@ -1,0 +1,138 @@
+# setup.exe under Wine: an installation through the wizard with the start of the game, the
+# removal through the recorded command, a setup.ini without files, and every way out of the
+# wizard.
+source tests/e2e/setup.sh
+
+scenario_setup_install_and_remove() {
+  s_reset
+  s_start "$S_DIST"
+  e2e_expect_eq "first page" "Welcome" "$(s_page 0)"
+  e2e_expect_eq "wizard position" "48 10" "$(e2e_drv wizard-rect "$SPID" | cut -d' ' -f1-2)"
+  e2e_screenshot setup-welcome
+  s_wizard "$S_NEXT"
+  e2e_drv wait-window "$SPID" '#32770' "$S_LICENCE" >/dev/null
+  e2e_expect_eq "licence text" "QUENLOW SOFTWARE LICENSE AGREEMENT" \
+    "$(e2e_drv dialog-text "$SPID" "$S_LICENCE" 1006 | head -n 1)"
+  # Esc and the close box leave it open; Enter accepts.
+  e2e_drv dialog-key "$SPID" "$S_LICENCE" escape
+  e2e_drv close-dialog "$SPID" "$S_LICENCE"
+  e2e_drv sleep 300
+  e2e_drv wait-window "$SPID" '#32770' "$S_LICENCE" 100 >/dev/null
+  e2e_drv dialog-key "$SPID" "$S_LICENCE" return
+  e2e_expect_eq "second page" "Select Destination Folder" "$(s_page 1)"
+  e2e_expect_eq "default folder" "$S_DEST" "$(e2e_drv wizard-text "$SPID" 1007)"
+  # Back and Next again: the licence is not shown a second time.
+  s_wizard "$S_BACK"
+  s_page 0 >/dev/null
+  s_wizard "$S_NEXT"
+  s_page 1 >/dev/null
+  s_wizard "$S_NEXT"
+  e2e_expect_eq "third page" "Finish Installation" "$(s_page 2)"
+  s_wizard "$S_FINISH"
+
+  e2e_expect_eq "desktop question" "Would you like to create a desktop shortcut to this program?" \
+    "$(s_box "$SPID" Setup)"
+  e2e_screenshot setup-installing
+  s_answer "$SPID" Setup "$S_YES"
+  e2e_expect_eq "closing message" "Installation was successful." "$(s_box "$SPID" 'Setup Complete')"
+  s_answer "$SPID" 'Setup Complete' "$S_OK"
+  s_expect_exit setup "$SPID"
+
+  # The installed game was started: end it as its close box does, so it saves its state.
+  local game
+  game=$(e2e_drv find-window QuenlowFrame '*' 15000)
+  e2e_track_pid "$game"
+  e2e_expect_eq "started program" "$S_DEST\\QUENLOW.EXE" "$(e2e_drv process-path "$game")"
+  e2e_drv post-message "$game" QuenlowFrame 16 0 0 >/dev/null
+  s_expect_exit game "$game"
+  [ "$(e2e_drv reg-get HKCU 'Software\Halvane\Quenlow\1.0' scores)" != absent ] ||
+    e2e_fail "the game kept no state"
+
+  local file
+  for file in $S_FILES; do
+    cmp "$S_DIST/$file" "$(s_host "$S_DEST")/$file" || e2e_fail "$file differs"
+  done
+  e2e_expect_eq "game link" "$S_DEST\\QUENLOW.EXE||$S_DEST|Quenlow" "$(s_link "$S_GROUP\\Quenlow.lnk")"
+  e2e_expect_eq "uninstall link" "$S_DEST\\setup.exe|/u|$S_DEST|Uninstall Quenlow" \
+    "$(s_link "$S_GROUP\\Uninstall Quenlow.lnk")"
+  e2e_expect_eq "desktop link" "$S_DEST\\QUENLOW.EXE||$S_DEST|Quenlow" \
+    "$(s_link "$S_DESKTOP\\Quenlow.lnk")"
+  [ ! -e "$(s_host "$S_STARTUP")/Quenlow.lnk" ] || e2e_fail "a start-up link was made"
+  e2e_expect_eq "DestinationPath" "$S_DEST" "$(e2e_drv reg-get HKLM "$S_KEY" DestinationPath)"
+  e2e_expect_eq "DisplayName" "Quenlow (Remove only)" \
+    "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayName)"
+  local command
+  command=$(e2e_drv reg-get HKLM "$S_UNINSTALL" UninstallString)
+  e2e_expect_eq "UninstallString" "\"$S_DEST\\setup.exe\" /u" "$command"
+
+  # The recorded command: the installed copy restarts from the temporary folder and ends.
+  local first copy
+  first=$(e2e_drv run "$command")
+  e2e_track_pid "$first"
+  s_expect_exit "first remover" "$first"
+  copy=$(e2e_drv find-window '#32770' Uninstall)
+  e2e_track_pid "$copy"
+  [ "$copy" != "$first" ] || e2e_fail "the removal did not restart"
+  [[ $(e2e_drv process-path "$copy") == *\\Temp\\setup.exe ]] ||
+    e2e_fail "the removal runs from $(e2e_drv process-path "$copy")"
+  e2e_expect_eq "confirmation" \
+    "This action will completely remove/uninstall the program from your system." \
+    "$(s_box "$copy" Uninstall)"
+  s_answer "$copy" Uninstall "$S_OK"
+  e2e_expect_eq "removal message" "Uninstall/Remove was successful." \
+    "$(s_box "$copy" 'Setup Complete')"
+  s_answer "$copy" 'Setup Complete' "$S_OK"
+  s_expect_exit "removal" "$copy"
+
+  s_expect_nothing_installed
+  e2e_expect_eq "product key" absent "$(e2e_drv reg-get HKLM 'Software\Halvane\Quenlow' x)"
+  e2e_expect_eq "game state" absent \
+    "$(e2e_drv reg-get HKCU 'Software\Halvane\Quenlow\1.0' scores)"
+  # Only the product's own folder goes; the maker's folder above it stays.
+  [ -d "$(s_host 'C:\Program Files\Halvane')" ] || e2e_fail "the maker's folder is gone"
+}
+e2e_scenario setup-install-and-remove scenario_setup_install_and_remove
+
+scenario_setup_without_files_section() {
+  s_reset
+  local dist=$E2E_WORK/dist-no-files
+  rm -rf "$dist"
+  cp -r "$S_DIST" "$dist"
+  printf '[Names]\r\nproduct=Quenlow\r\nlaunch=Yes\r\n' >"$dist/setup.ini"
+  s_start "$dist"
+  e2e_expect_eq "message" \
+    "Unable to install the program. The file \"setup.ini\" is not formatted properly." \
+    "$(s_box "$SPID" 'Setup - ERROR')"
+  if e2e_drv wizard-page "$SPID" >/dev/null 2>&1; then e2e_fail "the wizard was shown"; fi
+  s_answer "$SPID" 'Setup - ERROR' "$S_OK"
+  s_expect_exit setup "$SPID"
+  s_expect_nothing_installed
+}
+e2e_scenario setup-without-files-section scenario_setup_without_files_section
+
+scenario_setup_cancel_anywhere() {
+  local page
+  for page in 0 1 2; do
+    s_reset
+    s_start "$S_DIST"
+    s_page 0 >/dev/null
+    if [ "$page" -ge 1 ]; then s_to_destination; fi
+    if [ "$page" -ge 2 ]; then
+      s_wizard "$S_NEXT"
+      s_page 2 >/dev/null
+    fi
+    s_wizard "$S_CANCEL"
+    s_expect_exit "cancel on page $page" "$SPID"
+    s_expect_nothing_installed
+  done
+  # NO in the licence ends the run as well.
+  s_reset
+  s_start "$S_DIST"
+  s_page 0 >/dev/null
+  s_wizard "$S_NEXT"
+  e2e_drv wait-window "$SPID" '#32770' "$S_LICENCE" >/dev/null
+  s_answer "$SPID" "$S_LICENCE" "$S_LICENCE_NO"
+  s_expect_exit "licence declined" "$SPID"
+  s_expect_nothing_installed
+}
+e2e_scenario setup-cancel-anywhere scenario_setup_cancel_anywhere

@@ -1,0 +1,75 @@
+# Helpers for setup.exe's scenarios: the distribution folder, the places an installation
+# writes to, the wizard's buttons and the message boxes.
+
+S_DIST=$E2E_ROOT/build/win32/dist
+S_DEST='C:\Program Files\Halvane\Quenlow'
+S_GROUP='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Quenlow'
+S_DESKTOP='C:\users\Public\Desktop'
+S_STARTUP='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\StartUp'
+S_KEY='Software\Halvane\Quenlow\UserInfo'
+S_UNINSTALL='Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenlow'
+S_FILES='QUENLOW.EXE QUENLOW.HLP setup.exe setup.ini license.txt'
+
+S_BACK=0x3023
+S_NEXT=0x3024
+S_FINISH=0x3025
+S_CANCEL=2
+S_OK=1
+S_YES=6
+S_LICENCE='Software License Agreement'
+S_LICENCE_YES=1005
+S_LICENCE_NO=1004
+S_BOX_TEXT=0xffff
+
+# The host path of a path on the prefix's drive C.
+s_host() {
+  local path=${1#C:\\}
+  echo "$WINEPREFIX/drive_c/${path//\\//}"
+}
+
+# Nothing of an earlier run: no files, links or keys of the product.
+s_reset() {
+  rm -rf "$(s_host "$S_DEST")" "$(s_host "$S_GROUP")"
+  rm -f "$(s_host "$S_DESKTOP")/Quenlow.lnk" "$(s_host "$S_STARTUP")/Quenlow.lnk"
+  e2e_drv reg-delete HKLM 'Software\Halvane\Quenlow' >/dev/null
+  e2e_drv reg-delete HKLM "$S_UNINSTALL" >/dev/null
+  e2e_drv reg-delete HKCU 'Software\Halvane\Quenlow' >/dev/null
+}
+
+# Starts setup.exe from a distribution folder on the host; SPID is its process id.
+s_start() {
+  SPID=$(e2e_drv launch "$(e2e_winpath "$1")\\setup.exe" "${@:2}")
+  e2e_track_pid "$SPID"
+}
+
+s_page() { e2e_drv wait-page "$SPID" "$1"; }
+s_wizard() { e2e_drv wizard-press "$SPID" "$1" >/dev/null; }
+
+# The text of the message box a process shows with the caption, once it is there.
+s_box() {
+  e2e_drv wait-window "$1" '#32770' "$2" >/dev/null
+  e2e_drv dialog-text "$1" "$2" "$S_BOX_TEXT"
+}
+s_answer() { e2e_drv post-press "$1" "$2" "$3" >/dev/null; }
+
+s_expect_exit() { e2e_expect_eq "$1 exit code" 0 "$(e2e_drv wait-exit "$2" 15000)"; }
+
+# Through the licence to the destination page.
+s_to_destination() {
+  s_page 0 >/dev/null
+  s_wizard "$S_NEXT"
+  e2e_drv wait-window "$SPID" '#32770' "$S_LICENCE" >/dev/null
+  s_answer "$SPID" "$S_LICENCE" "$S_LICENCE_YES"
+  s_page 1 >/dev/null
+}
+
+s_expect_nothing_installed() {
+  [ ! -e "$(s_host "$S_DEST")" ] || e2e_fail "the destination folder exists"
+  [ ! -e "$(s_host "$S_GROUP")" ] || e2e_fail "the Start-menu group exists"
+  [ ! -e "$(s_host "$S_DESKTOP")/Quenlow.lnk" ] || e2e_fail "the desktop link exists"
+  e2e_expect_eq "DestinationPath" absent "$(e2e_drv reg-get HKLM "$S_KEY" DestinationPath)"
+  e2e_expect_eq "uninstall entry" absent "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayName)"
+}
+
+# A link as the shell reads it back: target|arguments|working folder|description.
+s_link() { e2e_drv link-read "$1" | paste -sd'|'; }

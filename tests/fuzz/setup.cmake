@@ -1,0 +1,2 @@
+quenlow_fuzz_target(fuzz_setup_ini ${CMAKE_CURRENT_LIST_DIR}/FuzzSetupIni.cpp)
+target_link_libraries(fuzz_setup_ini PRIVATE quenlow_setup_fake)

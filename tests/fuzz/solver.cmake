@@ -1,0 +1,2 @@
+quenlow_fuzz_target(fuzz_solver_input ${CMAKE_CURRENT_LIST_DIR}/FuzzSolverInput.cpp)
+target_link_libraries(fuzz_solver_input PRIVATE quenlow_solver)

@@ -1,0 +1,76 @@
+#include "HelpFile.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+std::string ReadShippedHelp() {
+    std::ifstream in(QUENLOW_HELP_FILE, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+} // namespace
+
+TEST(HelpFileTest, ParsesTopicsContextsAndParagraphs) {
+    CHelpFile help;
+    ASSERT_TRUE(
+        help.Parse("QUENLOW HELP 1\r\n; comment\r\n== a: First [1 table]\r\none\r\ntwo\r\n\r\n"
+                   "- item\r\n- item two\r\n== b: Second\r\ntext\r\n"));
+    ASSERT_EQ(help.GetTopics().size(), 2u);
+    const CHelpTopic& a = help.GetTopics()[0];
+    EXPECT_EQ(a.m_strTitle, "First");
+    EXPECT_EQ(a.m_contexts, (std::vector<std::string>{"1", "table"}));
+    EXPECT_EQ(a.m_paragraphs, (std::vector<std::string>{"one two", "- item", "- item two"}));
+    EXPECT_EQ(help.FindByContext("table"), &a);
+    EXPECT_EQ(help.FindByContext("nothing"), &a) << "unknown contexts open the first topic";
+    EXPECT_EQ(help.FindTopic("b")->m_paragraphs, std::vector<std::string>{"text"});
+}
+
+TEST(HelpFileTest, RejectsWhatIsNoHelpFile) {
+    CHelpFile help;
+    EXPECT_FALSE(help.Parse(""));
+    EXPECT_FALSE(help.Parse("MZ\x90\0 binary"));
+    EXPECT_FALSE(help.Parse("QUENLOW HELP 1\ntext before any topic\n"));
+    EXPECT_FALSE(help.Parse("QUENLOW HELP 1\n== : no key\n"));
+    EXPECT_FALSE(help.Parse("QUENLOW HELP 1\n== a: One\n== a: Twice\n"));
+    EXPECT_TRUE(help.GetTopics().empty());
+}
+
+TEST(HelpFileTest, TheShippedHelpCoversEveryCommandAndPlace) {
+    CHelpFile help;
+    ASSERT_TRUE(help.Parse(ReadShippedHelp()));
+    EXPECT_EQ(help.GetTopics().front().m_strKey, "contents");
+    for (int id : {ID_FILE_NEW, ID_START_OVER, ID_SCORES, ID_APP_EXIT, ID_EDIT_UNDO, ID_EDIT_CUT,
+                   ID_EDIT_COPY, ID_EDIT_PASTE, ID_VIEW_STATUS_BAR, ID_KINGS, ID_HELP_FINDER,
+                   ID_APP_ABOUT, ID_FILE_OPEN, ID_FILE_SAVE, ID_CONTEXT_HELP, ID_HELP,
+                   ID_DEFAULT_HELP, ID_NEXT_PANE, ID_PREV_PANE}) {
+        bool bListed = false;
+        for (const CHelpTopic& topic : help.GetTopics())
+            for (const std::string& c : topic.m_contexts)
+                bListed = bListed || c == std::to_string(id);
+        EXPECT_TRUE(bListed) << "no topic for command " << id;
+    }
+    for (const char* place : {"table", "toolbar", "statusbar"})
+        EXPECT_NE(help.FindByContext(place), &help.GetTopics().front()) << place;
+    EXPECT_EQ(help.FindByContext("57643")->m_strKey, "undo");
+}
+
+TEST(HelpFileTest, TheViewerShowsTitleParagraphsAndListItems) {
+    CHelpFile help;
+    ASSERT_TRUE(
+        help.Parse("QUENLOW HELP 1\n== a: Moving\nA card may go:\n- up\n- down\n\nDone.\n"));
+    EXPECT_EQ("Moving\r\n\r\nA card may go:\r\n- up\r\n- down\r\n\r\nDone.",
+              FormatTopicText(help.GetTopics().front()));
+}
+
+TEST(HelpFileTest, AnOversizedFileIsNoHelpFile) {
+    std::string text = "QUENLOW HELP 1\n== a: A\n";
+    text += std::string(CHelpFile::kMaxSize, 'x');
+    CHelpFile help;
+    EXPECT_FALSE(help.Parse(text));
+    EXPECT_TRUE(help.GetTopics().empty());
+}

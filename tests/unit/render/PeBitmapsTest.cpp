@@ -1,0 +1,91 @@
+#include "PeBitmaps.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+void Put16(std::vector<std::uint8_t>& d, std::uint32_t n) {
+    d.push_back(n & 0xff);
+    d.push_back((n >> 8) & 0xff);
+}
+
+void Put32(std::vector<std::uint8_t>& d, std::uint32_t n) {
+    Put16(d, n & 0xffff);
+    Put16(d, n >> 16);
+}
+
+std::vector<std::uint8_t> Header(int cx, int cy, int nBits, std::uint32_t nCompression = 0) {
+    std::vector<std::uint8_t> d;
+    Put32(d, 40);
+    Put32(d, static_cast<std::uint32_t>(cx));
+    Put32(d, static_cast<std::uint32_t>(cy));
+    Put16(d, 1);
+    Put16(d, static_cast<std::uint32_t>(nBits));
+    Put32(d, nCompression);
+    for (int i = 0; i < 5; ++i)
+        Put32(d, 0); // size, resolution, colours used (all), important
+    return d;
+}
+
+TEST(DecodeDib, FourBitsBottomUpWithPalette) {
+    // 3 by 2: the first row in the data is the bottom row; each row pads to 4 bytes.
+    std::vector<std::uint8_t> dib = Header(3, 2, 4);
+    for (int i = 0; i < 16; ++i) {
+        dib.push_back(static_cast<std::uint8_t>(i));     // blue
+        dib.push_back(static_cast<std::uint8_t>(i * 2)); // green
+        dib.push_back(static_cast<std::uint8_t>(i * 3)); // red
+        dib.push_back(0);
+    }
+    for (std::uint8_t b : {0x12, 0x30, 0x00, 0x00, 0xAB, 0xC0, 0x00, 0x00})
+        dib.push_back(b);
+    CHeadlessImage image;
+    ASSERT_TRUE(DecodeDib(dib, image));
+    ASSERT_EQ(3, image.Width());
+    ASSERT_EQ(2, image.Height());
+    EXPECT_EQ((CRgb{30, 20, 10}), image.At(0, 0)); // index 10, top row
+    EXPECT_EQ((CRgb{33, 22, 11}), image.At(1, 0));
+    EXPECT_EQ((CRgb{36, 24, 12}), image.At(2, 0));
+    EXPECT_EQ((CRgb{3, 2, 1}), image.At(0, 1)); // index 1, bottom row
+    EXPECT_EQ((CRgb{6, 4, 2}), image.At(1, 1));
+    EXPECT_EQ((CRgb{9, 6, 3}), image.At(2, 1));
+}
+
+TEST(DecodeDib, TwentyFourBitsTopDown) {
+    std::vector<std::uint8_t> dib = Header(1, -2, 24);
+    for (std::uint8_t b : {1, 2, 3, 0, 4, 5, 6, 0})
+        dib.push_back(b);
+    CHeadlessImage image;
+    ASSERT_TRUE(DecodeDib(dib, image));
+    EXPECT_EQ((CRgb{3, 2, 1}), image.At(0, 0));
+    EXPECT_EQ((CRgb{6, 5, 4}), image.At(0, 1));
+}
+
+TEST(DecodeDib, RefusesWhatItCannotRead) {
+    CHeadlessImage image;
+    std::vector<std::uint8_t> compressed = Header(2, 2, 8, 1);
+    compressed.resize(compressed.size() + 1024 + 8);
+    EXPECT_FALSE(DecodeDib(compressed, image));
+    std::vector<std::uint8_t> truncated = Header(4, 4, 24);
+    truncated.resize(truncated.size() + 10);
+    EXPECT_FALSE(DecodeDib(truncated, image));
+    EXPECT_FALSE(DecodeDib({}, image));
+}
+
+TEST(ReadBitmapResources, RefusesFilesThatAreNoWindowsProgram) {
+    std::map<int, CHeadlessImage> bitmaps;
+    std::string error;
+    EXPECT_FALSE(ReadBitmapResources("/nonexistent/QUENLOW.EXE", bitmaps, error));
+    EXPECT_FALSE(error.empty());
+
+    std::string path = ::testing::TempDir() + "not-a-program.exe";
+    std::ofstream(path) << "MZ but nothing more";
+    error.clear();
+    EXPECT_FALSE(ReadBitmapResources(path, bitmaps, error));
+    EXPECT_EQ("not a Windows program", error);
+    std::remove(path.c_str());
+}
+
+} // namespace

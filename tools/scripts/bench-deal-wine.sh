@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Benchmark (not a test): the wall time of the deal animation of QUENLOW.EXE under Wine.
+#
+#   tools/scripts/bench-deal-wine.sh [RUNS]     (default 5; needs the win32 build)
+#
+# Each run starts the game with an empty settings store, so it deals and animates, and times
+# from the launch until the game first waits for input after its first idle step, the one that
+# plays the animation (the driver's launch-idle verb). A start that restores the saved game
+# instead, with no animation, is timed after each: the difference is the animation's cost.
+# Beside it stands the nominal minimum, one millisecond a step: 52 flights of 5 steps and 15
+# steps for each flight of the King fix-up (two per exchange, three when the exchange is at
+# the bottom of a fan with a third card), counted from the deal the game recorded.
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+source tests/e2e/lib.sh
+source tests/e2e/game.sh
+E2E_OUT=$E2E_ROOT/out/bench
+
+RUNS=${1:-5}
+if [ ! -f "$E2E_DRIVER" ]; then
+  echo "bench: $E2E_DRIVER is missing (build the win32 preset)" >&2
+  exit 1
+fi
+
+# Fix-up flights of a deal given as an "initial" value: the exchanges a King makes with a card
+# of its own suit beneath it, pass after pass until a pass makes none.
+fixup_flights() {
+  local v=($1) suit=() rank=() f flights=0 exchanges t
+  for f in $(seq 0 53); do
+    suit[f]=${v[1 + f]}
+    rank[f]=${v[55 + f]}
+  done
+  swap() {
+    t=${suit[$1]} suit[$1]=${suit[$2]} suit[$2]=$t
+    t=${rank[$1]} rank[$1]=${rank[$2]} rank[$2]=$t
+  }
+  while :; do
+    exchanges=0
+    for f in $(seq 0 17); do
+      if [ "${rank[3 * f + 1]}" = 13 ] && [ "${suit[3 * f]}" = "${suit[3 * f + 1]}" ]; then
+        swap $((3 * f)) $((3 * f + 1))
+        exchanges=$((exchanges + 1))
+        flights=$((flights + (f < 16 ? 3 : 2)))
+      fi
+    done
+    for f in $(seq 0 15); do
+      if [ "${rank[3 * f + 2]}" = 13 ] && { [ "${suit[3 * f + 2]}" = "${suit[3 * f + 1]}" ] ||
+        [ "${suit[3 * f + 2]}" = "${suit[3 * f]}" ]; }; then
+        swap $((3 * f + 1)) $((3 * f + 2))
+        exchanges=$((exchanges + 1))
+        flights=$((flights + 2))
+      fi
+    done
+    [ "$exchanges" -eq 0 ] && break
+  done
+  echo "$flights"
+}
+
+median() { tr ' ' '\n' | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+
+# launch-idle's answer as "pid shown_ms idle_ms"; the game is closed again after it.
+timed_start() {
+  local answer
+  answer=($(e2e_drv launch-idle "$Q_EXE" "$Q_FRAME")) || return 1
+  QPID=${answer[0]}
+  e2e_track_pid "$QPID"
+  echo "${answer[@]}"
+}
+
+e2e_setup || exit 1
+echo "bench: prefix ready on display $DISPLAY"
+# A first start warms the server and the disk cache; it is not counted.
+q_reset
+timed_start >/dev/null && q_close >/dev/null 2>&1
+
+printf '%-4s %9s %9s %10s %9s %8s %10s\n' run shown_ms idle_ms restore_ms anim_ms flights nominal_ms
+anims=() nominals=() idles=()
+for run in $(seq "$RUNS"); do
+  q_reset
+  dealt=($(timed_start)) || exit 1
+  initial=$(q_get initial)
+  q_close >/dev/null 2>&1
+  restored=($(timed_start)) || exit 1
+  q_close >/dev/null 2>&1
+  fixups=$(fixup_flights "$initial")
+  nominal=$((52 * 5 + fixups * 15))
+  anim=$((dealt[2] - restored[2]))
+  printf '%-4s %9s %9s %10s %9s %8s %10s\n' "$run" "${dealt[1]}" "${dealt[2]}" "${restored[2]}" \
+    "$anim" "$((52 + fixups))" "$nominal"
+  anims+=("$anim") nominals+=("$nominal") idles+=("${dealt[2]}")
+done
+echo "median: launch to idle after the deal $(echo "${idles[*]}" | median) ms," \
+  "animation $(echo "${anims[*]}" | median) ms, nominal minimum $(echo "${nominals[*]}" | median) ms"
+
+headless=$E2E_ROOT/build/native/tests/unit/view/view_benchmark
+if [ -x "$headless" ]; then
+  echo "headless (no sleeps; nominal_min_ms is the mean over many deals):"
+  "$headless" --benchmark_min_time=0.2 2>/dev/null | grep BM_AnimateDeal
+fi
