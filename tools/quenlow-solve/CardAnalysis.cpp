@@ -23,6 +23,21 @@ namespace {
 constexpr std::uint64_t Bit(int nCard) {
     return std::uint64_t(1) << nCard;
 }
+
+// The cards one rank higher or lower than the card, of every suit.
+std::uint64_t Neighbours(int nCard) {
+    static const auto s_table = [] {
+        struct {
+            std::uint64_t m_n[kSolverCards];
+        } table{};
+        for (int c = 0; c < kSolverCards; ++c)
+            for (int s = 0; s < 4; ++s)
+                for (int nNear : {CardRank(c) - 1, CardRank(c) + 1})
+                    if (nNear >= 1 && nNear <= 13) table.m_n[c] |= Bit(CardId(s, nNear));
+        return table;
+    }();
+    return s_table.m_n[nCard];
+}
 } // namespace
 
 CCardAnalysis::CCardAnalysis(const CSolverState& state) : m_state(state) {
@@ -33,6 +48,13 @@ CCardAnalysis::CCardAnalysis(const CSolverState& state) : m_state(state) {
             m_nAbove[nCard] = nAbove;
             nAbove |= Bit(nCard);
         }
+        std::uint64_t nBeneath = 0;
+        for (int s = 0; s < state.Count(f); ++s) {
+            int nCard = state.Card(f, s);
+            m_nBeneath[nCard] = nBeneath;
+            nBeneath |= Bit(nCard);
+        }
+        if (state.Count(f) == 3) m_nThirdSlot |= Bit(state.Card(f, 2));
         m_nOnTable |= nAbove;
     }
     std::uint64_t nCandidates = m_nOnTable;
@@ -64,12 +86,23 @@ void CCardAnalysis::FindStuck(std::uint64_t nCandidates) {
     m_nStuck = nCandidates;
     for (;;) {
         std::uint64_t nStuck = m_nStuck;
+        if (m_bUseOrder) ComputeBlocked();
         for (std::uint64_t m = m_nStuck; m != 0; m &= m - 1) {
             int nCard = __builtin_ctzll(m);
             if (HasUsableBase(nCard)) nStuck &= ~Bit(nCard);
         }
         if (nStuck == m_nStuck) return;
         m_nStuck = nStuck;
+    }
+}
+
+void CCardAnalysis::ComputeBlocked() {
+    for (std::uint64_t m = m_nOnTable; m != 0; m &= m - 1) {
+        int nBase = __builtin_ctzll(m);
+        std::uint64_t nBlocked = 0;
+        for (std::uint64_t a = m_nAbove[nBase] & m_nStuck; a != 0; a &= a - 1)
+            nBlocked |= m_nBefore[__builtin_ctzll(a)];
+        m_nBlocked[nBase] = nBlocked;
     }
 }
 
@@ -101,24 +134,13 @@ void CCardAnalysis::ComputeBefore() {
     }
 }
 
-bool CCardAnalysis::IsUselessBase(int nCard, int nBase) const {
-    if ((m_nAbove[nBase] >> nCard) & 1) return true;
-    if (IsStuck(nBase) && m_state.Where(nBase) % 3 == 2) return true;
-    if (m_bUseOrder)
-        for (std::uint64_t a = m_nAbove[nBase] & m_nStuck; a != 0; a &= a - 1)
-            if ((m_nBefore[__builtin_ctzll(a)] >> nCard) & 1) return true;
-    return false;
-}
-
 bool CCardAnalysis::HasUsableBase(int nCard) const {
-    int nRank = CardRank(nCard);
-    for (int nNear = nRank - 1; nNear <= nRank + 1; nNear += 2) {
-        if (nNear < 1 || nNear > 13) continue;
-        for (int s = 0; s < 4; ++s) {
-            int nBase = CardId(s, nNear);
-            if (((m_nOnTable >> nBase) & 1) && !IsUselessBase(nCard, nBase)) return true;
-        }
-    }
+    // Rules (a) and (b) by masks; rule (c) for the few bases left.
+    std::uint64_t nBases =
+        Neighbours(nCard) & m_nOnTable & ~m_nBeneath[nCard] & ~(m_nStuck & m_nThirdSlot);
+    if (!m_bUseOrder) return nBases != 0;
+    for (; nBases != 0; nBases &= nBases - 1)
+        if (!((m_nBlocked[__builtin_ctzll(nBases)] >> nCard) & 1)) return true;
     return false;
 }
 
@@ -127,15 +149,6 @@ bool CCardAnalysis::NeverCovered(int nCard) const {
     // elsewhere only a card one rank off could be put on it, and none of those can move
     // while the stuck ones never do and the others lie beneath it.
     if (!IsStuck(nCard)) return false;
-    if (m_state.Where(nCard) % 3 == 2) return true;
-    int nRank = CardRank(nCard);
-    for (int nNear = nRank - 1; nNear <= nRank + 1; nNear += 2) {
-        if (nNear < 1 || nNear > 13) continue;
-        for (int s = 0; s < 4; ++s) {
-            int y = CardId(s, nNear);
-            if (((m_nOnTable >> y) & 1) && !IsStuck(y) && !((m_nAbove[y] >> nCard) & 1))
-                return false;
-        }
-    }
-    return true;
+    if ((m_nThirdSlot >> nCard) & 1) return true;
+    return (Neighbours(nCard) & m_nOnTable & ~m_nStuck & ~m_nBeneath[nCard]) == 0;
 }

@@ -20,14 +20,19 @@ public:
     bool NeverCovered(int nCard) const;
 
 private:
-    bool IsUselessBase(int nCard, int nBase) const;
     bool HasUsableBase(int nCard) const;
+    void ComputeBlocked();
     void ComputeBefore();
     void FindStuck(std::uint64_t nCandidates);
 
     const CSolverState& m_state;
     std::uint64_t m_nOnTable = 0;
-    std::uint64_t m_nAbove[kSolverCards] = {}; // cards above each card in its fan
+    std::uint64_t m_nAbove[kSolverCards] = {};   // cards above each card in its fan
+    std::uint64_t m_nBeneath[kSolverCards] = {}; // cards beneath each card in its fan
+    std::uint64_t m_nThirdSlot = 0;              // cards lying in the third slot
+    // For each card, the cards that must reach their foundations before some stuck card
+    // above it: such a card can never use it as a base (rule (c)).
+    std::uint64_t m_nBlocked[kSolverCards] = {};
     std::uint64_t m_nStuck = 0;
     std::uint64_t m_nBefore[kSolverCards] = {};
     bool m_bCycle = false;
