@@ -24,13 +24,20 @@ int BurialChange(const CSolverState& state, const CSolverMove& move) {
 }
 } // namespace
 
-void OrderMoves(const CSolverState& state, CSolverMove* pMoves, int nMoves) {
+int CMoveJitter::Next() {
+    if (m_nSpread == 0) return 0;
+    m_nState = m_nState * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<int>((m_nState >> 33) % static_cast<std::uint64_t>(m_nSpread));
+}
+
+void OrderMoves(const CSolverState& state, CSolverMove* pMoves, int nMoves, CMoveJitter& jitter) {
     // Foundation moves first, then the moves that uncover the most wanted cards; ties keep
     // the order of generation so that the search is repeatable.
     int nKey[kMaxMoves];
     int nOrder[kMaxMoves];
     for (int i = 0; i < nMoves; ++i) {
-        nKey[i] = pMoves[i].m_nTo == kToHome ? -100000 : BurialChange(state, pMoves[i]);
+        nKey[i] =
+            pMoves[i].m_nTo == kToHome ? -100000 : BurialChange(state, pMoves[i]) + jitter.Next();
         nOrder[i] = i;
     }
     std::stable_sort(nOrder, nOrder + nMoves, [&](int a, int b) { return nKey[a] < nKey[b]; });

@@ -11,6 +11,9 @@ namespace {
 // A table whose subtree has grown this big without a win gets a harder try at a proof that
 // it is lost, and again each time its subtree has grown fourfold.
 constexpr std::uint64_t kFirstProof = 4096;
+// How far the later tries' jitter may move a move in the order, in units of the order's keys
+// (a wanted card uncovered is worth up to 64).
+constexpr int kJitterSpread = 200;
 
 double Now() {
     using namespace std::chrono;
@@ -26,7 +29,7 @@ void CSolver::Expand(const CSolverState& state, int nEntered, std::uint64_t nSta
     int nAll = GenerateMoves(state, moves);
     for (int i = 0; i < nAll; ++i)
         if (!CTableJudge::IsNeedless(state, moves[i])) moves[n++] = moves[i];
-    OrderMoves(state, moves, n);
+    OrderMoves(state, moves, n, m_jitter);
     int nFirst = static_cast<int>(m_moves.size());
     // Stored best last: the next move is taken from the back.
     for (int i = n - 1; i >= 0; --i)
@@ -127,17 +130,37 @@ bool CSolver::FirstTry(const CPosition& position, const CSolveLimits& limits,
     return true;
 }
 
+// Depth-first search has a heavy tail: an early choice that cannot win may hold it in a
+// subtree of many millions of tables, while a slightly different order wins within thousands.
+// So the search starts again, in a jittered order, whenever a try has taken its share of
+// tables without an answer, each try getting twice the share of the one before. Each try is
+// complete in itself: one that runs out of tables has proven the table lost, whatever its
+// order, so the answers stay exact.
 CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limits) {
     m_dStart = Now();
     m_table.Clear();
     m_judge.Clear();
     m_judge.SetDeadline(limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds : 0);
+    CSolveReport report;
+    if (!FirstTry(position, limits, report)) {
+        std::uint64_t nBudget = limits.m_nFirstBudget;
+        for (int nTry = 0; !SearchOnce(position, limits, nTry, nBudget, report); ++nTry)
+            nBudget *= 2;
+    }
+    report.m_dSeconds = Now() - m_dStart;
+    return report;
+}
+
+// One depth-first try, in the plain order the first time and jittered after; false when it
+// took nBudget tables (0: no bound) without settling the answer.
+bool CSolver::SearchOnce(const CPosition& position, const CSolveLimits& limits, int nTry,
+                         std::uint64_t nBudget, CSolveReport& report) {
+    m_table.Clear();
     m_moves.clear();
     m_frames.clear();
     m_path.clear();
-    CSolveReport report;
-    if (FirstTry(position, limits, report)) return report;
-    m_table.Clear();
+    m_jitter = CMoveJitter(static_cast<std::uint64_t>(nTry), nTry == 0 ? 0 : kJitterSpread);
+    std::uint64_t nEnd = nBudget == 0 ? UINT64_MAX : report.m_nStates + nBudget;
     report.m_result = SolveResult::NotWinnable;
     CSolverState state(position);
     int nEntered = 0;
@@ -146,12 +169,12 @@ CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limit
         if (arrival == Arrival::Won) {
             report.m_result = SolveResult::Winnable;
             report.m_moves = ShortenSolution(position, m_path);
-            break;
+            return true;
         }
         if (arrival == Arrival::Full) {
             report.m_result = SolveResult::Undecided;
             report.m_strLimit = "memory limit";
-            break;
+            return true;
         }
         if (arrival == Arrival::Open)
             Expand(state, nEntered, report.m_nStates);
@@ -163,11 +186,12 @@ CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limit
             TakeBack(state, m_frames.back().m_nEntered);
             m_frames.pop_back();
         }
-        if (m_frames.empty()) break; // every table reachable from the start was searched: a proof
+        if (m_frames.empty()) return true; // every table reachable was searched: a proof
         if (LimitReached(limits, report)) {
             report.m_result = SolveResult::Undecided;
-            break;
+            return true;
         }
+        if (report.m_nStates >= nEnd) return false;
         CFrame& frame = m_frames.back();
         CSolverMove move = m_moves[--frame.m_nEnd];
         m_moves.pop_back();
@@ -175,6 +199,4 @@ CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limit
         m_path.push_back(move);
         nEntered = 1;
     }
-    report.m_dSeconds = Now() - m_dStart;
-    return report;
 }

@@ -2,6 +2,7 @@
 // ordered so that wins are found early, subtrees cut only by proofs.
 #pragma once
 
+#include "MoveOrder.h"
 #include "SolverState.h"
 #include "TableJudge.h"
 #include "TranspositionTable.h"
@@ -17,6 +18,9 @@ struct CSolveLimits {
     double m_dMaxSeconds = 0;       // 0: no limit
     // Tables the best-first try may take (also at most a quarter of the limits); 0 skips it.
     std::uint64_t m_nFirstTryStates = 200000;
+    // Tables the first depth-first try may take before the search starts again in another
+    // order; each later try may take twice as many as the one before. 0: a single try.
+    std::uint64_t m_nFirstBudget = 20000;
 };
 
 struct CSolveReport {
@@ -43,6 +47,8 @@ private:
     };
     enum class Arrival { Won, Open, Closed, Full };
 
+    bool SearchOnce(const CPosition& position, const CSolveLimits& limits, int nTry,
+                    std::uint64_t nBudget, CSolveReport& report);
     bool FirstTry(const CPosition& position, const CSolveLimits& limits, CSolveReport& report);
     Arrival Arrive(CSolverState& state, CSolveReport& report, int& nEntered);
     void Expand(const CSolverState& state, int nEntered, std::uint64_t nStates);
@@ -55,5 +61,6 @@ private:
     std::vector<CSolverMove> m_moves;
     std::vector<CFrame> m_frames;
     std::vector<CSolverMove> m_path;
+    CMoveJitter m_jitter;
     double m_dStart = 0;
 };

@@ -9,13 +9,17 @@
 #include <gtest/gtest.h>
 
 namespace {
+enum class Tries { BestFirstThenDepthFirst, DepthFirstOnly, OneDepthFirst, ManyDepthFirst };
+
 CSolveReport Solve(const CPosition& position, double dSeconds = 0, std::uint64_t nStates = 0,
-                   bool bFirstTry = true) {
+                   Tries tries = Tries::BestFirstThenDepthFirst) {
     CSolver solver(std::size_t(64) << 20);
     CSolveLimits limits;
     limits.m_dMaxSeconds = dSeconds;
     limits.m_nMaxStates = nStates;
-    if (!bFirstTry) limits.m_nFirstTryStates = 0;
+    if (tries != Tries::BestFirstThenDepthFirst) limits.m_nFirstTryStates = 0;
+    if (tries == Tries::OneDepthFirst) limits.m_nFirstBudget = 0;
+    if (tries == Tries::ManyDepthFirst) limits.m_nFirstBudget = 4; // starts again very often
     return solver.Solve(position, limits);
 }
 
@@ -33,7 +37,9 @@ TEST(SearchTest, SolutionsOfDealsPlayThroughTheGameToAnEmptyTable) {
     for (std::uint32_t nSeed = 0; nSeed < 12; ++nSeed) {
         for (bool bKings : {false, true}) {
             CPosition position = MakeSeedPosition(nSeed, bKings);
-            CSolveReport report = Solve(position, 0.5, 0, nSeed % 2 == 0);
+            CSolveReport report = Solve(position, 0.5, 0,
+                                        nSeed % 2 == 0 ? Tries::BestFirstThenDepthFirst
+                                                       : Tries::DepthFirstOnly);
             if (report.m_result != SolveResult::Winnable) continue;
             ++nWins;
             std::string failure;
@@ -53,9 +59,11 @@ TEST(SearchTest, AnswersOnSmallTablesMatchAPlainSearchWithoutPruning) {
         int nPlain = PlainSearch(position, kPlainLimit);
         if (nPlain < 0) continue;
         ++nCounts[nPlain];
-        // Both searches: the best-first try run to the end, and the depth-first search alone.
-        for (bool bFirstTry : {true, false}) {
-            CSolveReport report = Solve(position, 0, 0, bFirstTry);
+        // The best-first try run to the end, the depth-first search alone, and the depth-first
+        // search started again in other orders many times before a try runs to its end.
+        for (Tries tries :
+             {Tries::BestFirstThenDepthFirst, Tries::DepthFirstOnly, Tries::ManyDepthFirst}) {
+            CSolveReport report = Solve(position, 0, 0, tries);
             ASSERT_NE(report.m_result, SolveResult::Undecided);
             EXPECT_EQ(report.m_result == SolveResult::Winnable, nPlain == 1) << "table " << i;
             std::string failure;
@@ -82,6 +90,17 @@ TEST(SearchTest, AFoundationMoveThatLooksSafeIsNotTakenWhenItLoses) {
     after.m_nHome[0] = 5;
     EXPECT_EQ(PlainSearch(after, kPlainLimit), 0);
     EXPECT_EQ(Solve(after).m_result, SolveResult::NotWinnable);
+}
+
+TEST(SearchTest, StartingAgainInAnotherOrderWinsWhereTheFirstOrderIsLost) {
+    // The plain order spends millions of tables in a subtree without a win on this deal.
+    CPosition position = MakeSeedPosition(35, false);
+    EXPECT_EQ(Solve(position, 0, 300000, Tries::OneDepthFirst).m_result, SolveResult::Undecided);
+    CSolveReport report = Solve(position, 0, 300000, Tries::DepthFirstOnly);
+    ASSERT_EQ(report.m_result, SolveResult::Winnable);
+    std::string failure;
+    EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure)) << failure;
+    EXPECT_LT(report.m_moves.size(), 400u);
 }
 
 TEST(SearchTest, LimitsLeaveTheAnswerUndecided) {
