@@ -21,9 +21,10 @@ double Now() {
 }
 } // namespace
 
-CSolver::CSolver(std::size_t nMaxBytes) : m_table(nMaxBytes) {}
+CSolver::CSolver(std::size_t nMaxBytes) : m_table(nMaxBytes), m_lost(nMaxBytes / 8) {}
 
-void CSolver::Expand(const CSolverState& state, int nEntered, std::uint64_t nStates) {
+void CSolver::Expand(const CSolverState& state, int nEntered, std::uint64_t nStates,
+                     std::size_t nMembers) {
     CSolverMove moves[kMaxMoves];
     int n = 0;
     int nAll = GenerateMoves(state, moves);
@@ -34,7 +35,8 @@ void CSolver::Expand(const CSolverState& state, int nEntered, std::uint64_t nSta
     // Stored best last: the next move is taken from the back.
     for (int i = n - 1; i >= 0; --i)
         m_moves.push_back(moves[i]);
-    m_frames.push_back(CFrame{nFirst, nFirst + n, nEntered, state, nStates, kFirstProof});
+    m_frames.push_back(CFrame{nFirst, nFirst + n, nEntered, state, nStates, kFirstProof, m_nIndex,
+                              m_nIndex, true, nMembers});
 }
 
 // Deeper proofs where the search spends its time: the lowest table on the path whose subtree
@@ -48,11 +50,14 @@ void CSolver::Escalate(CSolverState& state, std::uint64_t nStates) {
         if (nSubtree < frame.m_nNextProof) continue;
         frame.m_nNextProof = nSubtree * 4;
         if (!m_judge.ProveLost(frame.m_state, nSubtree)) return;
+        // Everything reached from a lost table is lost too.
+        std::size_t nMembers = frame.m_nMembers;
         while (m_frames.size() > i) {
             TakeBack(state, m_frames.back().m_nEntered);
             m_moves.resize(m_frames.back().m_nFirst);
             m_frames.pop_back();
         }
+        Resolve(nMembers, true);
         return;
     }
 }
@@ -78,18 +83,30 @@ bool CSolver::LimitReached(const CSolveLimits& limits, CSolveReport& report) con
     return false;
 }
 
-// A table just reached: won, new and open, closed (seen before or proven lost), or the
-// transposition table is full. Safe foundation moves are made on arrival, each counted in
-// nEntered, so the table that is stored and expanded is the one after them.
+// A table just reached (see Arrival). Safe foundation moves are made on arrival, each counted
+// in nEntered, so the table that is stored and expanded is the one after them; the tables
+// before them join its set.
 CSolver::Arrival CSolver::Arrive(CSolverState& state, CSolveReport& report, int& nEntered) {
     for (;;) {
         if (state.IsWon()) return Arrival::Won;
-        CTranspositionTable::Result added = m_table.Insert(state.Key());
+        CStateKey key = state.Key();
+        CTranspositionTable::Result added = m_table.Insert(key, m_nIndex + 1);
         if (added == CTranspositionTable::Result::Full) return Arrival::Full;
-        if (added == CTranspositionTable::Result::Seen) return Arrival::Closed;
+        if (added == CTranspositionTable::Result::Seen) return Seen();
+        ++m_nIndex;
+        if (m_lost.Contains(key)) {
+            ++report.m_nKnownLost;
+            m_table.SetValue(key, kLostValue);
+            return Arrival::Lost;
+        }
         if ((++report.m_nStates & 255) == 0) m_judge.SetEffort(report.m_nStates);
         CTableVerdict verdict = m_judge.Examine(state);
-        if (verdict.m_bDead) return Arrival::Closed;
+        if (verdict.m_bDead) {
+            m_table.SetValue(key, kLostValue);
+            m_lost.Insert(key); // when that table is full, a later try searches this one again
+            return Arrival::Lost;
+        }
+        m_members.push_back(key);
         if (verdict.m_nSafeFan < 0) return Arrival::Open;
         int nFan = verdict.m_nSafeFan;
         CSolverMove move{static_cast<std::uint8_t>(nFan), kToHome,
@@ -139,6 +156,7 @@ bool CSolver::FirstTry(const CPosition& position, const CSolveLimits& limits,
 CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limits) {
     m_dStart = Now();
     m_table.Clear();
+    m_lost.Clear();
     m_judge.Clear();
     m_judge.SetDeadline(limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds : 0);
     CSolveReport report;
@@ -159,12 +177,15 @@ bool CSolver::SearchOnce(const CPosition& position, const CSolveLimits& limits, 
     m_moves.clear();
     m_frames.clear();
     m_path.clear();
+    m_members.clear();
+    m_nIndex = 0;
     m_jitter = CMoveJitter(static_cast<std::uint64_t>(nTry), nTry == 0 ? 0 : kJitterSpread);
     std::uint64_t nEnd = nBudget == 0 ? UINT64_MAX : report.m_nStates + nBudget;
     report.m_result = SolveResult::NotWinnable;
     CSolverState state(position);
     int nEntered = 0;
     for (;;) {
+        std::size_t nMembers = m_members.size();
         Arrival arrival = Arrive(state, report, nEntered);
         if (arrival == Arrival::Won) {
             report.m_result = SolveResult::Winnable;
@@ -176,16 +197,16 @@ bool CSolver::SearchOnce(const CPosition& position, const CSolveLimits& limits, 
             report.m_strLimit = "memory limit";
             return true;
         }
-        if (arrival == Arrival::Open)
-            Expand(state, nEntered, report.m_nStates);
-        else
+        if (arrival == Arrival::Open) {
+            Expand(state, nEntered, report.m_nStates, nMembers);
+        } else {
+            Close(arrival);
             TakeBack(state, nEntered);
+        }
         if ((report.m_nStates & 1023) == 0 && arrival == Arrival::Open)
             Escalate(state, report.m_nStates);
-        while (!m_frames.empty() && m_frames.back().m_nEnd == m_frames.back().m_nFirst) {
-            TakeBack(state, m_frames.back().m_nEntered);
-            m_frames.pop_back();
-        }
+        while (!m_frames.empty() && m_frames.back().m_nEnd == m_frames.back().m_nFirst)
+            Leave(state);
         if (m_frames.empty()) return true; // every table reachable was searched: a proof
         if (LimitReached(limits, report)) {
             report.m_result = SolveResult::Undecided;

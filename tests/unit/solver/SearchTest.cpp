@@ -37,9 +37,9 @@ TEST(SearchTest, SolutionsOfDealsPlayThroughTheGameToAnEmptyTable) {
     for (std::uint32_t nSeed = 0; nSeed < 12; ++nSeed) {
         for (bool bKings : {false, true}) {
             CPosition position = MakeSeedPosition(nSeed, bKings);
-            CSolveReport report = Solve(position, 0.5, 0,
-                                        nSeed % 2 == 0 ? Tries::BestFirstThenDepthFirst
-                                                       : Tries::DepthFirstOnly);
+            CSolveReport report =
+                Solve(position, 0.5, 0,
+                      nSeed % 2 == 0 ? Tries::BestFirstThenDepthFirst : Tries::DepthFirstOnly);
             if (report.m_result != SolveResult::Winnable) continue;
             ++nWins;
             std::string failure;
@@ -101,6 +101,19 @@ TEST(SearchTest, StartingAgainInAnotherOrderWinsWhereTheFirstOrderIsLost) {
     std::string failure;
     EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure)) << failure;
     EXPECT_LT(report.m_moves.size(), 400u);
+}
+
+TEST(SearchTest, ALaterTrySkipsWhatAnEarlierTryProvedLost) {
+    // The trap with the Five of Clubs home: lost, and too big for the first tries' budgets.
+    CPosition after = TrapPosition();
+    after.m_fan[0].pop_back();
+    after.m_nHome[0] = 5;
+    CSolveReport many = Solve(after, 0, 0, Tries::ManyDepthFirst);
+    CSolveReport one = Solve(after, 0, 0, Tries::OneDepthFirst);
+    EXPECT_EQ(many.m_result, SolveResult::NotWinnable);
+    EXPECT_EQ(one.m_result, SolveResult::NotWinnable);
+    EXPECT_GT(many.m_nKnownLost, 0u);
+    EXPECT_EQ(one.m_nKnownLost, 0u);
 }
 
 TEST(SearchTest, LimitsLeaveTheAnswerUndecided) {
