@@ -1,5 +1,7 @@
-// Takes the detours out of a solution the search found: wherever a table further along can
-// be reached from an earlier one in one or two moves, the moves in between are dropped.
+// Takes the detours out of a solution the search found: wherever a table further along (with
+// its fans in any order) can be reached from an earlier one in one or two moves, the moves in
+// between are dropped; then needless moves are pruned (SolutionPruner.h), and so on while the
+// solution gets shorter.
 #pragma once
 
 #include "SolverState.h"

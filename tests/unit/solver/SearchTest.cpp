@@ -1,6 +1,7 @@
 // The search's answers: every win replayed by the game's own rules, every "not winnable"
 // on small tables checked against a search with no pruning at all.
 #include "SeedDeal.h"
+#include "SolutionPruner.h"
 #include "SolutionShortener.h"
 #include "SolverMoves.h"
 #include "SolverSearch.h"
@@ -168,4 +169,54 @@ TEST(SearchTest, DetoursAreTakenOutOfSolutions) {
     std::vector<CSolverMove> shorter = ShortenSolution(position, detoured);
     EXPECT_TRUE(ReplaySolution(position, shorter, failure)) << failure;
     EXPECT_LE(shorter.size(), report.m_moves.size());
+}
+
+namespace {
+// Sends some card away that the move does not touch, makes the move, and brings the card
+// back: a round trip around another move. False (nothing added) when there is none.
+bool AddRoundTrip(CSolverState& state, const CSolverMove& move, std::vector<CSolverMove>& out) {
+    if (move.m_nTo == kToHome) return false;
+    CSolverMove moves[kMaxMoves];
+    int n = GenerateMoves(state, moves);
+    for (int i = 0; i < n; ++i) {
+        CSolverMove away = moves[i];
+        CSolverMove back{away.m_nTo, away.m_nFrom, away.m_nCard};
+        if (away.m_nTo == kToHome || away.m_nCard == move.m_nCard) continue;
+        bool bApart = away.m_nFrom != move.m_nFrom && away.m_nFrom != move.m_nTo &&
+                      away.m_nTo != move.m_nFrom && away.m_nTo != move.m_nTo;
+        CSolverState probe = state;
+        probe.Apply(away);
+        if (!bApart || !IsLegalMove(probe, move.m_nFrom, move.m_nTo)) continue;
+        probe.Apply(move);
+        if (!IsLegalMove(probe, back.m_nFrom, back.m_nTo)) continue;
+        probe.Apply(back);
+        state = probe;
+        out.insert(out.end(), {away, move, back});
+        return true;
+    }
+    return false;
+}
+} // namespace
+
+TEST(SearchTest, RoundTripsAroundOtherMovesArePrunedOut) {
+    CPosition position = MakeSeedPosition(3, false);
+    CSolveReport report = Solve(position);
+    ASSERT_EQ(report.m_result, SolveResult::Winnable);
+    std::vector<CSolverMove> detoured;
+    CSolverState state(position);
+    int nTrips = 0;
+    for (const CSolverMove& move : report.m_moves) {
+        if (AddRoundTrip(state, move, detoured)) {
+            ++nTrips;
+            continue;
+        }
+        detoured.push_back(move);
+        state.Apply(move);
+    }
+    ASSERT_GE(nTrips, 5);
+    std::string failure;
+    ASSERT_TRUE(ReplaySolution(position, detoured, failure)) << failure;
+    std::vector<CSolverMove> pruned = PruneSolution(position, detoured);
+    EXPECT_TRUE(ReplaySolution(position, pruned, failure)) << failure;
+    EXPECT_LE(pruned.size(), report.m_moves.size());
 }
