@@ -45,11 +45,12 @@ bool ByFans(const CSolverState& state, const CCardMove& move, CSolverMove& out) 
     return true;
 }
 
-// Plays the moves, leaving out moves nSkip and nSkip2; true when they win.
-bool Plays(const CPosition& start, const std::vector<CCardMove>& moves, std::size_t nSkip,
-           std::size_t nSkip2, std::vector<CSolverMove>* pByFans = nullptr) {
-    CSolverState state(start);
-    for (std::size_t i = 0; i < moves.size(); ++i) {
+// Plays the moves from move nFirst on, from the table before it, leaving out moves nSkip and
+// nSkip2; true when they win.
+bool Plays(const CSolverState& before, const std::vector<CCardMove>& moves, std::size_t nFirst,
+           std::size_t nSkip, std::size_t nSkip2, std::vector<CSolverMove>* pByFans = nullptr) {
+    CSolverState state = before;
+    for (std::size_t i = nFirst; i < moves.size(); ++i) {
         if (i == nSkip || i == nSkip2) continue;
         CSolverMove move;
         if (!ByFans(state, moves[i], move)) return false;
@@ -72,22 +73,22 @@ void Erase(std::vector<CCardMove>& moves, std::size_t i) {
 
 // Tries, for the fan move i: leaving it out; leaving out the card's next move too (a round
 // trip); going straight to where the card's next move takes it. True when one wins.
-bool PruneMove(const CPosition& start, std::vector<CCardMove>& cards, std::size_t i) {
+bool PruneMove(const CSolverState& before, std::vector<CCardMove>& cards, std::size_t i) {
     std::size_t nEnd = cards.size();
-    if (Plays(start, cards, i, nEnd)) {
+    if (Plays(before, cards, i, i, nEnd)) {
         Erase(cards, i);
         return true;
     }
     std::size_t j = NextOfCard(cards, i);
     if (j == nEnd) return false;
-    if (Plays(start, cards, i, j)) {
+    if (Plays(before, cards, i, i, j)) {
         Erase(cards, j);
         Erase(cards, i);
         return true;
     }
     CCardMove saved = cards[i];
     cards[i].m_nOnto = cards[j].m_nOnto;
-    if (Plays(start, cards, j, nEnd)) {
+    if (Plays(before, cards, i, j, nEnd)) {
         Erase(cards, j);
         return true;
     }
@@ -99,11 +100,17 @@ bool PruneMove(const CPosition& start, std::vector<CCardMove>& cards, std::size_
 std::vector<CSolverMove> PruneSolution(const CPosition& start,
                                        const std::vector<CSolverMove>& moves) {
     std::vector<CCardMove> cards = ByCards(start, moves);
+    // The tables before each move: a change at move i leaves those up to it as they are.
+    std::vector<CSolverState> before{CSolverState(start)};
+    for (std::size_t i = 0; i + 1 < moves.size(); ++i) {
+        before.push_back(before.back());
+        before.back().Apply(moves[i]);
+    }
     // Last move first: a needless move late in the line often makes earlier ones needed.
     for (std::size_t i = cards.size(); i-- > 0;) {
-        if (i < cards.size() && cards[i].m_nOnto != kHome) PruneMove(start, cards, i);
+        if (i < cards.size() && cards[i].m_nOnto != kHome) PruneMove(before[i], cards, i);
     }
     std::vector<CSolverMove> out;
-    if (!Plays(start, cards, cards.size(), cards.size(), &out)) return moves;
+    if (!Plays(before[0], cards, 0, cards.size(), cards.size(), &out)) return moves;
     return out;
 }

@@ -6,37 +6,75 @@
 #include <unordered_map>
 
 namespace {
-struct CKeyHash {
-    std::size_t operator()(const CStateKey& key) const {
-        return static_cast<std::size_t>(key.Hash());
-    }
-};
+std::uint64_t Mix(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
 
-// The path's tables by their canonical keys, each with the last place the path holds it: a
-// table with its fans in another order is the same table, and the rest of the path can be
-// played from either, naming cards instead of fans.
+std::uint64_t FanHash(const CSolverState& state, int f) {
+    std::uint64_t n = 0;
+    for (int s = 0; s < state.Count(f); ++s)
+        n = n << 8 | static_cast<std::uint64_t>(state.Card(f, s) + 1);
+    return n ? Mix(n) : 0;
+}
+
+std::uint64_t HomeHash(const CSolverState& state) {
+    std::uint64_t n = 0;
+    for (int s = 0; s < 4; ++s)
+        n = n << 8 | static_cast<std::uint64_t>(state.Home(s));
+    return Mix(n ^ 0x5555555555555555ull);
+}
+
+// A hash of the table that does not depend on the order of its fans: a sum over them.
+std::uint64_t TableHash(const CSolverState& state) {
+    std::uint64_t h = HomeHash(state);
+    for (int f = 0; f < kSolverFans; ++f)
+        h += FanHash(state, f);
+    return h;
+}
+
+// The hash after a move, from the hash before it: only two fans (or the foundations) change.
+std::uint64_t HashAfter(const CSolverState& before, std::uint64_t h, const CSolverState& after,
+                        const CSolverMove& move) {
+    h += FanHash(after, move.m_nFrom) - FanHash(before, move.m_nFrom);
+    if (move.m_nTo == kToHome) return h + HomeHash(after) - HomeHash(before);
+    return h + FanHash(after, move.m_nTo) - FanHash(before, move.m_nTo);
+}
+
+// The path's tables, each found by its hash and checked by its canonical key, with the last
+// place the path holds it: a table with its fans in another order is the same table, and the
+// rest of the path can be played from either, naming cards instead of fans.
 class CPathIndex {
 public:
     explicit CPathIndex(const CPosition& start, const std::vector<CSolverMove>& moves) {
         CSolverState state(start);
-        m_last[state.Key()] = 0;
+        Add(state, 0);
         for (std::size_t i = 0; i < moves.size(); ++i) {
             m_tables.push_back(state);
             state.Apply(moves[i]);
-            m_last[state.Key()] = i + 1;
+            Add(state, i + 1);
         }
     }
-    // The furthest place of the table on the path, or 0 when the path does not hold it.
-    std::size_t Last(const CSolverState& state) const {
-        auto it = m_last.find(state.Key());
-        return it == m_last.end() ? 0 : it->second;
+    // The furthest place of the table (whose hash is h) on the path, or 0 when the path does
+    // not hold it.
+    std::size_t Last(const CSolverState& state, std::uint64_t h) const {
+        auto it = m_last.find(h);
+        if (it == m_last.end() || !(m_keys[it->second] == state.Key())) return 0;
+        return it->second;
     }
     // The table before move i, as the path lays it out.
     const CSolverState& Before(std::size_t i) const { return m_tables[i]; }
 
 private:
+    void Add(const CSolverState& state, std::size_t i) {
+        m_keys.push_back(state.Key());
+        m_last[TableHash(state)] = i;
+    }
+
     std::vector<CSolverState> m_tables;
-    std::unordered_map<CStateKey, std::size_t, CKeyHash> m_last;
+    std::vector<CStateKey> m_keys;
+    std::unordered_map<std::uint64_t, std::size_t> m_last;
 };
 
 // Move i of the path, played on a table that is the path's table with its fans reordered:
@@ -66,12 +104,14 @@ struct CShortcut {
 CShortcut FurthestReach(const CSolverState& table, const CShortcut& plain, const CPathIndex& index,
                         bool bTwoMoves) {
     CShortcut best = plain;
+    std::uint64_t h = TableHash(table);
     CSolverMove first[kMaxMoves];
     int n = GenerateMoves(table, first);
     for (int a = 0; a < n; ++a) {
         CSolverState one = table;
         one.Apply(first[a]);
-        std::size_t j = index.Last(one);
+        std::uint64_t hOne = HashAfter(table, h, one, first[a]);
+        std::size_t j = index.Last(one, hOne);
         if (j > best.m_nTo) best = CShortcut{j, {first[a], first[a]}, 1};
         if (!bTwoMoves) continue;
         CSolverMove second[kMaxMoves];
@@ -79,7 +119,7 @@ CShortcut FurthestReach(const CSolverState& table, const CShortcut& plain, const
         for (int b = 0; b < m; ++b) {
             CSolverState two = one;
             two.Apply(second[b]);
-            std::size_t k = index.Last(two);
+            std::size_t k = index.Last(two, HashAfter(one, hOne, two, second[b]));
             if (k > best.m_nTo + 1) best = CShortcut{k, {first[a], second[b]}, 2};
         }
     }
@@ -92,7 +132,8 @@ std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolv
     CSolverState table(start);
     std::vector<CSolverMove> out;
     // A table the path comes back to later is a loop: go on from its last visit.
-    for (std::size_t i = index.Last(table); i < moves.size(); i = index.Last(table)) {
+    for (std::size_t i = index.Last(table, TableHash(table)); i < moves.size();
+         i = index.Last(table, TableHash(table))) {
         CSolverMove next = Translate(table, index.Before(i), moves[i]);
         CShortcut cut = FurthestReach(table, CShortcut{i + 1, {next, next}, 1}, index, bTwoMoves);
         for (int k = 0; k < cut.m_nMoves; ++k) {
@@ -104,29 +145,20 @@ std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolv
 }
 } // namespace
 
-namespace {
-std::vector<CSolverMove> TakeShortcuts(const CPosition& start, std::vector<CSolverMove> best) {
-    // Shortcuts of one move first; those of two cost more and are looked for only while the
-    // solution still has many more moves than cards to send home.
-    std::size_t nCards = CSolverState(start).CardsOnTable();
-    for (bool bTwoMoves = false;;) {
-        std::vector<CSolverMove> shorter = OnePass(start, best, bTwoMoves);
-        if (shorter.size() < best.size()) {
-            best.swap(shorter);
-            continue;
-        }
-        if (bTwoMoves || best.size() * 2 <= nCards * 3) return best;
-        bTwoMoves = true;
-    }
-}
-} // namespace
-
 std::vector<CSolverMove> ShortenSolution(const CPosition& start,
                                          const std::vector<CSolverMove>& moves) {
-    std::vector<CSolverMove> best = TakeShortcuts(start, moves);
-    for (;;) {
-        std::vector<CSolverMove> pruned = PruneSolution(start, best);
-        if (pruned.size() >= best.size()) return best;
-        best = TakeShortcuts(start, pruned);
+    // A round of shortcuts and pruning; more rounds, and shortcuts of two moves, which cost
+    // more, only while the solution still has many more moves than cards to send home.
+    std::size_t nCards = CSolverState(start).CardsOnTable();
+    std::vector<CSolverMove> best = moves;
+    for (bool bTwoMoves = false;;) {
+        std::vector<CSolverMove> shorter = PruneSolution(start, OnePass(start, best, bTwoMoves));
+        bool bShorter = shorter.size() < best.size();
+        if (bShorter) best.swap(shorter);
+        if (best.size() * 2 <= nCards * 3) return best;
+        if (!bShorter) {
+            if (bTwoMoves) return best;
+            bTwoMoves = true;
+        }
     }
 }
