@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The solver's measurement runs (not a test; they take about an hour on two cores):
 #
-#   tools/scripts/solver-runs.sh [OUTDIR]      (default docs/solver; needs the native build)
+#   tools/scripts/solver-runs.sh [OUTDIR]      (default docs/solver; needs the native build,
+#                                              or SOLVE=path of another quenlow-solve)
 #
 # Seeds 0 to 999 of each variant with at most 10 seconds a deal, then seeds 0 to 9,999 of each
 # with at most 1 second, two deals at a time. Each run leaves its summary (.txt) and one line
 # a seed (.csv) in OUTDIR.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-SOLVE=build/native/tools/quenlow-solve/quenlow-solve
+SOLVE=${SOLVE:-build/native/tools/quenlow-solve/quenlow-solve}
 OUT=${1:-docs/solver}
 if [ ! -x "$SOLVE" ]; then
     echo "solver-runs: build it first: cmake --build --preset native --target quenlow-solve" >&2
