@@ -3,9 +3,19 @@
 #include "SolutionPruner.h"
 #include "SolverMoves.h"
 
+#include <algorithm>
+#include <functional>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
+// Solutions with more moves than this a card get a search of kSearchNodes tables for each
+// run of more than kLongRun fan moves, kDeepNodes in all.
+constexpr std::size_t kLongPerCard = 2;
+constexpr std::size_t kLongRun = 24;
+constexpr std::size_t kSearchNodes = 50000;
+constexpr std::size_t kDeepNodes = 1000000;
+
 std::uint64_t Mix(std::uint64_t z) {
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
@@ -126,6 +136,105 @@ CShortcut FurthestReach(const CSolverState& table, const CShortcut& plain, const
     return best;
 }
 
+// For each card on the table, the card beneath it (kSolverCards at the bottom of a fan).
+void Beneath(const CSolverState& state, int (&nBeneath)[kSolverCards]) {
+    for (int f = 0; f < kSolverFans; ++f)
+        for (int s = 0; s < state.Count(f); ++s)
+            nBeneath[state.Card(f, s)] = s ? state.Card(f, s - 1) : kSolverCards;
+}
+
+// How many cards lie on something else than in the target (the target has the same cards on
+// its fans): 0 exactly when the two are the same table.
+int Distance(const CSolverState& state, const int (&nTarget)[kSolverCards]) {
+    int nBeneath[kSolverCards];
+    Beneath(state, nBeneath);
+    int n = 0;
+    for (int f = 0; f < kSolverFans; ++f)
+        for (int s = 0; s < state.Count(f); ++s)
+            n += nBeneath[state.Card(f, s)] != nTarget[state.Card(f, s)];
+    return n;
+}
+
+// A way from the table to the target table (the same cards on the fans, in another order),
+// by a best-first search through at most nNodes tables that weighs the cards out of place
+// above the moves made; none when it finds none.
+std::vector<CSolverMove> SearchToward(const CSolverState& table, const CSolverState& target,
+                                      std::size_t nNodes) {
+    struct CNode {
+        CSolverState m_state;
+        int m_nParent;
+        int m_nDepth;
+        CSolverMove m_move;
+    };
+    int nTarget[kSolverCards];
+    Beneath(target, nTarget);
+    std::vector<CNode> nodes{CNode{table, -1, 0, CSolverMove{}}};
+    std::unordered_set<std::uint64_t> seen{TableHash(table)};
+    std::vector<std::pair<int, int>> queue{{3 * Distance(table, nTarget), 0}};
+    int nFound = -1;
+    while (!queue.empty() && nodes.size() < nNodes && nFound < 0) {
+        std::pop_heap(queue.begin(), queue.end(), std::greater<>());
+        int q = queue.back().second;
+        queue.pop_back();
+        CSolverMove moves[kMaxMoves];
+        int n = GenerateMoves(nodes[q].m_state, moves);
+        for (int a = 0; a < n && nFound < 0; ++a) {
+            if (moves[a].m_nTo == kToHome) continue; // the target has as many cards home
+            CNode child{nodes[q].m_state, q, nodes[q].m_nDepth + 1, moves[a]};
+            child.m_state.Apply(moves[a]);
+            if (!seen.insert(TableHash(child.m_state)).second) continue;
+            int nDistance = Distance(child.m_state, nTarget);
+            if (nDistance == 0 && child.m_state.Key() == target.Key())
+                nFound = static_cast<int>(nodes.size());
+            queue.emplace_back(child.m_nDepth + 3 * nDistance, static_cast<int>(nodes.size()));
+            std::push_heap(queue.begin(), queue.end(), std::greater<>());
+            nodes.push_back(child);
+        }
+    }
+    std::vector<CSolverMove> out;
+    for (int k = nFound; k > 0; k = nodes[k].m_nParent)
+        out.insert(out.begin(), nodes[k].m_move);
+    return out;
+}
+
+// Moves of the path from place i up to the next foundation move.
+std::size_t FanMovesAhead(const std::vector<CSolverMove>& moves, std::size_t i) {
+    std::size_t j = i;
+    while (j < moves.size() && moves[j].m_nTo != kToHome)
+        ++j;
+    return j - i;
+}
+
+// Each long run of fan moves is searched for a shorter way to the table it ends at.
+std::vector<CSolverMove> DeepPass(const CPosition& start, const std::vector<CSolverMove>& moves) {
+    CPathIndex index(start, moves);
+    CSolverState table(start);
+    std::vector<CSolverMove> out;
+    std::size_t nNodes = kDeepNodes;
+    std::size_t nPlainUntil = 0; // a run searched in vain is played as it stands
+    for (std::size_t i = 0; i < moves.size();) {
+        std::size_t nRun = FanMovesAhead(moves, i);
+        if (i >= nPlainUntil && nRun > kLongRun && nNodes > 0 && i + nRun < moves.size()) {
+            std::size_t nThis = nNodes < kSearchNodes ? nNodes : kSearchNodes;
+            nNodes -= nThis;
+            std::vector<CSolverMove> way = SearchToward(table, index.Before(i + nRun), nThis);
+            if (!way.empty() && way.size() < nRun) {
+                for (const CSolverMove& move : way)
+                    table.Apply(move);
+                out.insert(out.end(), way.begin(), way.end());
+                i += nRun;
+                continue;
+            }
+            nPlainUntil = i + nRun;
+        }
+        CSolverMove move = Translate(table, index.Before(i), moves[i]);
+        table.Apply(move);
+        out.push_back(move);
+        ++i;
+    }
+    return out;
+}
+
 std::vector<CSolverMove> OnePass(const CPosition& start, const std::vector<CSolverMove>& moves,
                                  bool bTwoMoves) {
     CPathIndex index(start, moves);
@@ -151,6 +260,7 @@ std::vector<CSolverMove> ShortenSolution(const CPosition& start,
     // more, only while the solution still has many more moves than cards to send home.
     std::size_t nCards = CSolverState(start).CardsOnTable();
     std::vector<CSolverMove> best = moves;
+    if (best.size() > kLongPerCard * nCards) best = DeepPass(start, best);
     for (bool bTwoMoves = false;;) {
         std::vector<CSolverMove> shorter = PruneSolution(start, OnePass(start, best, bTwoMoves));
         bool bShorter = shorter.size() < best.size();

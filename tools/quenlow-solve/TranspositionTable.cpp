@@ -4,7 +4,9 @@
 #include <new>
 
 namespace {
-constexpr std::size_t kInitialSlots = std::size_t(1) << 14;
+// Small, because most positions are decided within a few thousand tables and the table is
+// cleared for each.
+constexpr std::size_t kInitialSlots = std::size_t(1) << 12;
 } // namespace
 
 std::size_t CTranspositionTable::DefaultMaxBytes() {
@@ -39,6 +41,7 @@ bool CTranspositionTable::Allocate(std::size_t nSlots, CStateKey*& pSlots,
 }
 
 void CTranspositionTable::Clear() {
+    if (m_nSize == 0 && m_pSlots != nullptr) return;
     if (m_nMask + 1 != kInitialSlots || m_pSlots == nullptr) {
         std::free(m_pSlots);
         std::free(m_pValues);

@@ -96,8 +96,8 @@ TEST(SearchTest, AFoundationMoveThatLooksSafeIsNotTakenWhenItLoses) {
 TEST(SearchTest, StartingAgainInAnotherOrderWinsWhereTheFirstOrderIsLost) {
     // The plain order spends millions of tables in a subtree without a win on this deal.
     CPosition position = MakeSeedPosition(35, false);
-    EXPECT_EQ(Solve(position, 0, 300000, Tries::OneDepthFirst).m_result, SolveResult::Undecided);
-    CSolveReport report = Solve(position, 0, 300000, Tries::DepthFirstOnly);
+    EXPECT_EQ(Solve(position, 0, 100000, Tries::OneDepthFirst).m_result, SolveResult::Undecided);
+    CSolveReport report = Solve(position, 0, 100000, Tries::DepthFirstOnly);
     ASSERT_EQ(report.m_result, SolveResult::Winnable);
     std::string failure;
     EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure)) << failure;
@@ -219,4 +219,15 @@ TEST(SearchTest, RoundTripsAroundOtherMovesArePrunedOut) {
     std::vector<CSolverMove> pruned = PruneSolution(position, detoured);
     EXPECT_TRUE(ReplaySolution(position, pruned, failure)) << failure;
     EXPECT_LE(pruned.size(), report.m_moves.size());
+}
+
+TEST(SearchTest, AWinFoundAfterAWanderOfThousandsOfMovesIsCutShort) {
+    // The search wins this deal after wandering over 7,000 fan moves with nine cards home;
+    // the shortcuts and the pruning alone left over 3,000 moves.
+    CPosition position = MakeSeedPosition(3763, false);
+    CSolveReport report = Solve(position, 20);
+    ASSERT_EQ(report.m_result, SolveResult::Winnable);
+    std::string failure;
+    EXPECT_TRUE(ReplaySolution(position, report.m_moves, failure)) << failure;
+    EXPECT_LT(report.m_moves.size(), 300u);
 }
