@@ -136,6 +136,21 @@ TEST(SearchTest, AnEmptyTableIsWonWithNoMoves) {
     EXPECT_TRUE(report.m_moves.empty());
 }
 
+namespace {
+using Shortening = std::vector<CSolverMove> (*)(const CPosition&, const std::vector<CSolverMove>&);
+
+// The solution with detours plays; the shortening of it plays too and is no longer than the
+// solution was before the detours went in.
+void ExpectDetoursTakenOut(const CPosition& position, const std::vector<CSolverMove>& detoured,
+                           Shortening shorten, std::size_t nBefore) {
+    std::string failure;
+    ASSERT_TRUE(ReplaySolution(position, detoured, failure)) << failure;
+    std::vector<CSolverMove> shorter = shorten(position, detoured);
+    EXPECT_TRUE(ReplaySolution(position, shorter, failure)) << failure;
+    EXPECT_LE(shorter.size(), nBefore);
+}
+} // namespace
+
 TEST(SearchTest, DetoursAreTakenOutOfSolutions) {
     CPosition position = MakeSeedPosition(3, false);
     CSolveReport report = Solve(position);
@@ -164,11 +179,7 @@ TEST(SearchTest, DetoursAreTakenOutOfSolutions) {
         state.Apply(move);
     }
     ASSERT_GE(nDetours, 10);
-    std::string failure;
-    ASSERT_TRUE(ReplaySolution(position, detoured, failure)) << failure;
-    std::vector<CSolverMove> shorter = ShortenSolution(position, detoured);
-    EXPECT_TRUE(ReplaySolution(position, shorter, failure)) << failure;
-    EXPECT_LE(shorter.size(), report.m_moves.size());
+    ExpectDetoursTakenOut(position, detoured, ShortenSolution, report.m_moves.size());
 }
 
 namespace {
@@ -214,11 +225,7 @@ TEST(SearchTest, RoundTripsAroundOtherMovesArePrunedOut) {
         state.Apply(move);
     }
     ASSERT_GE(nTrips, 5);
-    std::string failure;
-    ASSERT_TRUE(ReplaySolution(position, detoured, failure)) << failure;
-    std::vector<CSolverMove> pruned = PruneSolution(position, detoured);
-    EXPECT_TRUE(ReplaySolution(position, pruned, failure)) << failure;
-    EXPECT_LE(pruned.size(), report.m_moves.size());
+    ExpectDetoursTakenOut(position, detoured, PruneSolution, report.m_moves.size());
 }
 
 TEST(SearchTest, AWinFoundAfterAWanderOfThousandsOfMovesIsCutShort) {
