@@ -139,93 +139,75 @@ TEST(SearchTest, AnEmptyTableIsWonWithNoMoves) {
 namespace {
 using Shortening = std::vector<CSolverMove> (*)(const CPosition&, const std::vector<CSolverMove>&);
 
-// The solution with detours plays; the shortening of it plays too and is no longer than the
-// solution was before the detours went in.
-void ExpectDetoursTakenOut(const CPosition& position, const std::vector<CSolverMove>& detoured,
-                           Shortening shorten, std::size_t nBefore) {
-    std::string failure;
-    ASSERT_TRUE(ReplaySolution(position, detoured, failure)) << failure;
-    std::vector<CSolverMove> shorter = shorten(position, detoured);
-    EXPECT_TRUE(ReplaySolution(position, shorter, failure)) << failure;
-    EXPECT_LE(shorter.size(), nBefore);
-}
-} // namespace
+// A fan move and its way back, made just before a move of the solution or around it.
+enum class Detour { Before, Around };
 
-TEST(SearchTest, DetoursAreTakenOutOfSolutions) {
-    CPosition position = MakeSeedPosition(3, false);
-    CSolveReport report = Solve(position);
-    ASSERT_EQ(report.m_result, SolveResult::Winnable);
-    // Wherever a fan move can be made and taken back, make it: a solution with detours.
-    std::vector<CSolverMove> detoured;
-    CSolverState state(position);
-    int nDetours = 0;
-    for (const CSolverMove& move : report.m_moves) {
-        CSolverMove moves[kMaxMoves];
-        int n = GenerateMoves(state, moves);
-        for (int i = 0; i < n; ++i) {
-            CSolverMove there = moves[i];
-            if (there.m_nTo == kToHome || state.Count(there.m_nFrom) < 2 ||
-                !IsLegalMove(state, there.m_nFrom, there.m_nTo))
-                continue;
-            CSolverState probe = state;
-            probe.Apply(there);
-            if (!IsLegalMove(probe, there.m_nTo, there.m_nFrom)) continue;
-            detoured.push_back(there);
-            detoured.push_back(CSolverMove{there.m_nTo, there.m_nFrom, there.m_nCard});
-            ++nDetours;
-            break;
-        }
-        detoured.push_back(move);
-        state.Apply(move);
-    }
-    ASSERT_GE(nDetours, 10);
-    ExpectDetoursTakenOut(position, detoured, ShortenSolution, report.m_moves.size());
+bool Apart(const CSolverMove& a, const CSolverMove& b) {
+    return a.m_nFrom != b.m_nFrom && a.m_nFrom != b.m_nTo && a.m_nTo != b.m_nFrom &&
+           a.m_nTo != b.m_nTo;
 }
 
-namespace {
-// Sends some card away that the move does not touch, makes the move, and brings the card
-// back: a round trip around another move. False (nothing added) when there is none.
-bool AddRoundTrip(CSolverState& state, const CSolverMove& move, std::vector<CSolverMove>& out) {
-    if (move.m_nTo == kToHome) return false;
+// Plays a detour and the move; false (nothing played) when there is none. A detour around
+// the move sends away a card that the move does not touch, so no shortcut from one table to
+// a later one removes it.
+bool AddDetour(CSolverState& state, const CSolverMove& move, Detour kind,
+               std::vector<CSolverMove>& out) {
+    bool bAround = kind == Detour::Around;
+    if (bAround && move.m_nTo == kToHome) return false;
     CSolverMove moves[kMaxMoves];
     int n = GenerateMoves(state, moves);
     for (int i = 0; i < n; ++i) {
         CSolverMove away = moves[i];
         CSolverMove back{away.m_nTo, away.m_nFrom, away.m_nCard};
-        if (away.m_nTo == kToHome || away.m_nCard == move.m_nCard) continue;
-        bool bApart = away.m_nFrom != move.m_nFrom && away.m_nFrom != move.m_nTo &&
-                      away.m_nTo != move.m_nFrom && away.m_nTo != move.m_nTo;
+        if (away.m_nTo == kToHome) continue;
+        if (bAround ? away.m_nCard == move.m_nCard || !Apart(away, move)
+                    : state.Count(away.m_nFrom) < 2)
+            continue;
+        CSolverMove played[3] = {away, bAround ? move : back, bAround ? back : move};
         CSolverState probe = state;
-        probe.Apply(away);
-        if (!bApart || !IsLegalMove(probe, move.m_nFrom, move.m_nTo)) continue;
-        probe.Apply(move);
-        if (!IsLegalMove(probe, back.m_nFrom, back.m_nTo)) continue;
-        probe.Apply(back);
+        int k = 0;
+        for (; k < 3 && IsLegalMove(probe, played[k].m_nFrom, played[k].m_nTo); ++k)
+            probe.Apply(played[k]);
+        if (k < 3) continue;
         state = probe;
-        out.insert(out.end(), {away, move, back});
+        out.insert(out.end(), played, played + 3);
         return true;
     }
     return false;
 }
-} // namespace
 
-TEST(SearchTest, RoundTripsAroundOtherMovesArePrunedOut) {
+// The solution of seed 3 with a detour wherever there is one. The detoured solution plays;
+// the shortening of it plays too and is no longer than the solution was before.
+void ExpectDetoursTakenOut(Detour kind, Shortening shorten, int nAtLeast) {
     CPosition position = MakeSeedPosition(3, false);
     CSolveReport report = Solve(position);
     ASSERT_EQ(report.m_result, SolveResult::Winnable);
     std::vector<CSolverMove> detoured;
     CSolverState state(position);
-    int nTrips = 0;
+    int nDetours = 0;
     for (const CSolverMove& move : report.m_moves) {
-        if (AddRoundTrip(state, move, detoured)) {
-            ++nTrips;
+        if (AddDetour(state, move, kind, detoured)) {
+            ++nDetours;
             continue;
         }
         detoured.push_back(move);
         state.Apply(move);
     }
-    ASSERT_GE(nTrips, 5);
-    ExpectDetoursTakenOut(position, detoured, PruneSolution, report.m_moves.size());
+    ASSERT_GE(nDetours, nAtLeast);
+    std::string failure;
+    ASSERT_TRUE(ReplaySolution(position, detoured, failure)) << failure;
+    std::vector<CSolverMove> shorter = shorten(position, detoured);
+    EXPECT_TRUE(ReplaySolution(position, shorter, failure)) << failure;
+    EXPECT_LE(shorter.size(), report.m_moves.size());
+}
+} // namespace
+
+TEST(SearchTest, DetoursAreTakenOutOfSolutions) {
+    ExpectDetoursTakenOut(Detour::Before, ShortenSolution, 10);
+}
+
+TEST(SearchTest, RoundTripsAroundOtherMovesArePrunedOut) {
+    ExpectDetoursTakenOut(Detour::Around, PruneSolution, 5);
 }
 
 TEST(SearchTest, AWinFoundAfterAWanderOfThousandsOfMovesIsCutShort) {
