@@ -1,6 +1,6 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of those.
 .PHONY: all bootstrap native win32 win64 windows unit asan fuzz fuzz-build fuzz-smoke e2e test run \
-	format clean
+	format format-check clean
 
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
@@ -36,7 +36,7 @@ asan: bootstrap
 e2e: windows
 	@tests/e2e/run.sh
 
-test: unit asan fuzz-smoke e2e
+test: format-check unit asan fuzz-smoke e2e
 
 # The game of the first arch that runs here: the 32-bit one where it can.
 run: native
@@ -45,6 +45,10 @@ run: native
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any difference from .clang-format in the tracked C++ files.
+format-check: bootstrap
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build out
