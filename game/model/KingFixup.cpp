@@ -24,8 +24,8 @@ int FixUpKings(CCard (&fan)[kFanCount][kFanSlots], const KingExchangeHandler& on
                 ++nPass;
             }
         }
-        // Fans 16 and 17 are dealt two cards, so only fans 0 to 15 have a third.
-        for (int f = 0; f < 16; ++f) {
+        // Only the fans dealt three cards have a third.
+        for (int f = 0; f < kFansDealtThree; ++f) {
             const CCard& king = fan[f][2];
             if (king.GetRank() == kKing &&
                 (SameSuit(king, fan[f][1]) || SameSuit(king, fan[f][0]))) {

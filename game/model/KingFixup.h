@@ -3,11 +3,9 @@
 #pragma once
 
 #include "Card.h"
+#include "GameRules.h"
 
 #include <functional>
-
-constexpr int kFanCount = 18;
-constexpr int kFanSlots = 3;
 
 // Called after each exchange: slots nLowerSlot and nLowerSlot + 1 of fan nFan changed places.
 using KingExchangeHandler = std::function<void(int nFan, int nLowerSlot)>;

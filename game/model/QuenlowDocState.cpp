@@ -58,12 +58,12 @@ void CQuenlowDoc::FillSavedGameRecord(CSavedGameRecord& record) const {
     for (int f = 0; f < kFanCount; ++f) {
         for (int s = 0; s < kFanSlots; ++s) {
             const CCard& card = m_fan[f][s];
-            record.m_nSavedSuit[3 * f + s] = card.HasCard() ? card.GetSuit() : -1;
-            record.m_nSavedRank[3 * f + s] = card.HasCard() ? card.GetRank() : -1;
+            record.m_nSavedSuit[SlotIndex(f, s)] = card.HasCard() ? card.GetSuit() : -1;
+            record.m_nSavedRank[SlotIndex(f, s)] = card.HasCard() ? card.GetRank() : -1;
         }
     }
-    for (int i = 0; i < 4; ++i) {
-        const CCard& card = m_foundation[i];
+    for (int i = 0; i < kFoundationCount; ++i) {
+        const CCard& card = FoundationOfSuit(kSavedFoundationSuits[i]).m_card;
         record.m_nSavedFoundation[i][0] = card.HasCard() ? card.GetSuit() : -1;
         record.m_nSavedFoundation[i][1] = card.HasCard() ? card.GetRank() : -1;
     }

@@ -100,7 +100,7 @@ CRect CQuenlowView::GetLandingRect(int nFrom, int nDest) const {
     if (nDest < kFanCount)
         doc.GetCardRect(nDest, doc.GetCardCount(nDest), rc);
     else
-        rc = doc.GetFoundationRect(nDest);
+        rc = doc.GetFoundation(nDest).m_rc;
     return rc;
 }
 

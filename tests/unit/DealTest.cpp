@@ -40,9 +40,9 @@ TEST_F(DealTest, FansTakeTheDeckTwoCardsAtATimeThenTheThirdCards) {
     }
     EXPECT_EQ(Fan(0), "3C KD 4S") << "seed 1";
     for (int p = kPileHearts; p <= kPileSpades; ++p)
-        EXPECT_FALSE(m_pDoc->GetFoundation(p).HasCard());
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).GetSuit(), kHearts);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileSpades).GetSuit(), kSpades);
+        EXPECT_FALSE(m_pDoc->GetFoundation(p).m_card.HasCard());
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetSuit(), kHearts);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileSpades).m_card.GetSuit(), kSpades);
 }
 
 TEST_F(DealTest, TheInitialLayoutRecordHoldsTheDealWithTwoZeroSlots) {

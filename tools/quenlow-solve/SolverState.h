@@ -2,13 +2,15 @@
 // a canonical key in which fans are interchangeable (only their contents matter).
 #pragma once
 
+#include "GameRules.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-constexpr int kSolverFans = 18;
-constexpr int kSolverSlots = 3;
-constexpr int kSolverCards = 52;
+constexpr int kSolverFans = kFanCount;
+constexpr int kSolverSlots = kFanSlots;
+constexpr int kSolverCards = kCardCount;
 constexpr std::uint8_t kNoCard = 0xff;
 // Destination of a move to the foundation of the moving card's own suit.
 constexpr std::uint8_t kToHome = 18;
