@@ -89,8 +89,7 @@ void CQuenlowDoc::Deal() {
     m_bInProgress = TRUE;
     m_bTableFromThisRun = TRUE;
     ClearFoundations();
-    m_pDeck->Reset();
-    m_pDeck->Shuffle();
+    m_pDeck->Shuffle(m_platform.GetTimeSeconds());
     for (int k = 0; k < kCardCount; ++k) {
         const CSlotPlace place = DealtSlot(k);
         CCard& slot = m_fan[place.nFan][place.nSlot];

@@ -135,10 +135,7 @@ TEST_F(HistoryTest, StartOverBringsBackTheDealBeforeTheKingFixUp) {
     // A deal whose King fix-up exchanges cards.
     std::uint32_t seed = 0;
     for (;; ++seed) {
-        CHeadlessPlatform platform;
-        platform.m_nTime = seed;
-        CQuenlowDoc probe(platform);
-        probe.Deal();
+        CDeal probe = DealFromSeed(seed);
         if (FixUpKings(probe.m_fan, nullptr) > 0) break;
     }
     m_platform.m_nTime = seed;

@@ -1,16 +1,16 @@
 #include "DealPrinter.h"
 
-#include "HeadlessPlatform.h"
-#include "QuenlowDoc.h"
+#include "Deal.h"
+#include "KingFixup.h"
 
 #include <sstream>
 
 namespace {
-std::vector<std::vector<std::string>> FanCodes(const CCard (&fan)[kFanCount][kFanSlots]) {
+std::vector<std::vector<std::string>> FanCodes(const CDealtCard (&fan)[kFanCount][kFanSlots]) {
     std::vector<std::vector<std::string>> out;
     for (const auto& slots : fan) {
         std::vector<std::string> codes;
-        for (const CCard& card : slots)
+        for (const CDealtCard& card : slots)
             codes.push_back(card.HasCard() ? CardCode(card.GetSuit(), card.GetRank()) : "--");
         out.push_back(codes);
     }
@@ -40,19 +40,14 @@ void AppendJsonFans(std::ostringstream& os, const std::vector<std::vector<std::s
 } // namespace
 
 CDealReport MakeDealReport(std::uint32_t nSeed) {
-    CHeadlessPlatform platform;
-    platform.m_nTime = nSeed;
-    CQuenlowDoc doc(platform);
-    doc.Deal();
+    CDeal deal = DealFromSeed(nSeed);
     CDealReport report;
     report.nSeed = nSeed;
-    for (int k = 0; k < kCardCount; ++k) {
-        const CCard* pCard = doc.m_pDeck->GetCardAt(k);
-        report.deck.push_back(CardCode(pCard->GetSuit(), pCard->GetRank()));
-    }
-    report.dealt = FanCodes(doc.m_fan);
-    FixUpKings(doc.m_fan, nullptr);
-    report.fixedUp = FanCodes(doc.m_fan);
+    for (int nCard : deal.m_nDeck)
+        report.deck.push_back(CardCode(nCard / kRankCount, nCard % kRankCount + 1));
+    report.dealt = FanCodes(deal.m_fan);
+    FixUpKings(deal.m_fan, nullptr);
+    report.fixedUp = FanCodes(deal.m_fan);
     return report;
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "Card.h"
-#include "KingFixup.h"
 
 #include <cstdint>
 #include <string>
