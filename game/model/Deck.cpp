@@ -22,7 +22,7 @@ int CDeck::FaceResourceId(int nSuit, int nRankIndex) {
     return nRankIndex == 0 ? kAceIds[nSuit] : kTwoIds[nSuit] + nRankIndex - 1;
 }
 
-void CDeck::LoadFaces(IPlatform& pictures) {
+void CDeck::LoadFaces(IPictures& pictures) {
     for (int k = 0; k < kCardCount; ++k) {
         // A face that cannot be loaded stays empty; its card still counts as present.
         m_bmFace[k].LoadBitmap(pictures, FaceResourceId(k / kRankCount, k % kRankCount));

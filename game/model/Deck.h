@@ -14,7 +14,7 @@ public:
     CDeck& operator=(const CDeck&) = delete;
 
     // Loads the faces, makes the 52 cards, then puts them in the canonical order.
-    void LoadFaces(IPlatform& pictures);
+    void LoadFaces(IPictures& pictures);
     void Reset();
     // Reset, then the order the shuffle of the seed makes (ShuffledDeck); the cursor is 0.
     void Shuffle(std::uint32_t nSeed);

@@ -46,5 +46,5 @@ void CWinApp::OnAppExit() {
 void CWinApp::OnAppAbout() {
     CAboutDlg dlg;
     // The result does not matter; a dialog that cannot be shown is simply not shown.
-    dlg.DoModal(m_platform);
+    dlg.DoModal(m_dialogs);
 }

@@ -8,11 +8,11 @@
 #include <memory>
 
 class CFrameWnd;
-class IPlatform;
+class IDialogs;
 
 class CWinApp : public CCmdTarget {
 public:
-    explicit CWinApp(IPlatform& platform) : m_platform(platform) {}
+    explicit CWinApp(IDialogs& dialogs) : m_dialogs(dialogs) {}
     ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -32,7 +32,6 @@ public:
     void OnAppExit();
     void OnAppAbout();
 
-    IPlatform& GetPlatform() const { return m_platform; }
     // Completed idle passes since start-up; nothing depends on it but a read-only query.
     long GetIdlePasses() const { return m_nIdlePasses; }
 
@@ -42,7 +41,7 @@ protected:
     // Ends the template before the members it uses go (a derived destructor calls this).
     void CloseTemplate() { m_pDocTemplate.reset(); }
 
-    IPlatform& m_platform;
+    IDialogs& m_dialogs;
 
 private:
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
