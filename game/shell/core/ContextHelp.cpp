@@ -1,7 +1,7 @@
 #include "ContextHelp.h"
 
 #include "Platform.h"
-#include "resource.h"
+#include "FrameworkIds.h"
 
 void CContextHelpMode::Enter(IPointer& pointer) {
     if (!m_bActive) m_hPreviousCursor = pointer.GetCursor();

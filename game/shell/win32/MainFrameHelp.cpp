@@ -5,10 +5,10 @@
 #include "MainFrame.h"
 
 #include "FileNames.h"
+#include "FrameworkIds.h"
 #include "QuenlowApp.h"
 #include "Win32Platform.h"
 #include "Win32ShellServices.h"
-#include "resource.h"
 
 #include <vector>
 

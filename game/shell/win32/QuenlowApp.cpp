@@ -1,5 +1,6 @@
 #include "QuenlowApp.h"
 
+#include "GameDialogs.h"
 #include "MainFrame.h"
 #include "QuenlowDoc.h"
 #include "TableView.h"
@@ -10,11 +11,15 @@
 
 namespace {
 constexpr UINT kSystemTimerMessage = 0x0118;
+
+const CCmdEntry<CQuenlowApp> kQuenlowAppCommands[] = {
+    {ID_APP_ABOUT, &CQuenlowApp::OnAppAbout, nullptr},
+};
 } // namespace
 
 CQuenlowApp::CQuenlowApp(CWin32Platform& platform)
-    : CWinApp(platform), m_win32(platform), m_services(platform), m_shell(m_services),
-      m_ddeServer(platform, m_shell) {}
+    : m_win32(platform), m_services(platform), m_shell(m_services), m_ddeServer(platform, m_shell) {
+}
 
 CQuenlowApp::~CQuenlowApp() {
     CloseTemplate();
@@ -63,6 +68,17 @@ BOOL CQuenlowApp::InitInstance(int nCmdShow) {
 BOOL CQuenlowApp::OnIdle(long nCount) {
     if (auto* pDoc = dynamic_cast<CQuenlowDoc*>(GetDocument())) pDoc->OnIdleUpdate();
     return CWinApp::OnIdle(nCount);
+}
+
+BOOL CQuenlowApp::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
+    return m_shell.OnCmdMsg(nID, pCmdUI) ||
+           DispatchCmdMsg(this, kQuenlowAppCommands, nID, pCmdUI) || CWinApp::OnCmdMsg(nID, pCmdUI);
+}
+
+void CQuenlowApp::OnAppAbout() {
+    CAboutDlg dlg;
+    // The result does not matter; a dialog that cannot be shown is simply not shown.
+    dlg.DoModal(m_win32);
 }
 
 BOOL CQuenlowApp::PreTranslateMessage(MSG& msg) {

@@ -23,10 +23,13 @@ public:
     // The document's idle step first, then the framework's own idle work.
     BOOL OnIdle(long nCount) override;
 
-    // The shell's side (QuenlowAppShell.cpp): the exit code of a run that ended at start-up,
-    // Open (Ctrl+O) and the files dropped on the main window.
-    int GetStartExitCode() const { return m_shell.GetExitCode(); }
+    // Open (Ctrl+O) from the shell, About of its own.
     BOOL OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
+    void OnAppAbout();
+
+    // The shell's side (QuenlowAppShell.cpp): the exit code of a run that ended at start-up and
+    // the files dropped on the main window.
+    int GetStartExitCode() const { return m_shell.GetExitCode(); }
     void OnDropFiles(const std::vector<std::string>& files);
 
 private:

@@ -50,7 +50,7 @@ void CQuenlowApp::RegisterShellFileTypes() {
     if (program.empty()) return;
     CWin32ClassesRoot classes;
     // A registry that refuses the type leaves the shell without it; the game does not need it.
-    ::RegisterShellFileTypes(classes, program,
+    ::RegisterShellFileTypes(classes, GetDocTemplate()->GetDocumentType(), program,
                              DocumentIconReadable(m_win32.GetInstance(), program));
 }
 
@@ -64,10 +64,6 @@ BOOL CQuenlowApp::ProcessShellCommand() {
 
 int CQuenlowApp::FrameShowCommand() const {
     return m_shell.IsFrameHidden() ? SW_HIDE : m_nCmdShow;
-}
-
-BOOL CQuenlowApp::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
-    return m_shell.OnCmdMsg(nID, pCmdUI) || CWinApp::OnCmdMsg(nID, pCmdUI);
 }
 
 void CQuenlowApp::OnDropFiles(const std::vector<std::string>& files) {

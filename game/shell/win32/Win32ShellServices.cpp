@@ -1,8 +1,8 @@
 #include "Win32ShellServices.h"
 
 #include "FileNames.h"
+#include "FrameworkIds.h"
 #include "Win32Platform.h"
-#include "resource.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
