@@ -98,6 +98,7 @@ public:
     // every recorded change, every change of the scores, and when the session ends, so that
     // nothing counted is lost if the program is killed.
     void SaveStateNow();
+    void OnEndSession() override { SaveStateNow(); }
 
     IPlatform& m_platform;
     RegKey m_hKey = 0;

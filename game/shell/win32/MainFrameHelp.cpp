@@ -6,7 +6,7 @@
 
 #include "FileNames.h"
 #include "FrameworkIds.h"
-#include "QuenlowApp.h"
+#include "Win32App.h"
 #include "Win32Platform.h"
 #include "Win32ShellServices.h"
 
@@ -193,5 +193,5 @@ void CMainFrame::OnDropFiles(HDROP hDrop) {
     }
     DragFinish(hDrop);
     SetForegroundWindow(m_hWnd);
-    static_cast<CQuenlowApp&>(GetApp()).OnDropFiles(files);
+    static_cast<CWin32App&>(GetApp()).OnDropFiles(files);
 }

@@ -1,56 +1,18 @@
-// The application object: start-up, the message loop with its idle passes, and the end.
+// The game's application object: its document template (the game's document and table view in
+// the main window), the document's idle step and the About box.
 #pragma once
 
-#include "DdeServer.h"
-#include "ShellIntegration.h"
-#include "Win32Api.h"
-#include "Win32ShellServices.h"
-#include "WinApp.h"
+#include "Win32App.h"
 
-#include <string>
-#include <vector>
-
-class CWin32Platform;
-
-class CQuenlowApp : public CWinApp {
+class CQuenlowApp : public CWin32App {
 public:
-    explicit CQuenlowApp(CWin32Platform& platform);
-    ~CQuenlowApp() override;
+    using CWin32App::CWin32App;
 
-    BOOL InitInstance(int nCmdShow);
-    int Run();
-    int ExitInstance();
     // The document's idle step first, then the framework's own idle work.
     BOOL OnIdle(long nCount) override;
-
-    // Open (Ctrl+O) from the shell, About of its own.
     BOOL OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
     void OnAppAbout();
 
-    // The shell's side (QuenlowAppShell.cpp): the exit code of a run that ended at start-up and
-    // the files dropped on the main window.
-    int GetStartExitCode() const { return m_shell.GetExitCode(); }
-    void OnDropFiles(const std::vector<std::string>& files);
-
-private:
-    BOOL PreTranslateMessage(MSG& msg);
-    // Messages after which the idle passes run again: not a repaint, a system timer or a
-    // mouse move that did not move.
-    BOOL IsIdleMessage(const MSG& msg);
-    std::string LoadString(int nID) const;
-    // Start-up steps of the shell, in their order.
-    void LoadStdProfileSettings();
-    void EnableShellOpen();
-    void RegisterShellFileTypes();
-    BOOL ProcessShellCommand();
-    // The show state a frame made now starts with.
-    int FrameShowCommand() const;
-
-    CWin32Platform& m_win32;
-    CWin32ShellServices m_services;
-    CShellIntegration m_shell;
-    CDdeServer m_ddeServer;
-    int m_nCmdShow = SW_SHOWNORMAL;
-    POINT m_ptLastMouse = {-1, -1};
-    UINT m_nLastMouseMsg = 0;
+protected:
+    std::unique_ptr<CSingleDocTemplate> MakeDocTemplate() override;
 };
