@@ -1,7 +1,7 @@
 # Helpers for the game's scenarios: starting and closing QUENLOW.EXE, its settings values,
 # its commands and dialogs, and tables written as saved records.
 
-Q_EXE_HOST=$E2E_BUILD/game/shell/win32/QUENLOW.EXE
+Q_EXE_HOST=$E2E_BUILD/game/app/QUENLOW.EXE
 Q_EXE=$(e2e_winpath "$Q_EXE_HOST")
 Q_FRAME=QuenlowFrame
 Q_VIEW=QuenlowView
@@ -140,7 +140,7 @@ q_foundations() {
   echo "${values[@]:110:8}"
 }
 
-Q_RENDER=$E2E_ROOT/build/native/tools/quenlow-render/quenlow-render
+Q_RENDER=$E2E_ROOT/build/native/tests/e2e/render/quenlow-render
 
 # Saves a picture of the running game's table (out/e2e/NAME-view.png) and remembers where it
 # was; q_compare_table then compares it with the headless painting of a saved "game" value.
