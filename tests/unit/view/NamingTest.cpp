@@ -35,7 +35,7 @@ protected:
         PaintInvalidated();
     }
 
-    CHeadlessImage m_before;
+    CRgbImage m_before;
 };
 
 const CPoint kOnQueen(50, 70);  // fan 0's top card, the Queen of Hearts

@@ -104,7 +104,7 @@ TEST_F(PaintTest, AFoundationCardReplacedByItsMarkerLeavesNoCardRows) {
 
 TEST_F(PaintTest, PaintsOnlyWhatTheClipBoxNeeds) {
     PaintAll();
-    CHeadlessImage before = Canvas();
+    CRgbImage before = Canvas();
     // Scribble over fan 2, then repaint just its card.
     for (int y = 0; y < kViewHeight; ++y)
         for (int x = 0; x < kViewWidth; ++x)
