@@ -61,10 +61,10 @@ int CQuenlowView::ResolveDrop(int nFrom, int nTarget) const {
     int n = nFrom;
     for (int i = 0; i < 5 && !bFound; ++i) {
         n += dc;
-        if (dc > 0 && (n == 6 || n == 12 || n == 18)) n -= 1;
-        n += 6 * dr;
-        if (n < 0) n += 6;
-        if (n > 17) n -= 6;
+        if (dc > 0 && n % kFanColumns == 0) n -= 1;
+        n += kFanColumns * dr;
+        if (n < 0) n += kFanColumns;
+        if (n >= kFanCount) n -= kFanColumns;
         if (n >= 0 && n != nFrom && doc.CanMove(nFrom, n)) {
             nDest = n;
             bFound = TRUE;

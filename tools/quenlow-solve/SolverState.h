@@ -13,7 +13,7 @@ constexpr int kSolverSlots = kFanSlots;
 constexpr int kSolverCards = kCardCount;
 constexpr std::uint8_t kNoCard = 0xff;
 // Destination of a move to the foundation of the moving card's own suit.
-constexpr std::uint8_t kToHome = 18;
+constexpr std::uint8_t kToHome = kFanCount;
 
 // Card ids are suit * 13 + rank - 1, with the model's suit numbers (Clubs, Hearts, Spades,
 // Diamonds).
