@@ -3,9 +3,14 @@
 #include <numeric>
 #include <utility>
 
-CDeckOrder ShuffledDeck(std::uint32_t nSeed) {
+CDeckOrder CanonicalDeck() {
     CDeckOrder deck;
     std::iota(deck.begin(), deck.end(), 0);
+    return deck;
+}
+
+CDeckOrder ShuffledDeck(std::uint32_t nSeed) {
+    CDeckOrder deck = CanonicalDeck();
     CShuffleRandom random;
     random.Seed(nSeed);
     for (int i = 0; i < 1000; ++i) {
@@ -19,8 +24,12 @@ CDeckOrder ShuffledDeck(std::uint32_t nSeed) {
 }
 
 CDeal DealFromSeed(std::uint32_t nSeed) {
+    return DealFromDeck(ShuffledDeck(nSeed));
+}
+
+CDeal DealFromDeck(const CDeckOrder& deck) {
     CDeal deal;
-    deal.m_nDeck = ShuffledDeck(nSeed);
+    deal.m_nDeck = deck;
     for (int k = 0; k < kCardCount; ++k) {
         const CSlotPlace place = DealtSlot(k);
         CDealtCard& card = deal.m_fan[place.nFan][place.nSlot];

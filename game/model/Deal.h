@@ -45,4 +45,8 @@ struct CDeal {
     CDealtCard m_fan[kFanCount][kFanSlots]; // as dealt, before the King fix-up
 };
 
+// The fans dealt from a deck in the given order.
+CDeal DealFromDeck(const CDeckOrder& deck);
 CDeal DealFromSeed(std::uint32_t nSeed);
+// The deck before any shuffle: suit-major, Ace to King.
+CDeckOrder CanonicalDeck();

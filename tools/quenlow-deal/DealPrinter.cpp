@@ -2,6 +2,7 @@
 
 #include "Deal.h"
 #include "KingFixup.h"
+#include "SavedRecords.h"
 
 #include <sstream>
 
@@ -29,6 +30,13 @@ void AppendFans(std::ostringstream& os, const char* title,
     os << title << "\n";
     for (size_t f = 0; f < fans.size(); ++f)
         os << "fan " << (f + 1) << ": " << JoinCodes(fans[f], " ", "") << "\n";
+}
+
+std::string JoinInts(const std::vector<std::uint8_t>& bytes) {
+    std::string out;
+    for (size_t i = 0; i + 4 <= bytes.size(); i += 4)
+        out += (i ? " " : "") + std::to_string(DecodeInt(&bytes[i]));
+    return out;
 }
 
 void AppendJsonFans(std::ostringstream& os, const std::vector<std::vector<std::string>>& fans) {
@@ -81,4 +89,25 @@ std::string FormatPosition(const CDealReport& report) {
     }
     os << "foundations C:- D:- S:- H:-\n";
     return os.str();
+}
+
+std::string FormatRecords(const CDeal& deal) {
+    CInitialRecord initial;
+    CSavedGameRecord game;
+    initial.m_bInitialValid = 1;
+    game.m_bSavedGame = 1;
+    game.m_bSavedInProgress = 1;
+    for (int f = 0; f < kFanCount; ++f) {
+        for (int s = 0; s < kFanSlots; ++s) {
+            // An undealt place: suit 0, rank 0 in the deal, -1 in the table.
+            const CDealtCard& card = deal.m_fan[f][s];
+            initial.m_nInitialSuit[SlotIndex(f, s)] = card.GetSuit();
+            initial.m_nInitialRank[SlotIndex(f, s)] = card.GetRank();
+            game.m_nSavedSuit[SlotIndex(f, s)] = card.HasCard() ? card.GetSuit() : -1;
+            game.m_nSavedRank[SlotIndex(f, s)] = card.HasCard() ? card.GetRank() : -1;
+        }
+    }
+    for (auto& pair : game.m_nSavedFoundation)
+        pair[0] = pair[1] = -1;
+    return "initial " + JoinInts(initial.Encode()) + "\ngame " + JoinInts(game.Encode()) + "\n";
 }
