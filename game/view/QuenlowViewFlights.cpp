@@ -23,8 +23,8 @@ void CQuenlowView::FlyCard(CBitmap* pFace, CRect& rcSrc, const CRect& rcDst, int
     CTimerPeriod period(m_platform);
     float x = static_cast<float>(rcSrc.left);
     float y = static_cast<float>(rcSrc.top);
-    const float dx = static_cast<float>(rcDst.left - rcSrc.left) / nSteps;
-    const float dy = static_cast<float>(rcDst.top - rcSrc.top) / nSteps;
+    const float dx = static_cast<float>(rcDst.left - rcSrc.left) / static_cast<float>(nSteps);
+    const float dy = static_cast<float>(rcDst.top - rcSrc.top) / static_cast<float>(nSteps);
     const int cx = rcSrc.Width();
     const int cy = rcSrc.Height();
     SetDragImage(*pFace);
