@@ -64,6 +64,9 @@ s_ok_message_box() {
   q_press Quenlow 1
   q_dialog_gone Quenlow
 }
+# OK on the message box, then the exit code the program ends with: one driver run for both, or
+# the program may be gone before it is asked.
+s_ok_then_exit_code() { e2e_drv press "$QPID" Quenlow 1 + wait-exit "$QPID"; }
 
 # The recent-file list the game keeps in the user's application-data folder.
 s_profile() {
@@ -119,8 +122,7 @@ scenario_missing_file_on_the_command_line() {
   QPID=$(e2e_drv launch "$Q_EXE" "$missing")
   e2e_track_pid "$QPID"
   e2e_expect_eq "message" "$missing was not found." "$(s_message_box)"
-  s_ok_message_box
-  e2e_expect_eq "exit code" 1 "$(e2e_drv wait-exit "$QPID")"
+  e2e_expect_eq "exit code" 1 "$(s_ok_then_exit_code)"
   e2e_expect_eq "saved game untouched" "$(q_game_deal)" "$(q_get game)"
 }
 e2e_scenario missing-file-on-the-command-line scenario_missing_file_on_the_command_line
@@ -237,8 +239,7 @@ scenario_unregister() {
   e2e_track_pid "$QPID"
   e2e_expect_eq "message" "The program's entries in the system registry have been removed." \
     "$(s_message_box)"
-  s_ok_message_box
-  e2e_expect_eq "exit code" 0 "$(e2e_drv wait-exit "$QPID")"
+  e2e_expect_eq "exit code" 0 "$(s_ok_then_exit_code)"
   e2e_expect_eq "type" absent "$(e2e_drv reg-get HKCR "$Q_DOC_TYPE" '')"
   e2e_expect_eq "open command" absent \
     "$(e2e_drv reg-get HKCR "$Q_DOC_TYPE\\shell\\open\\command" '')"
