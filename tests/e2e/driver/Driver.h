@@ -50,6 +50,7 @@ void VerbPostMessage(const Args& args);
 void VerbPress(const Args& args);
 void VerbCloseDialog(const Args& args);
 void VerbDialogText(const Args& args);
+void VerbItemRect(const Args& args);
 void VerbStatus(const Args& args);
 void VerbWaitStatus(const Args& args);
 void VerbToolbarEnabled(const Args& args);

@@ -197,6 +197,15 @@ void VerbDialogText(const Args& args) {
     std::printf("%s\n", WindowText(hItem).c_str());
 }
 
+// item-rect PID TITLE ID: where a dialog's control lies on the screen, "x y width height".
+void VerbItemRect(const Args& args) {
+    HWND hItem = GetDlgItem(Dialog(args), ToInt(args.at(2)));
+    RECT rc;
+    if (hItem == nullptr || !GetWindowRect(hItem, &rc))
+        throw CDriverError("no control " + args.at(2));
+    std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+}
+
 void VerbStatus(const Args& args) {
     HWND hBar = FindChild(MainWindow(args), STATUSCLASSNAMEA);
     if (hBar == nullptr) throw CDriverError("no status bar");

@@ -28,6 +28,7 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"press", VerbPress},
         {"close-dialog", VerbCloseDialog},
         {"dialog-text", VerbDialogText},
+        {"item-rect", VerbItemRect},
         {"status", VerbStatus},
         {"wait-status", VerbWaitStatus},
         {"toolbar-enabled", VerbToolbarEnabled},
