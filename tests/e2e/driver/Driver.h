@@ -51,6 +51,7 @@ void VerbPress(const Args& args);
 void VerbCloseDialog(const Args& args);
 void VerbDialogText(const Args& args);
 void VerbItemRect(const Args& args);
+void VerbFirstLine(const Args& args);
 void VerbStatus(const Args& args);
 void VerbWaitStatus(const Args& args);
 void VerbToolbarEnabled(const Args& args);
@@ -64,6 +65,7 @@ void VerbIdle(const Args& args);
 
 void VerbCapture(const Args& args);
 void VerbWaitCapture(const Args& args);
+void VerbFocus(const Args& args);
 void VerbWaitValue(const Args& args);
 void VerbLaunchIdle(const Args& args);
 

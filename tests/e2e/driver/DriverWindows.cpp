@@ -206,6 +206,13 @@ void VerbItemRect(const Args& args) {
     std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 
+// first-line PID CLASS CHILDCLASS: the first line an edit control shows (0 at the top).
+void VerbFirstLine(const Args& args) {
+    HWND hEdit = FindChild(MainWindow(args), args.at(2));
+    if (hEdit == nullptr) throw CDriverError("no child window " + args.at(2));
+    std::printf("%d\n", static_cast<int>(SendOrFail(hEdit, EM_GETFIRSTVISIBLELINE, 0, 0)));
+}
+
 void VerbStatus(const Args& args) {
     HWND hBar = FindChild(MainWindow(args), STATUSCLASSNAMEA);
     if (hBar == nullptr) throw CDriverError("no status bar");
