@@ -83,6 +83,8 @@ void CMainFrame::OnContextHelp() {
 void CMainFrame::EndHelpMode() {
     m_contextHelp.Cancel(m_platform);
     if (GetCapture() == m_hWnd) ReleaseCapture();
+    // The help window may now cover the button under the pointer, which then never leaves it.
+    m_wndToolBar.ClearHotItem();
     SetIdleMessage();
 }
 

@@ -56,6 +56,7 @@ void VerbStatus(const Args& args);
 void VerbWaitStatus(const Args& args);
 void VerbToolbarEnabled(const Args& args);
 void VerbWaitToolbar(const Args& args);
+void VerbToolbarHot(const Args& args);
 void VerbIsVisible(const Args& args);
 
 void VerbKey(const Args& args);
@@ -82,6 +83,7 @@ void VerbFileDialog(const Args& args);
 void VerbMessageText(const Args& args);
 void VerbChildText(const Args& args);
 void VerbHelpClick(const Args& args);
+void VerbButtonPoint(const Args& args);
 
 void VerbLaunch(const Args& args);
 void VerbKill(const Args& args);

@@ -232,6 +232,13 @@ void VerbToolbarEnabled(const Args& args) {
     std::printf("%d\n", ToolbarButtonEnabled(MainWindow(args), ToInt(args.at(2))) ? 1 : 0);
 }
 
+// toolbar-hot PID CLASS: the position of the toolbar's highlighted button, -1 for none.
+void VerbToolbarHot(const Args& args) {
+    HWND hBar = FindChild(MainWindow(args), TOOLBARCLASSNAMEA);
+    if (hBar == nullptr) throw CDriverError("no toolbar");
+    std::printf("%d\n", static_cast<int>(SendOrFail(hBar, TB_GETHOTITEM, 0, 0)));
+}
+
 void VerbWaitToolbar(const Args& args) {
     HWND hMain = MainWindow(args);
     bool bWanted = ToInt(args.at(3)) != 0;

@@ -55,6 +55,8 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"message-text", VerbMessageText},
         {"child-text", VerbChildText},
         {"help-click", VerbHelpClick},
+        {"button-point", VerbButtonPoint},
+        {"toolbar-hot", VerbToolbarHot},
         {"find-window", VerbFindWindow},
         {"process-path", VerbProcessPath},
         {"post-press", VerbPostPress},

@@ -1,5 +1,5 @@
-# The help viewer with the real keyboard and pointer (xdotool): its keys, where it opens and
-# how it keeps its place.
+# The help viewer and context help with the real keyboard and pointer (xdotool): the viewer's
+# keys, where it opens and how it keeps its place, and the toolbar after context help.
 source tests/e2e/game.sh
 
 H_VIEWER=QuenlowHelp
@@ -96,3 +96,34 @@ scenario_help_viewer_keys_and_place() {
   q_close
 }
 e2e_scenario help-viewer-keys-and-place scenario_help_viewer_keys_and_place
+
+# Context help on a toolbar button opens the viewer over the button; the pointer never leaves
+# it, yet no button stays lit and the message pane goes back to its idle text.
+scenario_context_help_leaves_the_toolbar_idle() {
+  local main point
+  q_reset
+  q_put initial $(q_initial)
+  q_put game $(q_game_deal)
+  h_remember ""
+  q_start
+  q_idle
+  main=($(e2e_drv window-rect "$QPID" "$Q_FRAME"))
+  q_close
+  h_remember "${main[0]} ${main[1]} 600 440"
+  q_start
+  q_idle
+  xdotool key shift+F1
+  e2e_drv wait-status "$QPID" "$Q_FRAME" $Q_PANE_MESSAGE "Select an object on which to get Help" \
+    >/dev/null
+  point=($(e2e_drv button-point "$QPID" "$Q_FRAME" $ID_EDIT_UNDO))
+  xdotool mousemove "${point[0]}" "${point[1]}" click 1
+  h_wait_topic "Undo and Start Over"
+  q_idle
+  e2e_expect_eq "no button lit" -1 "$(e2e_drv toolbar-hot "$QPID" "$Q_FRAME")"
+  e2e_expect_eq "message pane" "For Help, press F1" "$(q_status $Q_PANE_MESSAGE)"
+  q_close
+  e2e_expect_eq "game untouched" "$(q_game_deal)" "$(q_get game)"
+  # Where no later scenario's window starts.
+  xdotool mousemove 1020 760
+}
+e2e_scenario context-help-leaves-the-toolbar-idle scenario_context_help_leaves_the_toolbar_idle
