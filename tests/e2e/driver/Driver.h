@@ -71,6 +71,7 @@ void VerbWaitValue(const Args& args);
 void VerbLaunchIdle(const Args& args);
 
 void VerbRegGet(const Args& args);
+void VerbRegKey(const Args& args);
 void VerbRegSet(const Args& args);
 void VerbRegDelete(const Args& args);
 

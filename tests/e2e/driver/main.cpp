@@ -44,6 +44,7 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"wait-value", VerbWaitValue},
         {"launch-idle", VerbLaunchIdle},
         {"reg-get", VerbRegGet},
+        {"reg-key", VerbRegKey},
         {"reg-set", VerbRegSet},
         {"reg-delete", VerbRegDelete},
         {"reg-set-text", VerbRegSetText},
