@@ -32,6 +32,8 @@ public:
     // the files dropped on the main window.
     int GetStartExitCode() const { return m_shell.GetExitCode(); }
     void OnDropFiles(const std::vector<std::string>& files);
+    // The system services of the shell; the profile among them.
+    IShellServices& GetShellServices() { return m_services; }
 
 protected:
     // The program's one template; its document string is loaded from the template's resource
