@@ -160,7 +160,10 @@ CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limit
     m_judge.Clear();
     m_judge.SetDeadline(limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds : 0);
     CSolveReport report;
-    if (!FirstTry(position, limits, report)) {
+    if (limits.m_nOpeningNodes > 0 &&
+        m_judge.ProveLostAtStart(CSolverState(position), limits.m_nOpeningNodes)) {
+        report.m_result = SolveResult::NotWinnable;
+    } else if (!FirstTry(position, limits, report)) {
         std::uint64_t nBudget = limits.m_nFirstBudget;
         for (int nTry = 0; !SearchOnce(position, limits, nTry, nBudget, report); ++nTry)
             nBudget *= 2;

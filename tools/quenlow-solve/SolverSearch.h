@@ -16,6 +16,10 @@ enum class SolveResult { Winnable, NotWinnable, Undecided };
 struct CSolveLimits {
     std::uint64_t m_nMaxStates = 0; // 0: no limit
     double m_dMaxSeconds = 0;       // 0: no limit
+    // Nodes of each relaxed game tried on the first table before any search; 0 skips it. Most
+    // lost deals are proven by their Queens and Kings within a few thousand, and a winnable
+    // deal's windows are open within a few hundred.
+    int m_nOpeningNodes = 50000;
     // Tables the best-first try may take (also at most a quarter of the limits); 0 skips it.
     std::uint64_t m_nFirstTryStates = 200000;
     // Tables the first depth-first try may take before the search starts again in another

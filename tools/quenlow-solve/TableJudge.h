@@ -24,6 +24,8 @@ public:
 
     // A harder try at proving a table lost, worth nEffort tables of search.
     bool ProveLost(const CSolverState& state, std::uint64_t nEffort);
+    // The first table's try: the narrow windows of ranks, nMaxNodes each.
+    bool ProveLostAtStart(const CSolverState& state, int nMaxNodes);
     // Work spent in ProveLost since Clear, in tables of the relaxed game.
     std::uint64_t ProofWork() const { return m_nProofWork; }
 
