@@ -1,10 +1,11 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of those.
-.PHONY: all bootstrap native win32 unit asan fuzz fuzz-build fuzz-smoke e2e test run format clean
+.PHONY: all bootstrap native win32 win64 windows unit asan fuzz fuzz-build fuzz-smoke e2e test run \
+	format format-check clean
 
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-all: native win32
+all: native windows
 
 bootstrap:
 	@tools/scripts/bootstrap.sh
@@ -17,6 +18,13 @@ win32: native
 	@test -f build/win32/CMakeCache.txt || cmake --preset win32 >/dev/null
 	@cmake --build --preset win32 -j$(JOBS)
 
+win64: native
+	@test -f build/win64/CMakeCache.txt || cmake --preset win64 >/dev/null
+	@cmake --build --preset win64 -j$(JOBS)
+
+# Both distributions are built everywhere; the tests run each arch whose Wine runs here.
+windows: win32 win64
+
 unit: native
 	@ctest --preset native -j$(JOBS)
 
@@ -25,16 +33,22 @@ asan: bootstrap
 	@cmake --build --preset asan -j$(JOBS)
 	@ctest --preset asan -j$(JOBS)
 
-e2e: win32
+e2e: windows
 	@tests/e2e/run.sh
 
-test: unit asan fuzz-smoke e2e
+test: format-check unit asan fuzz-smoke e2e
 
-run: win32
+# The game of the first arch that runs here: the 32-bit one where it can.
+run: native
+	@$(MAKE) $$(tools/scripts/wine.sh first)
 	@tools/scripts/run-game.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any difference from .clang-format in the tracked C++ files.
+format-check: bootstrap
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build out

@@ -31,8 +31,7 @@ void CDeck::LoadFaces(IPlatform& platform) {
     for (int k = 0; k < kCardCount; ++k) {
         // A face that cannot be loaded stays empty; its card still counts as present.
         m_bmFace[k].LoadBitmap(platform, FaceResourceId(k / kRankCount, k % kRankCount));
-        if (m_pCard[k] == nullptr)
-            m_pCard[k] = new CCard();
+        if (m_pCard[k] == nullptr) m_pCard[k] = new CCard();
     }
     Reset();
     Shuffle();
@@ -40,8 +39,7 @@ void CDeck::LoadFaces(IPlatform& platform) {
 
 void CDeck::Reset() {
     for (int k = 0; k < kCardCount; ++k) {
-        if (m_pCard[k] == nullptr)
-            continue;
+        if (m_pCard[k] == nullptr) continue;
         m_pCard[k]->SetFace(&m_bmFace[k]);
         m_pCard[k]->SetSuit(k / kRankCount);
         m_pCard[k]->SetRank(k % kRankCount + 1);
@@ -60,18 +58,15 @@ void CDeck::ShuffleWithSeed(std::uint32_t nSeed) {
     for (int i = 0; i < 1000; ++i) {
         int a = g_shuffleRandom.Next() & 255;
         int b = g_shuffleRandom.Next() & 255;
-        if (a > 51)
-            a = 0;
-        if (b > 51)
-            b = 1;
+        if (a > 51) a = 0;
+        if (b > 51) b = 1;
         std::swap(m_pCard[a], m_pCard[b]);
     }
     m_nNext = 0;
 }
 
 CCard* CDeck::NextCard() {
-    if (m_nNext >= m_nCount)
-        return nullptr;
+    if (m_nNext >= m_nCount) return nullptr;
     return m_pCard[m_nNext++];
 }
 

@@ -10,8 +10,7 @@ bool SameSuit(const CCard& a, const CCard& b) {
 void Exchange(CCard (&fan)[kFanCount][kFanSlots], int f, int nLower,
               const KingExchangeHandler& onExchange) {
     std::swap(fan[f][nLower], fan[f][nLower + 1]);
-    if (onExchange)
-        onExchange(f, nLower);
+    if (onExchange) onExchange(f, nLower);
 }
 } // namespace
 
@@ -28,13 +27,13 @@ int FixUpKings(CCard (&fan)[kFanCount][kFanSlots], const KingExchangeHandler& on
         // Fans 16 and 17 are dealt two cards, so only fans 0 to 15 have a third.
         for (int f = 0; f < 16; ++f) {
             const CCard& king = fan[f][2];
-            if (king.GetRank() == kKing && (SameSuit(king, fan[f][1]) || SameSuit(king, fan[f][0]))) {
+            if (king.GetRank() == kKing &&
+                (SameSuit(king, fan[f][1]) || SameSuit(king, fan[f][0]))) {
                 Exchange(fan, f, 1, onExchange);
                 ++nPass;
             }
         }
         nTotal += nPass;
-        if (nPass == 0)
-            return nTotal;
+        if (nPass == 0) return nTotal;
     }
 }

@@ -32,20 +32,20 @@ CQuenlowDoc::CQuenlowDoc(IPlatform& platform) : m_platform(platform) {
     LoadState();
 }
 
-CQuenlowDoc::~CQuenlowDoc() { SaveState(); }
+CQuenlowDoc::~CQuenlowDoc() {
+    SaveState();
+}
 
 BOOL CQuenlowDoc::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
     return DispatchCmdMsg(this, kDocCommands, nID, pCmdUI) || CDocument::OnCmdMsg(nID, pCmdUI);
 }
 
 BOOL CQuenlowDoc::OnNewDocument() {
-    if (!CDocument::OnNewDocument())
-        return FALSE;
+    if (!CDocument::OnNewDocument()) return FALSE;
     if (m_bInProgress) {
         CNewGameDlg dlg;
         // A dialog that cannot be shown counts as Cancel: the game in play stays as it was.
-        if (dlg.DoModal(m_platform) != kIdOk)
-            return FALSE;
+        if (dlg.DoModal(m_platform) != kIdOk) return FALSE;
         CountLoss();
         Deal();
         SaveStateNow();
@@ -76,8 +76,7 @@ void CQuenlowDoc::RecordStartPosition() {
     m_nHistory = 0;
     RecordHistory();
     UpdateAllViews(nullptr);
-    if (m_bInProgress)
-        m_bChanged = TRUE;
+    if (m_bInProgress) m_bChanged = TRUE;
 }
 
 void CQuenlowDoc::Deal() {

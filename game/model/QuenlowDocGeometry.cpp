@@ -95,8 +95,7 @@ void CQuenlowDoc::LayoutFans() {
 }
 
 int CQuenlowDoc::GetCardCount(int nFan) const {
-    if (nFan < 0 || nFan >= kFanCount)
-        return 0;
+    if (nFan < 0 || nFan >= kFanCount) return 0;
     int n = 0;
     while (n < kFanSlots && m_fan[nFan][n].HasCard())
         ++n;
@@ -105,12 +104,13 @@ int CQuenlowDoc::GetCardCount(int nFan) const {
 
 CCard CQuenlowDoc::GetTopCard(int nFan) const {
     int n = GetCardCount(nFan);
-    if (n == 0)
-        return CCard();
+    if (n == 0) return CCard();
     return m_fan[nFan][n - 1];
 }
 
-CBitmap* CQuenlowDoc::GetTopFace(int nFan) const { return GetTopCard(nFan).GetFace(); }
+CBitmap* CQuenlowDoc::GetTopFace(int nFan) const {
+    return GetTopCard(nFan).GetFace();
+}
 
 CBitmap* CQuenlowDoc::GetUnderFace(int nFan) const {
     int n = GetCardCount(nFan);

@@ -9,8 +9,7 @@ const int kSnapshotFoundation[4] = {3, 1, 2, 0};
 } // namespace
 
 void CQuenlowDoc::RecordHistory() {
-    if (m_nHistory >= kHistoryLimit || m_nHistory < 0)
-        return;
+    if (m_nHistory >= kHistoryLimit || m_nHistory < 0) return;
     CTableSnapshot& snap = g_history[m_nHistory];
     for (int f = 0; f < kFanCount; ++f)
         for (int s = 0; s < kFanSlots; ++s)
@@ -23,8 +22,7 @@ void CQuenlowDoc::RecordHistory() {
 // Restores the snapshot beneath the top one (the position before the last move); the idle
 // step then records it again, leaving the history one move shorter.
 void CQuenlowDoc::RestoreHistory() {
-    if (m_nHistory <= 0)
-        return;
+    if (m_nHistory <= 0) return;
     m_nHistory = m_nHistory > 1 ? m_nHistory - 2 : 0;
     const CTableSnapshot& snap = g_history[m_nHistory];
     for (int f = 0; f < kFanCount; ++f)
@@ -35,13 +33,11 @@ void CQuenlowDoc::RestoreHistory() {
     LayoutFans();
     UpdateAllViews(nullptr);
     LayoutFans();
-    if (m_bInProgress)
-        m_bChanged = TRUE;
+    if (m_bInProgress) m_bChanged = TRUE;
 }
 
 void CQuenlowDoc::OnEditUndo() {
-    if (m_nHistory > 0)
-        RestoreHistory();
+    if (m_nHistory > 0) RestoreHistory();
 }
 
 void CQuenlowDoc::OnUpdateEditUndo(CCmdUI* pCmdUI) {
@@ -49,8 +45,7 @@ void CQuenlowDoc::OnUpdateEditUndo(CCmdUI* pCmdUI) {
 }
 
 void CQuenlowDoc::OnStartOver() {
-    if (!m_initial.m_bInitialValid)
-        return;
+    if (!m_initial.m_bInitialValid) return;
     ClearFoundations();
     auto restoreSlot = [this](int f, int s) {
         CCard& slot = m_fan[f][s];

@@ -3,32 +3,28 @@
 #include "resource.h"
 
 namespace {
-bool AreNeighbours(int nRankA, int nRankB) { return nRankA == nRankB + 1 || nRankA == nRankB - 1; }
+bool AreNeighbours(int nRankA, int nRankB) {
+    return nRankA == nRankB + 1 || nRankA == nRankB - 1;
+}
 } // namespace
 
 // An empty fan is never a source: its rank 0 would pass as "one below an Ace".
 BOOL CQuenlowDoc::CanMove(int nFrom, int nTo) const {
-    if (nFrom < 0 || nFrom >= kFanCount || GetCardCount(nFrom) == 0)
-        return FALSE;
-    if (nTo < 0 || nTo >= kPileCount)
-        return FALSE;
+    if (nFrom < 0 || nFrom >= kFanCount || GetCardCount(nFrom) == 0) return FALSE;
+    if (nTo < 0 || nTo >= kPileCount) return FALSE;
     CCard m = GetTopCard(nFrom);
     if (nTo < kFanCount) {
         CCard t = GetTopCard(nTo);
-        if (GetCardCount(nTo) == 3)
-            return FALSE;
-        if (t.GetRank() != 0)
-            return AreNeighbours(m.GetRank(), t.GetRank());
+        if (GetCardCount(nTo) == 3) return FALSE;
+        if (t.GetRank() != 0) return AreNeighbours(m.GetRank(), t.GetRank());
         return m_bKingsAllowed && m.GetRank() == kKing;
     }
-    if (FoundationPileOfSuit(m.GetSuit()) != nTo)
-        return FALSE;
+    if (FoundationPileOfSuit(m.GetSuit()) != nTo) return FALSE;
     return GetFoundation(nTo).GetRank() == m.GetRank() - 1;
 }
 
 BOOL CQuenlowDoc::MoveCard(int nFrom, int nTo) {
-    if (nFrom < 0 || nFrom >= kFanCount || GetCardCount(nFrom) == 0)
-        return FALSE;
+    if (nFrom < 0 || nFrom >= kFanCount || GetCardCount(nFrom) == 0) return FALSE;
     CCard m = GetTopCard(nFrom);
     CRect rcChanged;
     bool bMoved = false;
@@ -62,12 +58,13 @@ BOOL CQuenlowDoc::MoveCard(int nFrom, int nTo) {
     m_platform.PlaySound(IDW_CARD_DOWN, kSndResource | kSndNoDefault);
     InvalidateInViews(rcChanged, FALSE);
     LayoutFans();
-    if (m_bInProgress)
-        m_bChanged = TRUE;
+    if (m_bInProgress) m_bChanged = TRUE;
     return TRUE;
 }
 
-void CQuenlowDoc::OnKings() { m_bKingsAllowed = m_bKingsAllowed ? FALSE : TRUE; }
+void CQuenlowDoc::OnKings() {
+    m_bKingsAllowed = m_bKingsAllowed ? FALSE : TRUE;
+}
 
 void CQuenlowDoc::OnUpdateKings(CCmdUI* pCmdUI) {
     pCmdUI->Enable(TRUE);

@@ -9,21 +9,22 @@
 namespace {
 // The counters stop at the largest 32-bit value instead of wrapping to negative.
 void CountUp(int& n) {
-    if (n < INT_MAX)
-        ++n;
+    if (n < INT_MAX) ++n;
 }
 } // namespace
 
-void CQuenlowDoc::CountWin() { CountUp(m_nWins); }
+void CQuenlowDoc::CountWin() {
+    CountUp(m_nWins);
+}
 
-void CQuenlowDoc::CountLoss() { CountUp(m_nLosses); }
+void CQuenlowDoc::CountLoss() {
+    CountUp(m_nLosses);
+}
 
 void CQuenlowDoc::CheckGameOver() {
-    if (!m_bInProgress)
-        return;
+    if (!m_bInProgress) return;
     for (int f = 0; f < kFanCount; ++f) {
-        if (m_fan[f][0].HasCard())
-            return;
+        if (m_fan[f][0].HasCard()) return;
     }
     CountWin();
     m_platform.SetStatusText("Game Over!");

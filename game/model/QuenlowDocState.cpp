@@ -10,8 +10,7 @@ bool ReadExact(IPlatform& platform, RegKey hKey, const char* name, std::vector<s
     data.assign(nSize, 0);
     unsigned nType = 0;
     unsigned cb = nSize;
-    if (platform.RegQueryValue(hKey, name, &nType, data.data(), &cb) != kRegOk)
-        return false;
+    if (platform.RegQueryValue(hKey, name, &nType, data.data(), &cb) != kRegOk) return false;
     return cb == nSize;
 }
 
@@ -44,14 +43,12 @@ void CQuenlowDoc::LoadState() {
     if (ReadExact(m_platform, m_hKey, "game", data, CSavedGameRecord::kSize)) {
         m_saved.Decode(data.data());
         // A table that cannot have come from a game is not restored: a fresh game is dealt.
-        if (!m_saved.IsConsistent())
-            m_saved.m_bSavedGame = 0;
+        if (!m_saved.IsConsistent()) m_saved.m_bSavedGame = 0;
     }
     if (ReadExact(m_platform, m_hKey, "initial", data, CInitialRecord::kSize)) {
         m_initial.Decode(data.data());
         // Start Over is disabled rather than building a corrupt table.
-        if (!m_initial.IsProperDeal())
-            m_initial.m_bInitialValid = 0;
+        if (!m_initial.IsProperDeal()) m_initial.m_bInitialValid = 0;
     }
     m_platform.RegCloseKey(m_hKey);
     m_hKey = 0;
@@ -84,13 +81,10 @@ void CQuenlowDoc::WriteState(const CSavedGameRecord& game, bool bRecordsFirst) {
         WriteValue(m_platform, hKey, "scores", EncodeInts({m_nWins, m_nLosses}));
         WriteValue(m_platform, hKey, "expert", EncodeInts({m_bKingsAllowed ? 1 : 0}));
     };
-    if (!bRecordsFirst)
-        writeCounts();
-    if (m_bTableFromThisRun)
-        WriteValue(m_platform, hKey, "game", game.Encode());
+    if (!bRecordsFirst) writeCounts();
+    if (m_bTableFromThisRun) WriteValue(m_platform, hKey, "game", game.Encode());
     WriteValue(m_platform, hKey, "initial", m_initial.Encode());
-    if (bRecordsFirst)
-        writeCounts();
+    if (bRecordsFirst) writeCounts();
     m_platform.RegCloseKey(hKey);
 }
 

@@ -21,8 +21,7 @@ bool IsRealCard(int nSuit, int nRank) {
 // Marks a card as seen; false when it was seen already.
 bool Take(bool (&seen)[kCardCount], int nSuit, int nRank) {
     bool& b = seen[nSuit * kRankCount + nRank - 1];
-    if (b)
-        return false;
+    if (b) return false;
     b = true;
     return true;
 }
@@ -30,7 +29,8 @@ bool Take(bool (&seen)[kCardCount], int nSuit, int nRank) {
 
 std::int32_t DecodeInt(const std::uint8_t* p) {
     std::uint32_t u = static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-                      static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+                      static_cast<std::uint32_t>(p[2]) << 16 |
+                      static_cast<std::uint32_t>(p[3]) << 24;
     return static_cast<std::int32_t>(u);
 }
 
@@ -83,8 +83,7 @@ bool CSavedGameRecord::IsConsistent() const {
                 bEmptyBelow = true;
                 continue;
             }
-            if (bEmptyBelow || !IsRealCard(nSuit, nRank) || !Take(seen, nSuit, nRank))
-                return false;
+            if (bEmptyBelow || !IsRealCard(nSuit, nRank) || !Take(seen, nSuit, nRank)) return false;
             ++nCards;
         }
     }
@@ -92,13 +91,10 @@ bool CSavedGameRecord::IsConsistent() const {
     for (int i = 0; i < 4; ++i) {
         int nSuit = m_nSavedFoundation[i][0];
         int nRank = m_nSavedFoundation[i][1];
-        if (nSuit == -1 && nRank == -1)
-            continue;
-        if (nSuit != kFoundationSuits[i] || !IsRealCard(nSuit, nRank))
-            return false;
+        if (nSuit == -1 && nRank == -1) continue;
+        if (nSuit != kFoundationSuits[i] || !IsRealCard(nSuit, nRank)) return false;
         for (int r = kAce; r <= nRank; ++r) {
-            if (!Take(seen, nSuit, r))
-                return false;
+            if (!Take(seen, nSuit, r)) return false;
             ++nCards;
         }
     }
@@ -130,8 +126,7 @@ bool CInitialRecord::IsProperDeal() const {
         int nSuit = m_nInitialSuit[i];
         int nRank = m_nInitialRank[i];
         if (i == 50 || i == 53) {
-            if (nSuit != 0 || nRank != 0)
-                return false;
+            if (nSuit != 0 || nRank != 0) return false;
         } else if (!IsRealCard(nSuit, nRank) || !Take(seen, nSuit, nRank)) {
             return false;
         }

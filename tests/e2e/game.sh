@@ -1,7 +1,8 @@
 # Helpers for the game's scenarios: starting and closing QUENLOW.EXE, its settings values,
 # its commands and dialogs, and tables written as saved records.
 
-Q_EXE=$(e2e_winpath build/win32/game/shell/win32/QUENLOW.EXE)
+Q_EXE_HOST=$E2E_BUILD/game/shell/win32/QUENLOW.EXE
+Q_EXE=$(e2e_winpath "$Q_EXE_HOST")
 Q_FRAME=QuenlowFrame
 Q_VIEW=QuenlowView
 Q_KEY='Software\Halvane\Quenlow\1.0'
@@ -154,7 +155,7 @@ q_snap_table() {
 q_compare_table() {
   local name=$1 game=$2 r=($Q_SNAP_RECT) differ
   [ -x "$Q_RENDER" ] || e2e_fail "$Q_RENDER is missing (build the native preset)"
-  "$Q_RENDER" "$(readlink -f build/win32/game/shell/win32/QUENLOW.EXE)" "${r[2]}" "${r[3]}" \
+  "$Q_RENDER" "$Q_EXE_HOST" "${r[2]}" "${r[3]}" \
     "$E2E_OUT/$name-headless.ppm" $game
   differ=$(compare -metric AE "$E2E_OUT/$name-view.png" "$E2E_OUT/$name-headless.ppm" \
     "$E2E_OUT/$name-diff.png" 2>&1 || true)

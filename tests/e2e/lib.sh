@@ -6,18 +6,26 @@
 #   e2e_drv VERB ARGS...         run tests/e2e/driver (e2e-driver.exe); prints its output
 #   e2e_wine ARGS...             any other Wine call, under a timeout, output to the log
 #   e2e_winpath PATH             the Windows name (Z:\...) of a host path
+#   e2e_host_path WINPATH        the host path of a Windows name
 #   e2e_track_pid PID            a Windows process the runner ends after the scenario
 #   e2e_expect_eq WHAT WANT GOT  fail the scenario unless WANT = GOT
 #   e2e_fail MESSAGE             fail the scenario
 #   e2e_screenshot NAME          save the screen as out/e2e/NAME.png
 #   e2e_log MESSAGE              a line in the scenario's log
 #
+#   e2e_folder NAME              a folder of the system as the programs see it (driver's folder)
+#
 # Every scenario runs in a subshell with errexit: any failing command fails it. Each starts
 # with a clean slate of processes but shares the prefix (and its registry) with the others.
+# The caller has chosen the Windows arch with wine_use (tools/scripts/wine.sh): the programs,
+# the driver and the prefix are that arch's.
 
+source tools/scripts/wine.sh
 E2E_ROOT=$(pwd)
-E2E_OUT=$E2E_ROOT/out/e2e
-E2E_DRIVER=$E2E_ROOT/build/win32/tests/e2e/driver/e2e-driver.exe
+E2E_ARCH=$WINEARCH
+E2E_BUILD=$E2E_ROOT/build/$E2E_ARCH
+E2E_OUT=${E2E_OUT:-$E2E_ROOT/out/e2e/$E2E_ARCH}
+E2E_DRIVER=$E2E_BUILD/tests/e2e/driver/e2e-driver.exe
 E2E_NAMES=()
 E2E_FUNCS=()
 
@@ -34,15 +42,19 @@ e2e_winpath() {
   echo "Z:${path//\//\\}"
 }
 
+e2e_host_path() {
+  timeout 60 "$WINELOADER" winepath -u "$1" 2>>"$E2E_WORK/wine.log" | tr -d '\r'
+}
+
 e2e_wine() {
-  timeout 60 wine "$@" >>"$E2E_WORK/wine.log" 2>&1
+  timeout 60 "$WINELOADER" "$@" >>"$E2E_WORK/wine.log" 2>&1
 }
 
 # The driver's output goes to a file first: a program it launches must never hold the
 # caller's pipe open. Windows line ends are dropped.
 e2e_drv() {
   local rc=0
-  timeout 60 wine "$E2E_DRIVER" "$@" >"$E2E_WORK/drv.out" 2>"$E2E_WORK/drv.err" || rc=$?
+  timeout 60 "$WINELOADER" "$E2E_DRIVER" "$@" >"$E2E_WORK/drv.out" 2>"$E2E_WORK/drv.err" || rc=$?
   tr -d '\r' <"$E2E_WORK/drv.out"
   if [ "$rc" -ne 0 ]; then
     e2e_log "driver failed ($rc): $*"
@@ -50,6 +62,8 @@ e2e_drv() {
   fi
   return "$rc"
 }
+
+e2e_folder() { e2e_drv folder "$1"; }
 
 e2e_track_pid() { echo "$1" >>"$E2E_WORK/pids"; }
 
@@ -104,10 +118,8 @@ e2e_start_xvfb() {
 }
 
 e2e_teardown() {
-  if [ -n "${E2E_WS_PID:-}" ]; then
-    timeout 10 wineserver -k >/dev/null 2>&1 || true
-    kill "$E2E_WS_PID" 2>/dev/null || true
-    wait "$E2E_WS_PID" 2>/dev/null || true
+  if [ -n "${WINE_SERVER_PID:-}" ]; then
+    wine_server_stop
     # The server's own folder under the temporary folder goes with it.
     if [ -n "${E2E_WS_SOCKET:-}" ]; then
       rm -rf "$(dirname "$E2E_WS_SOCKET")"
@@ -126,19 +138,18 @@ e2e_teardown() {
 # One fresh prefix and home per run, on a display of its own, quiet and unattended.
 e2e_setup() {
   E2E_RUN_START=$(e2e_now_ms)
-  E2E_WORK=$E2E_ROOT/build/e2e/run-$$
+  E2E_WORK=$E2E_ROOT/build/e2e/$E2E_ARCH-$BASHPID
   rm -rf "$E2E_WORK"
   mkdir -p "$E2E_WORK/prefix" "$E2E_WORK/home" "$E2E_OUT"
   trap e2e_teardown EXIT
   trap 'exit 130' INT TERM
-  export WINEPREFIX=$E2E_WORK/prefix WINEARCH=win32 WINEDEBUG=-all
+  export WINEPREFIX=$E2E_WORK/prefix WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export HOME=$E2E_WORK/home XDG_DATA_HOME=$E2E_WORK/home/.local/share
   export XDG_CONFIG_HOME=$E2E_WORK/home/.config XDG_CACHE_HOME=$E2E_WORK/home/.cache
   e2e_start_xvfb || { echo "e2e: no free display for Xvfb" >&2; return 1; }
   # The server of this prefix is ours: started here, ended by its id.
-  wineserver --foreground --persistent >>"$E2E_WORK/wine.log" 2>&1 &
-  E2E_WS_PID=$!
+  wine_server_start >>"$E2E_WORK/wine.log" 2>&1
   # Wine programs started before the server listens would start a server of their own. The
   # server's folder is named after the prefix's device and inode.
   local id tmp=${TMPDIR:-/tmp}
@@ -147,7 +158,7 @@ e2e_setup() {
     E2E_WS_SOCKET=$(ls -d "$tmp"/wine-*/"$id"/socket "/tmp/.wine-$(id -u)/$id/socket" 2>/dev/null |
       head -n 1)
     [ -n "$E2E_WS_SOCKET" ] && break
-    kill -0 "$E2E_WS_PID" 2>/dev/null || break
+    kill -0 "$WINE_SERVER_PID" 2>/dev/null || break
     sleep 0.05
   done
   [ -n "$E2E_WS_SOCKET" ] || { echo "e2e: the wine server did not start" >&2; return 1; }
@@ -198,16 +209,16 @@ e2e_run_all() {
     (set -eo pipefail; "${E2E_FUNCS[$i]}") >"$E2E_OUT/$name.log" 2>&1
     if [ $? -eq 0 ]; then
       passed=$((passed + 1))
-      printf 'e2e: %-36s ok   %5ss\n' "$name" "$(e2e_seconds_since "$start")"
+      printf 'e2e %s: %-36s ok   %5ss\n' "$E2E_ARCH" "$name" "$(e2e_seconds_since "$start")"
     else
       failed=$((failed + 1))
-      printf 'e2e: %-36s FAIL %5ss (out/e2e/%s.log)\n' "$name" "$(e2e_seconds_since "$start")" \
-        "$name"
+      printf 'e2e %s: %-36s FAIL %5ss (%s)\n' "$E2E_ARCH" "$name" "$(e2e_seconds_since "$start")" \
+        "${E2E_OUT#"$E2E_ROOT"/}/$name.log"
       tail -n 15 "$E2E_OUT/$name.log" | sed 's/^/    /'
     fi
     e2e_end_scenario_processes
   done
-  echo "e2e: whole run $(e2e_seconds_since "$E2E_RUN_START")s"
-  echo "e2e: $passed passed, $failed failed"
+  echo "e2e $E2E_ARCH: whole run $(e2e_seconds_since "$E2E_RUN_START")s"
+  echo "e2e $E2E_ARCH: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
 }

@@ -1,11 +1,13 @@
 # Helpers for setup.exe's scenarios: the distribution folder, the places an installation
 # writes to, the wizard's buttons and the message boxes.
 
-S_DIST=$E2E_ROOT/build/win32/dist
-S_DEST='C:\Program Files\Halvane\Quenlow'
-S_GROUP='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Quenlow'
-S_DESKTOP='C:\users\Public\Desktop'
-S_STARTUP='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\StartUp'
+S_DIST=$E2E_BUILD/dist
+# The system's folders as setup.exe of this arch sees them.
+S_PROGRAM_FILES=$(e2e_folder program-files)
+S_DEST="$S_PROGRAM_FILES\\Halvane\\Quenlow"
+S_GROUP="$(e2e_folder common-programs)\\Quenlow"
+S_DESKTOP=$(e2e_folder common-desktop)
+S_STARTUP=$(e2e_folder common-startup)
 S_KEY='Software\Halvane\Quenlow\UserInfo'
 S_UNINSTALL='Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenlow'
 S_FILES='QUENLOW.EXE QUENLOW.HLP setup.exe setup.ini license.txt'

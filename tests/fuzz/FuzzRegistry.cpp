@@ -17,24 +17,20 @@ void CheckTable(const CQuenlowDoc& doc) {
     int count[kCardCount] = {};
     for (const auto& fan : doc.m_fan) {
         for (int s = 0; s < kFanSlots; ++s) {
-            if (s > 0 && fan[s].HasCard() && !fan[s - 1].HasCard())
-                std::abort();
-            if (fan[s].HasCard())
-                ++count[fan[s].GetSuit() * kRankCount + fan[s].GetRank() - 1];
+            if (s > 0 && fan[s].HasCard() && !fan[s - 1].HasCard()) std::abort();
+            if (fan[s].HasCard()) ++count[fan[s].GetSuit() * kRankCount + fan[s].GetRank() - 1];
         }
     }
     for (const CCard& top : doc.m_foundation)
         for (int r = 1; r <= top.GetRank() && top.HasCard(); ++r)
             ++count[top.GetSuit() * kRankCount + r - 1];
     for (int n : count)
-        if (n != 1)
-            std::abort();
+        if (n != 1) std::abort();
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 8)
-        return 0;
+    if (size < 8) return 0;
     // One platform for the whole run: building its pictures costs more than the input itself.
     static CHeadlessPlatform& platform = *new CHeadlessPlatform();
     platform.m_registry = CHeadlessRegistry();
@@ -45,8 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t pos = 8;
     for (int i = 0; i < 4; ++i) {
         std::size_t n = (data[2 * i] | data[2 * i + 1] << 8) % 1001;
-        if (n > size - pos)
-            n = size - pos;
+        if (n > size - pos) n = size - pos;
         platform.m_registry.PutValue(RegRoot::CurrentUser, kSettingsKey, kValues[i], kRegBinary,
                                      std::vector<std::uint8_t>(data + pos, data + pos + n));
         pos += n;

@@ -16,8 +16,7 @@ bool SafeName(const std::string& s) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
-        return 0;
+    if (size == 0) return 0;
     CFakeSetupSystem sys;
     sys.m_files.AddFile("C:\\dist\\setup.ini",
                         std::string(reinterpret_cast<const char*>(data + 1), size - 1));
@@ -25,10 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetupConfig config;
     SetupMode mode = data[0] & 1 ? SetupMode::Remove : SetupMode::Install;
     bool bLoaded = LoadSetupConfig(sys, mode, config);
-    if (sys.m_messages.size() != (bLoaded ? 0u : 1u))
-        std::abort();
-    if (!bLoaded)
-        return 0;
+    if (sys.m_messages.size() != (bLoaded ? 0u : 1u)) std::abort();
+    if (!bLoaded) return 0;
     if (!SafeName(config.m_strProduct) || config.m_entries.empty() ||
         config.m_entries.size() > static_cast<size_t>(kMaxFileEntries))
         std::abort();
@@ -36,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!SafeName(entry.m_strFile) || entry.m_strShortcut.size() > kMaxFieldChars ||
             entry.m_strArguments.size() > kMaxFieldChars)
             std::abort();
-        if (!entry.m_strShortcut.empty() && !SafeName(entry.m_strShortcut))
-            std::abort();
+        if (!entry.m_strShortcut.empty() && !SafeName(entry.m_strShortcut)) std::abort();
     }
     return 0;
 }

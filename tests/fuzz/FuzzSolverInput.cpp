@@ -10,8 +10,7 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
-        return 0;
+    if (size == 0) return 0;
     CPosition position;
     std::string error;
     bool bRead = false;
@@ -24,13 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         position = game.m_position;
     }
     if (!bRead) {
-        if (error.empty())
-            std::abort(); // a refusal always says why
+        if (error.empty()) std::abort(); // a refusal always says why
         return 0;
     }
     std::string text = FormatPositionText(position);
     CPosition again;
-    if (!ParsePositionText(text, again, error) || FormatPositionText(again) != text)
-        std::abort();
+    if (!ParsePositionText(text, again, error) || FormatPositionText(again) != text) std::abort();
     return 0;
 }

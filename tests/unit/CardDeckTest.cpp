@@ -143,7 +143,8 @@ TEST_F(DeckTest, EveryShuffleLeavesEachCardOnceWithItsOwnFace) {
         for (int k = 0; k < 52; ++k) {
             const CCard* pCard = m_deck.GetCardAt(k);
             codes.insert(CodeAt(m_deck, k));
-            EXPECT_EQ(pCard->GetFace(), m_deck.GetFaceBitmap(pCard->GetSuit(), pCard->GetRank() - 1));
+            EXPECT_EQ(pCard->GetFace(),
+                      m_deck.GetFaceBitmap(pCard->GetSuit(), pCard->GetRank() - 1));
         }
         EXPECT_EQ(codes.size(), 52u) << "seed " << seed;
     }

@@ -8,7 +8,8 @@
 TEST(HeadlessRegistryTest, KeepsTheRealStoresReadingRules) {
     CHeadlessPlatform platform;
     RegKey hKey = 0;
-    ASSERT_EQ(platform.RegCreateKey(RegRoot::CurrentUser, "Software\\A", "REG_BINARY", &hKey), kRegOk);
+    ASSERT_EQ(platform.RegCreateKey(RegRoot::CurrentUser, "Software\\A", "REG_BINARY", &hKey),
+              kRegOk);
     std::uint8_t data[6] = {1, 2, 3, 4, 5, 6};
     ASSERT_EQ(platform.RegSetValue(hKey, "Value", kRegBinary, data, 6), kRegOk);
 

@@ -38,8 +38,7 @@ TEST_F(HistoryTest, UndoAfterOneMoveShowsTheFixedUpDealAgain) {
     int from = -1, to = -1;
     for (int f = 0; f < kFanCount && from < 0; ++f)
         for (int t = 0; t < kPileCount && from < 0; ++t)
-            if (m_pDoc->CanMove(f, t))
-                from = f, to = t;
+            if (m_pDoc->CanMove(f, t)) from = f, to = t;
     ASSERT_GE(from, 0) << "seed 1 has a legal first move";
     Move(from, to);
     EXPECT_EQ(m_pDoc->m_nHistory, 3);
@@ -140,8 +139,7 @@ TEST_F(HistoryTest, StartOverBringsBackTheDealBeforeTheKingFixUp) {
         platform.m_nTime = seed;
         CQuenlowDoc probe(platform);
         probe.Deal();
-        if (FixUpKings(probe.m_fan, nullptr) > 0)
-            break;
+        if (FixUpKings(probe.m_fan, nullptr) > 0) break;
     }
     m_platform.m_nTime = seed;
     m_pDoc->m_bInProgress = FALSE;

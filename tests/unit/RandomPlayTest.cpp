@@ -18,12 +18,10 @@ protected:
                 ASSERT_FALSE(doc.m_fan[f][s].HasCard() && !doc.m_fan[f][s - 1].HasCard())
                     << "gap in fan " << f;
             for (const CCard& card : doc.m_fan[f])
-                if (card.HasCard())
-                    ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
+                if (card.HasCard()) ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
             CRect rc;
             int n = doc.GetCardCount(f);
-            if (n > 0)
-                doc.GetCardRect(f, n - 1, rc);
+            if (n > 0) doc.GetCardRect(f, n - 1, rc);
             ASSERT_EQ(doc.m_rcFanTop[f], rc) << "fan " << f;
         }
         static const int kSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
@@ -44,26 +42,28 @@ protected:
 
     bool AllFansEmpty() const {
         for (const auto& fan : m_pDoc->m_fan)
-            if (fan[0].HasCard())
-                return false;
+            if (fan[0].HasCard()) return false;
         return true;
     }
 
     void Step(std::mt19937& rng) {
         CQuenlowDoc& doc = *m_pDoc;
         switch (std::uniform_int_distribution<int>(0, 19)(rng)) {
-        case 0: case 1: case 2: case 3: case 4: case 5: { // a legal move, foundations preferred
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5: { // a legal move, foundations preferred
             std::vector<std::pair<int, int>> moves;
             for (int f = 0; f < kFanCount; ++f)
                 for (int t = 0; t < kPileCount; ++t)
-                    if (doc.CanMove(f, t))
-                        moves.emplace_back(f, t);
+                    if (doc.CanMove(f, t)) moves.emplace_back(f, t);
             if (!moves.empty()) {
                 auto mv = moves[std::uniform_int_distribution<size_t>(0, moves.size() - 1)(rng)];
                 if (rng() % 2 == 0)
                     for (auto& m : moves)
-                        if (m.second >= kFanCount)
-                            mv = m;
+                        if (m.second >= kFanCount) mv = m;
                 ASSERT_TRUE(doc.MoveCard(mv.first, mv.second));
             }
             break;
@@ -71,20 +71,22 @@ protected:
         case 6: { // any move, legal or not, checked first as the view does
             int f = std::uniform_int_distribution<int>(-1, 22)(rng);
             int t = std::uniform_int_distribution<int>(-1, 22)(rng);
-            if (doc.CanMove(f, t))
-                doc.MoveCard(f, t);
+            if (doc.CanMove(f, t)) doc.MoveCard(f, t);
             break;
         }
-        case 7: case 8: case 9: case 10: case 11:
+        case 7:
+        case 8:
+        case 9:
+        case 10:
+        case 11:
             Idle();
             break;
-        case 12: case 13:
-            if (Enabled(ID_EDIT_UNDO))
-                doc.OnCmdMsg(ID_EDIT_UNDO, nullptr);
+        case 12:
+        case 13:
+            if (Enabled(ID_EDIT_UNDO)) doc.OnCmdMsg(ID_EDIT_UNDO, nullptr);
             break;
         case 14:
-            if (Enabled(ID_START_OVER))
-                doc.OnCmdMsg(ID_START_OVER, nullptr);
+            if (Enabled(ID_START_OVER)) doc.OnCmdMsg(ID_START_OVER, nullptr);
             break;
         case 15: { // New Game, answered OK or Cancel
             bool bOk = rng() % 2 == 0;
@@ -93,8 +95,7 @@ protected:
             m_platform.m_nTime = rng();
             bool bCounts = doc.m_bInProgress && bOk;
             doc.OnNewDocument();
-            if (bCounts)
-                ++m_nLosses;
+            if (bCounts) ++m_nLosses;
             m_platform.m_dialogScripts.clear();
             break;
         }
@@ -140,8 +141,7 @@ protected:
 
     // The idle step counts a win exactly when a game in play has all its fans empty.
     void AccountForWin() {
-        if (m_bWasInProgress && !m_pDoc->m_bInProgress && AllFansEmpty())
-            ++m_nWins;
+        if (m_bWasInProgress && !m_pDoc->m_bInProgress && AllFansEmpty()) ++m_nWins;
         m_bWasInProgress = m_pDoc->m_bInProgress;
     }
 
@@ -159,11 +159,9 @@ TEST_F(RandomPlayTest, AHundredThousandRandomStepsKeepTheTableSound) {
     for (int nStep = 0; nStep < 100000; ++nStep) {
         m_bWasInProgress = m_pDoc->m_bInProgress;
         Step(rng);
-        if (HasFatalFailure())
-            return;
+        if (HasFatalFailure()) return;
         AccountForWin();
         CheckInvariants(nStep);
-        if (HasFatalFailure())
-            return;
+        if (HasFatalFailure()) return;
     }
 }

@@ -34,8 +34,8 @@ protected:
             CQuenlowDoc doc(platform);
             doc.Deal();
         }
-        record.Decode(platform.m_registry.FindValue(RegRoot::CurrentUser, kSettingsKey, "game")
-                          ->data.data());
+        record.Decode(
+            platform.m_registry.FindValue(RegRoot::CurrentUser, kSettingsKey, "game")->data.data());
         return record;
     }
     bool StartOverEnabled() {
@@ -101,8 +101,8 @@ TEST_F(SavedStateTest, TheRecordLayoutIsByteExact) {
     std::vector<std::uint8_t> game = StoredValue(m_platform, "game");
     EXPECT_EQ(IntAt(game, 0), 1);
     EXPECT_EQ(IntAt(game, 4), 1);
-    EXPECT_EQ(IntAt(game, 8), kClubs);      // suit of fan 0 slot 0
-    EXPECT_EQ(IntAt(game, 224), 5);         // its rank
+    EXPECT_EQ(IntAt(game, 8), kClubs); // suit of fan 0 slot 0
+    EXPECT_EQ(IntAt(game, 224), 5);    // its rank
     EXPECT_EQ(IntAt(game, 8 + 4), kDiamonds);
     EXPECT_EQ(IntAt(game, 224 + 4 * 4), -1); // fan 1 slot 1 is empty
     for (int s = 0; s < 3; ++s) {
@@ -208,11 +208,11 @@ TEST_F(SavedStateTest, AnInconsistentGameIsDealtAnewButScoresAndOptionStillLoad)
     bad[0].m_nSavedSuit[3] = good.m_nSavedSuit[0]; // a duplicate card
     bad[0].m_nSavedRank[3] = good.m_nSavedRank[0];
     bad[1].m_nSavedSuit[0] = bad[1].m_nSavedRank[0] = -1; // a gap below two cards
-    bad[2].m_nSavedRank[4] = 14;                           // no such rank
-    bad[3].m_nSavedFoundation[0][0] = kHearts;             // Clubs pair with another suit
+    bad[2].m_nSavedRank[4] = 14;                          // no such rank
+    bad[3].m_nSavedFoundation[0][0] = kHearts;            // Clubs pair with another suit
     bad[3].m_nSavedFoundation[0][1] = 1;
     bad[4].m_nSavedSuit[1] = bad[4].m_nSavedRank[1] = -1; // 51 cards (slot 1 emptied...
-    bad[4].m_nSavedSuit[1] = good.m_nSavedSuit[2];         // ...and slot 2 moved down)
+    bad[4].m_nSavedSuit[1] = good.m_nSavedSuit[2];        // ...and slot 2 moved down)
     bad[4].m_nSavedRank[1] = good.m_nSavedRank[2];
     bad[4].m_nSavedSuit[2] = bad[4].m_nSavedRank[2] = -1;
     bad[4].m_nSavedSuit[0] = bad[4].m_nSavedRank[0] = -1;

@@ -45,11 +45,21 @@ bool CPeFile::Parse(std::string& error) {
     std::size_t nCoff = nPe + 4;
     std::uint32_t nSections = Read16(m_data, nCoff + 2);
     std::size_t nOptional = nCoff + 20;
-    if (Read16(m_data, nOptional) != 0x10b) {
-        error = "not a 32-bit program";
+    // The data directories follow a 32-bit program's optional header at 96 and a 64-bit
+    // program's, with its wider fields, at 112.
+    std::size_t nDirectories = 0;
+    switch (Read16(m_data, nOptional)) {
+    case 0x10b:
+        nDirectories = 96;
+        break;
+    case 0x20b:
+        nDirectories = 112;
+        break;
+    default:
+        error = "not a 32-bit or 64-bit Windows program";
         return false;
     }
-    std::uint32_t nResourceRva = Read32(m_data, nOptional + 96 + 2 * 8);
+    std::uint32_t nResourceRva = Read32(m_data, nOptional + nDirectories + 2 * 8);
     std::size_t nTable = nOptional + Read16(m_data, nCoff + 16);
     for (std::uint32_t i = 0; i < nSections; ++i) {
         std::size_t at = nTable + 40 * i;

@@ -14,6 +14,6 @@
 bool DecodeDib(const std::vector<std::uint8_t>& dib, CHeadlessImage& image);
 
 // Every bitmap resource with a numeric id, by id; false (with the reason) when the file is not
-// a 32-bit Windows program or its resources cannot be read.
+// a Windows program (32-bit or 64-bit) or its resources cannot be read.
 bool ReadBitmapResources(const std::string& path, std::map<int, CHeadlessImage>& bitmaps,
                          std::string& error);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Benchmark (not a test): the wall time of the deal animation of QUENLOW.EXE under Wine.
 #
-#   tools/scripts/bench-deal-wine.sh [RUNS]     (default 5; needs the win32 build)
+#   tools/scripts/bench-deal-wine.sh [RUNS]     (default 5; needs the Windows build of the arch
+#                                               that runs here, QUENLOW_ARCH chooses)
 #
 # Each run starts the game with an empty settings store, so it deals and animates, and times
 # from the launch until the game first waits for input after its first idle step, the one that
@@ -12,13 +13,15 @@
 # the bottom of a fan with a third card), counted from the deal the game recorded.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
+source tools/scripts/wine.sh
+arch=$(wine_first_arch) && wine_use "$arch" || exit 1
 source tests/e2e/lib.sh
 source tests/e2e/game.sh
 E2E_OUT=$E2E_ROOT/out/bench
 
 RUNS=${1:-5}
 if [ ! -f "$E2E_DRIVER" ]; then
-  echo "bench: $E2E_DRIVER is missing (build the win32 preset)" >&2
+  echo "bench: $E2E_DRIVER is missing (build the $E2E_ARCH preset)" >&2
   exit 1
 fi
 
@@ -68,7 +71,7 @@ timed_start() {
 }
 
 e2e_setup || exit 1
-echo "bench: prefix ready on display $DISPLAY"
+echo "bench: $E2E_ARCH prefix ready on display $DISPLAY"
 # A first start warms the server and the disk cache; it is not counted.
 q_reset
 timed_start >/dev/null && q_close >/dev/null 2>&1

@@ -3,8 +3,11 @@
 # Idempotent: when everything is present it only checks and returns.
 set -euo pipefail
 
+# Both Wines: the 32-bit packages install even where 32-bit programs cannot run, and
+# tools/scripts/wine.sh then uses the 64-bit one.
 packages=(cmake make g++ clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev libbenchmark-dev
-          g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
+          ccache g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
+          binutils-mingw-w64-x86-64 wine wine32:i386 wine64
           xvfb xdotool x11-utils imagemagick)
 
 missing=()

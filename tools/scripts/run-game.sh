@@ -3,25 +3,24 @@
 # in $DISPLAY the game stays until it is closed; without one, on an Xvfb of its own, it is
 # closed again after the screenshot. Either way the table is saved to out/quenlow.png once
 # the deal has been animated. Everything this script starts it ends again, by process id.
+# The 32-bit build runs where 32-bit Wine does, the 64-bit one elsewhere (QUENLOW_ARCH chooses).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source tools/scripts/wine.sh
 root=$(pwd)
-game=$root/build/win32/game/shell/win32/QUENLOW.EXE
-driver=$root/build/win32/tests/e2e/driver/e2e-driver.exe
-work=$root/build/run
+arch=$(wine_first_arch)
+wine_use "$arch"
+game=$root/build/$arch/game/shell/win32/QUENLOW.EXE
+driver=$root/build/$arch/tests/e2e/driver/e2e-driver.exe
+work=$root/build/run/$arch
 for f in "$game" "$driver"; do
-  [ -f "$f" ] || { echo "run: $f is missing (make win32)" >&2; exit 1; }
+  [ -f "$f" ] || { echo "run: $f is missing (make $arch)" >&2; exit 1; }
 done
 mkdir -p "$work/prefix" "$work/home" "$root/out"
 
 xvfb_pid=
-server_pid=
 cleanup() {
-  if [ -n "$server_pid" ]; then
-    timeout 10 wineserver -k >/dev/null 2>&1 || true
-    kill "$server_pid" 2>/dev/null || true
-    wait "$server_pid" 2>/dev/null || true
-  fi
+  wine_server_stop
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
@@ -51,30 +50,29 @@ else
   headless=
 fi
 
-export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_CONFIG_HOME=$work/home/.config
 export XDG_CACHE_HOME=$work/home/.cache
 
-wineserver --foreground --persistent >"$work/wine.log" 2>&1 &
-server_pid=$!
+wine_server_start >"$work/wine.log" 2>&1
 sleep 0.2
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "run: making the Wine prefix (once)"
-  timeout 120 wineboot -i >>"$work/wine.log" 2>&1
+  timeout 120 "$WINELOADER" wineboot -i >>"$work/wine.log" 2>&1
   printf '%s\n' REGEDIT4 '' '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Drivers]' '"Audio"=""' '' \
     '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' \
     >"$work/unattended.reg"
-  timeout 60 wine reg import "Z:${work//\//\\}\\unattended.reg" >>"$work/wine.log" 2>&1
+  timeout 60 "$WINELOADER" reg import "Z:${work//\//\\}\\unattended.reg" >>"$work/wine.log" 2>&1
 fi
 # On a desktop the window manager frames the window; under the bare Xvfb nothing manages it
 # (managed windows there cost seconds to hide).
-timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$([ -n "$headless" ] && echo N || echo Y)" \
+timeout 60 "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$([ -n "$headless" ] && echo N || echo Y)" \
   /f >>"$work/wine.log" 2>&1
 
 drv() {
-  timeout "${DRV_TIMEOUT:-60}" wine "$driver" "$@" >"$work/drv.out" 2>"$work/drv.err" || {
+  timeout "${DRV_TIMEOUT:-60}" "$WINELOADER" "$driver" "$@" >"$work/drv.out" 2>"$work/drv.err" || {
     cat "$work/drv.err" >&2
     return 1
   }
@@ -84,7 +82,7 @@ drv() {
 started=$(date +%s%N)
 pid=$(drv launch "Z:${game//\//\\}")
 drv wait-window "$pid" QuenlowFrame '*' >/dev/null
-echo "run: the window showed after $((($(date +%s%N) - started) / 1000000)) ms"
+echo "run: $arch: the window showed after $((($(date +%s%N) - started) / 1000000)) ms"
 # The deal is animated in the first idle step; the screenshot follows it.
 drv idle "$pid" QuenlowFrame 30000 >/dev/null
 xid=$(xdotool search --name '^Quenlow$' 2>/dev/null | head -n 1 || true)

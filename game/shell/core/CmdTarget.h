@@ -50,8 +50,7 @@ template <class T> struct CCmdEntry {
 template <class T, std::size_t N>
 BOOL DispatchCmdMsg(T* pTarget, const CCmdEntry<T> (&table)[N], int nID, CCmdUI* pCmdUI) {
     for (const CCmdEntry<T>& entry : table) {
-        if (entry.nID != nID)
-            continue;
+        if (entry.nID != nID) continue;
         if (pCmdUI != nullptr) {
             if (entry.pfnUpdate != nullptr)
                 (pTarget->*entry.pfnUpdate)(pCmdUI);
@@ -59,8 +58,7 @@ BOOL DispatchCmdMsg(T* pTarget, const CCmdEntry<T> (&table)[N], int nID, CCmdUI*
                 pCmdUI->Enable(TRUE);
             return TRUE;
         }
-        if (entry.pfnCommand == nullptr)
-            return FALSE;
+        if (entry.pfnCommand == nullptr) return FALSE;
         (pTarget->*entry.pfnCommand)();
         return TRUE;
     }

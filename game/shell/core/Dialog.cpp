@@ -9,7 +9,9 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value) {
         pDX->m_controls.SetItemText(nIDC, value);
 }
 
-int CDialog::DoModal(IPlatform& platform) { return platform.DoModal(*this); }
+int CDialog::DoModal(IPlatform& platform) {
+    return platform.DoModal(*this);
+}
 
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
@@ -30,20 +32,19 @@ BOOL CDialog::OnCommand(int nID) {
 }
 
 void CDialog::OnOK() {
-    if (UpdateData(TRUE))
-        EndDialog(kIdOk);
+    if (UpdateData(TRUE)) EndDialog(kIdOk);
 }
 
-void CDialog::OnCancel() { EndDialog(kIdCancel); }
+void CDialog::OnCancel() {
+    EndDialog(kIdCancel);
+}
 
 void CDialog::EndDialog(int nResult) {
-    if (m_pControls != nullptr)
-        m_pControls->EndDialog(nResult);
+    if (m_pControls != nullptr) m_pControls->EndDialog(nResult);
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    if (m_pControls == nullptr)
-        return FALSE;
+    if (m_pControls == nullptr) return FALSE;
     CDataExchange dx(*m_pControls, bSaveAndValidate);
     DoDataExchange(&dx);
     return TRUE;

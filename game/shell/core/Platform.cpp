@@ -5,8 +5,7 @@ BOOL CBitmap::LoadBitmap(IPlatform& platform, int nResourceId) {
     int cx = 0;
     int cy = 0;
     PlatformHandle h = platform.LoadBitmap(nResourceId, &cx, &cy);
-    if (h == 0)
-        return FALSE;
+    if (h == 0) return FALSE;
     m_pPlatform = &platform;
     m_hObject = h;
     m_nWidth = cx;
@@ -15,8 +14,7 @@ BOOL CBitmap::LoadBitmap(IPlatform& platform, int nResourceId) {
 }
 
 void CBitmap::DeleteObject() {
-    if (m_hObject != 0 && m_pPlatform != nullptr)
-        m_pPlatform->DeleteBitmap(m_hObject);
+    if (m_hObject != 0 && m_pPlatform != nullptr) m_pPlatform->DeleteBitmap(m_hObject);
     m_hObject = 0;
     m_pPlatform = nullptr;
     m_nWidth = m_nHeight = 0;

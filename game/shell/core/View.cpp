@@ -2,19 +2,19 @@
 
 #include "Document.h"
 
-CView::~CView() { Detach(); }
+CView::~CView() {
+    Detach();
+}
 
 void CView::Attach(WindowRef hWnd, CDocument* pDocument) {
     Detach();
     m_hWnd = hWnd;
     m_pDocument = pDocument;
-    if (m_pDocument != nullptr)
-        m_pDocument->AddView(this);
+    if (m_pDocument != nullptr) m_pDocument->AddView(this);
 }
 
 void CView::Detach() {
-    if (m_pDocument != nullptr)
-        m_pDocument->RemoveView(this);
+    if (m_pDocument != nullptr) m_pDocument->RemoveView(this);
     m_pDocument = nullptr;
     m_hWnd = 0;
 }

@@ -14,8 +14,7 @@ template <class F> void CHeadlessDrawContext::ForEachPixel(const CRect& rc, F f)
 
 void CHeadlessDrawContext::FillPattern(const CRect& rc, const CBitmap& pattern) {
     const CHeadlessImage* pImage = m_resolve(pattern.GetSafeHandle());
-    if (pImage == nullptr || pImage->Width() == 0 || pImage->Height() == 0)
-        return;
+    if (pImage == nullptr || pImage->Width() == 0 || pImage->Height() == 0) return;
     // A pattern brush is aligned to the client origin, whatever the rectangle.
     ForEachPixel(rc, [&](int x, int y) {
         m_canvas.Set(x, y, pImage->At(x % pImage->Width(), y % pImage->Height()));
@@ -27,11 +26,9 @@ void CHeadlessDrawContext::FillSolid(const CRect& rc, CRgb color) {
 }
 
 void CHeadlessDrawContext::BlitBitmap(const CBitmap& bm, int x, int y, int cx, int cy) {
-    if (m_pBlits != nullptr)
-        m_pBlits->push_back(CBlitRecord{bm.GetSafeHandle(), x, y, cx, cy});
+    if (m_pBlits != nullptr) m_pBlits->push_back(CBlitRecord{bm.GetSafeHandle(), x, y, cx, cy});
     const CHeadlessImage* pImage = m_resolve(bm.GetSafeHandle());
-    if (pImage == nullptr)
-        return;
+    if (pImage == nullptr) return;
     // Only the part the source bitmap covers is copied.
     CRect rc(x, y, x + std::min(cx, pImage->Width()), y + std::min(cy, pImage->Height()));
     ForEachPixel(rc, [&](int px, int py) { m_canvas.Set(px, py, pImage->At(px - x, py - y)); });
@@ -41,7 +38,8 @@ void CHeadlessDrawContext::InvertRect(const CRect& rc) {
     ForEachPixel(rc, [&](int x, int y) {
         CRgb c = m_canvas.At(x, y);
         m_canvas.Set(x, y,
-                     CRgb{static_cast<std::uint8_t>(255 - c.r), static_cast<std::uint8_t>(255 - c.g),
+                     CRgb{static_cast<std::uint8_t>(255 - c.r),
+                          static_cast<std::uint8_t>(255 - c.g),
                           static_cast<std::uint8_t>(255 - c.b)});
     });
 }

@@ -9,7 +9,8 @@
 class CHeadlessImage {
 public:
     CHeadlessImage() = default;
-    CHeadlessImage(int cx, int cy, CRgb fill = CRgb{}) : m_cx(cx), m_cy(cy), m_pixels(cx * cy, fill) {}
+    CHeadlessImage(int cx, int cy, CRgb fill = CRgb{})
+        : m_cx(cx), m_cy(cy), m_pixels(cx * cy, fill) {}
     int Width() const { return m_cx; }
     int Height() const { return m_cy; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_cx && y < m_cy; }

@@ -22,7 +22,9 @@ public:
     int m_nResult = kDialogFailed;
 };
 
-CHeadlessImage SolidImage(int cx, int cy, CRgb c) { return CHeadlessImage(cx, cy, c); }
+CHeadlessImage SolidImage(int cx, int cy, CRgb c) {
+    return CHeadlessImage(cx, cy, c);
+}
 
 CHeadlessImage Checkerboard() {
     CHeadlessImage image(8, 8);
@@ -67,7 +69,9 @@ long CHeadlessPlatform::RegSetValue(RegKey key, const char* name, unsigned type,
     return m_registry.SetValue(key, name, type, pData, cbData);
 }
 
-long CHeadlessPlatform::RegCloseKey(RegKey key) { return m_registry.CloseKey(key); }
+long CHeadlessPlatform::RegCloseKey(RegKey key) {
+    return m_registry.CloseKey(key);
+}
 
 BOOL CHeadlessPlatform::PlaySound(int nResourceId, unsigned nFlags) {
     m_sounds.push_back(CSoundCall{nResourceId, nFlags});
@@ -76,8 +80,7 @@ BOOL CHeadlessPlatform::PlaySound(int nResourceId, unsigned nFlags) {
 
 PlatformHandle CHeadlessPlatform::LoadBitmap(int nResourceId, int* pcx, int* pcy) {
     auto it = m_resources.find(nResourceId);
-    if (it == m_resources.end())
-        return 0;
+    if (it == m_resources.end()) return 0;
     PlatformHandle h = m_nextHandle++;
     m_liveBitmaps[h] = nResourceId;
     *pcx = it->second.Width();
@@ -85,7 +88,9 @@ PlatformHandle CHeadlessPlatform::LoadBitmap(int nResourceId, int* pcx, int* pcy
     return h;
 }
 
-void CHeadlessPlatform::DeleteBitmap(PlatformHandle hBitmap) { m_liveBitmaps.erase(hBitmap); }
+void CHeadlessPlatform::DeleteBitmap(PlatformHandle hBitmap) {
+    m_liveBitmaps.erase(hBitmap);
+}
 
 PlatformHandle CHeadlessPlatform::LoadCursor(int nResourceId) {
     return m_missingCursors.count(nResourceId) != 0 ? 0 : CursorHandle(nResourceId);
@@ -115,8 +120,7 @@ PlatformHandle CHeadlessPlatform::ImageListCreate(int, int, int) {
 
 BOOL CHeadlessPlatform::ImageListAdd(PlatformHandle hList, const CBitmap& bm) {
     auto it = m_imageLists.find(hList);
-    if (it == m_imageLists.end())
-        return FALSE;
+    if (it == m_imageLists.end()) return FALSE;
     it->second.push_back(bm.GetSafeHandle());
     return TRUE;
 }
@@ -156,8 +160,7 @@ void CHeadlessPlatform::EndDrag() {
 void CHeadlessPlatform::Sleep(unsigned nMilliseconds) {
     ++m_nSleepCalls;
     m_nSleptMs += nMilliseconds;
-    if (m_nTimerPeriodDepth <= 0)
-        ++m_nSleepsOutsideTimerPeriod;
+    if (m_nTimerPeriodDepth <= 0) ++m_nSleepsOutsideTimerPeriod;
 }
 
 void CHeadlessPlatform::SetStatusText(const std::string& text) {
@@ -176,8 +179,7 @@ int CHeadlessPlatform::DoModal(CDialog& dlg) {
     dlg.OnInitDialog();
     m_dialogInitTexts = controls.m_texts;
     for (int nButton : script.buttons) {
-        if (controls.m_bEnded)
-            break;
+        if (controls.m_bEnded) break;
         dlg.OnCommand(nButton);
     }
     dlg.AttachControls(nullptr);
@@ -200,12 +202,13 @@ bool CHeadlessPlatform::LoadBitmapsFromDirectory(const std::string& dir) {
     return bAll;
 }
 
-void CHeadlessPlatform::RemoveBitmapResource(int nResourceId) { m_resources.erase(nResourceId); }
+void CHeadlessPlatform::RemoveBitmapResource(int nResourceId) {
+    m_resources.erase(nResourceId);
+}
 
 const CHeadlessImage* CHeadlessPlatform::FindBitmap(PlatformHandle hBitmap) const {
     auto it = m_liveBitmaps.find(hBitmap);
-    if (it == m_liveBitmaps.end())
-        return nullptr;
+    if (it == m_liveBitmaps.end()) return nullptr;
     auto itRes = m_resources.find(it->second);
     return itRes == m_resources.end() ? nullptr : &itRes->second;
 }

@@ -117,7 +117,7 @@ public:
     std::string m_strStatus;
     std::vector<std::string> m_statusLog;
     std::deque<CDialogScript> m_dialogScripts;
-    std::vector<int> m_dialogLog; // templates of the dialogs run, in order
+    std::vector<int> m_dialogLog;                 // templates of the dialogs run, in order
     std::map<int, std::string> m_dialogInitTexts; // control texts of the last dialog as opened
 
 private:

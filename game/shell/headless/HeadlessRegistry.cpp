@@ -18,8 +18,7 @@ std::string CHeadlessRegistry::KeyName(RegRoot root, const std::string& subKey) 
 
 long CHeadlessRegistry::CreateKey(RegRoot root, const std::string& subKey, RegKey* pKey) {
     *pKey = 0;
-    if (m_bFailCreate)
-        return kRegAccessDenied;
+    if (m_bFailCreate) return kRegAccessDenied;
     std::string name = KeyName(root, subKey);
     m_keys[name];
     RegKey h = m_nextHandle++;
@@ -31,26 +30,20 @@ long CHeadlessRegistry::CreateKey(RegRoot root, const std::string& subKey, RegKe
 long CHeadlessRegistry::QueryValue(RegKey key, const char* name, unsigned* pType, void* pData,
                                    unsigned* pcbData) {
     auto itKey = m_open.find(key);
-    if (itKey == m_open.end())
-        return kRegInvalidParameter;
-    if (m_bFailQuery)
-        return kRegAccessDenied;
+    if (itKey == m_open.end()) return kRegInvalidParameter;
+    if (m_bFailQuery) return kRegAccessDenied;
     auto& values = m_keys[itKey->second];
     auto it = values.find(Lower(name != nullptr ? name : ""));
-    if (it == values.end())
-        return kRegFileNotFound;
+    if (it == values.end()) return kRegFileNotFound;
     const CRegValue& value = it->second;
-    if (pType != nullptr)
-        *pType = value.nType;
+    if (pType != nullptr) *pType = value.nType;
     unsigned nSize = static_cast<unsigned>(value.data.size());
-    if (pcbData == nullptr)
-        return pData == nullptr ? kRegOk : kRegInvalidParameter;
+    if (pcbData == nullptr) return pData == nullptr ? kRegOk : kRegInvalidParameter;
     if (pData != nullptr && *pcbData < nSize) {
         *pcbData = nSize;
         return kRegMoreData;
     }
-    if (pData != nullptr && nSize > 0)
-        std::memcpy(pData, value.data.data(), nSize);
+    if (pData != nullptr && nSize > 0) std::memcpy(pData, value.data.data(), nSize);
     *pcbData = nSize;
     return kRegOk;
 }
@@ -58,10 +51,8 @@ long CHeadlessRegistry::QueryValue(RegKey key, const char* name, unsigned* pType
 long CHeadlessRegistry::SetValue(RegKey key, const char* name, unsigned type, const void* pData,
                                  unsigned cbData) {
     auto itKey = m_open.find(key);
-    if (itKey == m_open.end())
-        return kRegInvalidParameter;
-    if (m_bFailSet)
-        return kRegAccessDenied;
+    if (itKey == m_open.end()) return kRegInvalidParameter;
+    if (m_bFailSet) return kRegAccessDenied;
     m_setLog.push_back(name != nullptr ? name : "");
     CRegValue& value = m_keys[itKey->second][Lower(name != nullptr ? name : "")];
     value.nType = type;
@@ -81,8 +72,7 @@ bool CHeadlessRegistry::HasKey(RegRoot root, const std::string& subKey) const {
 const CRegValue* CHeadlessRegistry::FindValue(RegRoot root, const std::string& subKey,
                                               const std::string& name) const {
     auto itKey = m_keys.find(KeyName(root, subKey));
-    if (itKey == m_keys.end())
-        return nullptr;
+    if (itKey == m_keys.end()) return nullptr;
     auto it = itKey->second.find(Lower(name));
     return it == itKey->second.end() ? nullptr : &it->second;
 }
@@ -95,8 +85,7 @@ void CHeadlessRegistry::PutValue(RegRoot root, const std::string& subKey, const 
 void CHeadlessRegistry::DeleteValue(RegRoot root, const std::string& subKey,
                                     const std::string& name) {
     auto itKey = m_keys.find(KeyName(root, subKey));
-    if (itKey != m_keys.end())
-        itKey->second.erase(Lower(name));
+    if (itKey != m_keys.end()) itKey->second.erase(Lower(name));
 }
 
 void CHeadlessRegistry::DeleteKey(RegRoot root, const std::string& subKey) {

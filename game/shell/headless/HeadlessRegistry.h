@@ -24,7 +24,8 @@ public:
 
     // Direct access for tests.
     bool HasKey(RegRoot root, const std::string& subKey) const;
-    const CRegValue* FindValue(RegRoot root, const std::string& subKey, const std::string& name) const;
+    const CRegValue* FindValue(RegRoot root, const std::string& subKey,
+                               const std::string& name) const;
     void PutValue(RegRoot root, const std::string& subKey, const std::string& name, unsigned nType,
                   const std::vector<std::uint8_t>& data);
     void DeleteValue(RegRoot root, const std::string& subKey, const std::string& name);

@@ -26,7 +26,8 @@ bool ReadHelpText(const std::string& path, std::string& text) {
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size = {};
-    bool bOk = GetFileSizeEx(hFile, &size) && size.QuadPart <= CHelpFile::kMaxSize;
+    bool bOk = GetFileSizeEx(hFile, &size) && size.QuadPart >= 0 &&
+               static_cast<ULONGLONG>(size.QuadPart) <= CHelpFile::kMaxSize;
     if (bOk) {
         text.assign(static_cast<std::size_t>(size.QuadPart), '\0');
         DWORD nRead = 0;

@@ -42,10 +42,8 @@ void CWin32DrawContext::BlitBitmap(const CBitmap& bm, int x, int y, int cx, int 
     // Only what the bitmap covers is copied (a 60 by 80 marker into an 82-high place leaves
     // the last rows as they were painted). A failed copy leaves the place as it was; the next
     // paint tries again.
-    if (bm.GetWidth() > 0 && bm.GetWidth() < cx)
-        cx = bm.GetWidth();
-    if (bm.GetHeight() > 0 && bm.GetHeight() < cy)
-        cy = bm.GetHeight();
+    if (bm.GetWidth() > 0 && bm.GetWidth() < cx) cx = bm.GetWidth();
+    if (bm.GetHeight() > 0 && bm.GetHeight() < cy) cy = bm.GetHeight();
     BitBlt(m_hDC, x, y, cx, cy, m_hMemDC, 0, 0, SRCCOPY);
     SelectObject(m_hMemDC, hOld);
 }

@@ -72,7 +72,7 @@ void VerbRegDelete(const Args& args);
 
 void VerbRegSetText(const Args& args);
 void VerbShortPath(const Args& args);
-void VerbAppData(const Args& args);
+void VerbFolder(const Args& args);
 void VerbDdeExecute(const Args& args);
 void VerbDropFiles(const Args& args);
 void VerbFileDialog(const Args& args);

@@ -158,12 +158,25 @@ void VerbShortPath(const Args& args) {
     std::printf("%s\n", buffer);
 }
 
-// appdata: the user's application-data folder.
-void VerbAppData(const Args&) {
-    char folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
-        throw CDriverError("no application-data folder");
-    std::printf("%s\n", folder);
+// folder NAME: a folder of the system as a program of the driver's arch sees it (a 32-bit and
+// a 64-bit program have different program folders).
+void VerbFolder(const Args& args) {
+    static const std::pair<const char*, int> kFolders[] = {
+        {"appdata", CSIDL_APPDATA},
+        {"program-files", CSIDL_PROGRAM_FILES},
+        {"common-programs", CSIDL_COMMON_PROGRAMS},
+        {"common-desktop", CSIDL_COMMON_DESKTOPDIRECTORY},
+        {"common-startup", CSIDL_COMMON_STARTUP},
+    };
+    for (const auto& folder : kFolders) {
+        if (args.at(0) != folder.first) continue;
+        char path[MAX_PATH] = {};
+        if (FAILED(SHGetFolderPathA(nullptr, folder.second, nullptr, SHGFP_TYPE_CURRENT, path)))
+            throw CDriverError("no folder " + args[0]);
+        std::printf("%s\n", path);
+        return;
+    }
+    throw CDriverError("unknown folder " + args.at(0));
 }
 
 // dde-execute SERVICE TOPIC COMMAND [MS]: connects (waiting for the server up to MS), sends the

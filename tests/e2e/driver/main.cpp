@@ -45,7 +45,7 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"reg-delete", VerbRegDelete},
         {"reg-set-text", VerbRegSetText},
         {"short-path", VerbShortPath},
-        {"appdata", VerbAppData},
+        {"folder", VerbFolder},
         {"dde-execute", VerbDdeExecute},
         {"drop-files", VerbDropFiles},
         {"file-dialog", VerbFileDialog},

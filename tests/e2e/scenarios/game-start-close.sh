@@ -69,3 +69,37 @@ scenario_kings_option_survives_restart() {
   e2e_expect_eq "option switched off" 0 "$(q_get expert)"
 }
 e2e_scenario kings-option-survives-restart scenario_kings_option_survives_restart
+
+# Both builds on one 64-bit system share the user's settings: a game saved by one is restored
+# by the other, scores, option and deal included.
+q_start_build() {
+  local exe=$Q_EXE
+  Q_EXE=$(e2e_winpath "$E2E_ROOT/build/$1/game/shell/win32/QUENLOW.EXE")
+  q_start
+  Q_EXE=$exe
+}
+
+scenario_saved_game_crosses_builds() {
+  local from to game initial
+  for from in win64 win32; do
+    to=$([ "$from" = win64 ] && echo win32 || echo win64)
+    q_reset
+    q_put scores 3 5
+    q_start_build "$from"
+    q_idle
+    q_cmd $ID_KINGS
+    q_close
+    game=$(q_get game)
+    initial=$(q_get initial)
+    q_start_build "$to"
+    q_idle
+    q_close
+    e2e_expect_eq "table saved by $from, restored by $to" "$game" "$(q_get game)"
+    e2e_expect_eq "deal saved by $from, restored by $to" "$initial" "$(q_get initial)"
+    e2e_expect_eq "scores" "3 5" "$(q_get scores)"
+    e2e_expect_eq "option" 1 "$(q_get expert)"
+  done
+}
+if [ "$E2E_ARCH" = win64 ] && wine_runs win32 && [ -f "$E2E_ROOT/build/win32/dist/QUENLOW.EXE" ]; then
+  e2e_scenario saved-game-crosses-builds scenario_saved_game_crosses_builds
+fi

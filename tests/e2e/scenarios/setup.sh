@@ -89,7 +89,7 @@ scenario_setup_install_and_remove() {
   e2e_expect_eq "game state" absent \
     "$(e2e_drv reg-get HKCU 'Software\Halvane\Quenlow\1.0' scores)"
   # Only the product's own folder goes; the maker's folder above it stays.
-  [ -d "$(s_host 'C:\Program Files\Halvane')" ] || e2e_fail "the maker's folder is gone"
+  [ -d "$(s_host "$S_PROGRAM_FILES\\Halvane")" ] || e2e_fail "the maker's folder is gone"
 }
 e2e_scenario setup-install-and-remove scenario_setup_install_and_remove
 

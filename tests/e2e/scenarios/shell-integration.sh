@@ -68,8 +68,8 @@ s_ok_message_box() {
 # The recent-file list the game keeps in the user's application-data folder.
 s_profile() {
   local folder
-  folder=$(e2e_drv appdata)
-  winepath -u "$folder\\QUENLOW.INI" 2>/dev/null
+  folder=$(e2e_folder appdata)
+  e2e_host_path "$folder\\QUENLOW.INI"
 }
 
 scenario_document_on_the_command_line() {
@@ -304,7 +304,7 @@ scenario_help_file_missing() {
   q_reset
   dir=$E2E_WORK/nohelp
   mkdir -p "$dir"
-  cp build/win32/game/shell/win32/QUENLOW.EXE "$dir/"
+  cp "$Q_EXE_HOST" "$dir/"
   QPID=$(e2e_drv launch "$(e2e_winpath "$dir/QUENLOW.EXE")")
   e2e_track_pid "$QPID"
   e2e_drv wait-window "$QPID" "$Q_FRAME" '*' >/dev/null

@@ -222,8 +222,8 @@ TEST(CardFaces, CourtCardsShowColouredFiguresThatDifferByRank) {
                 for (int y = 6; y < 41; ++y)
                     for (int x = 12; x < 48; ++x)
                         differing += courts[a].At(x, y) != courts[b].At(x, y);
-                EXPECT_GT(differing, 150) << "suit " << suit << " ranks " << a + 11 << ", "
-                                          << b + 11;
+                EXPECT_GT(differing, 150)
+                    << "suit " << suit << " ranks " << a + 11 << ", " << b + 11;
             }
     }
 }

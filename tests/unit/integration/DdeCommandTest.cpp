@@ -8,11 +8,11 @@ TEST(DdeCommandTest, OpenPrintAndSeveralCommands) {
     ASSERT_EQ(cmds.size(), 1u);
     EXPECT_EQ(cmds[0].m_strVerb, "open");
     EXPECT_EQ(cmds[0].m_arguments, std::vector<std::string>{"C:\\My Games\\a.qnl"});
-    ASSERT_TRUE(ParseDdeCommands(" [OPEN(\"a\")] [printto(\"b\", \"P \"\"1\"\"\", drv, port)]", cmds));
+    ASSERT_TRUE(
+        ParseDdeCommands(" [OPEN(\"a\")] [printto(\"b\", \"P \"\"1\"\"\", drv, port)]", cmds));
     ASSERT_EQ(cmds.size(), 2u);
     EXPECT_EQ(cmds[0].m_strVerb, "open");
-    EXPECT_EQ(cmds[1].m_arguments,
-              (std::vector<std::string>{"b", "P \"1\"", "drv", "port"}));
+    EXPECT_EQ(cmds[1].m_arguments, (std::vector<std::string>{"b", "P \"1\"", "drv", "port"}));
     ASSERT_TRUE(ParseDdeCommands("[close()]", cmds));
     EXPECT_TRUE(cmds[0].m_arguments.empty());
 }

@@ -39,13 +39,13 @@ std::string CFakeShellServices::LoadString(int nID) {
 }
 
 std::string CFakeShellServices::ReadProfileText(const std::string& section,
-                                                 const std::string& key) {
+                                                const std::string& key) {
     auto it = m_profile.find(section + "/" + key);
     return it == m_profile.end() ? std::string() : it->second;
 }
 
 void CFakeShellServices::WriteProfileText(const std::string& section, const std::string& key,
-                                            const std::string& value) {
+                                          const std::string& value) {
     if (value.empty())
         m_profile.erase(section + "/" + key);
     else

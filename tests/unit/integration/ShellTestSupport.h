@@ -36,7 +36,7 @@ public:
     std::string LoadString(int nID) override;
     std::string ReadProfileText(const std::string& section, const std::string& key) override;
     void WriteProfileText(const std::string& section, const std::string& key,
-                            const std::string& value) override;
+                          const std::string& value) override;
 
     // Files that exist (readable); an error code for a file that cannot be read or written.
     std::set<std::string> m_files;
