@@ -2,14 +2,15 @@
 #include "MainFrame.h"
 
 #include "Document.h"
+#include "FrameworkIds.h"
 #include "Win32Platform.h"
 #include "WinApp.h"
 
 namespace {
-// System-menu commands have their prompts in the framework's strings from 0xEF00 on.
+// System commands step by 16 from SC_SIZE; their prompts step by one from IDS_SC_SIZE.
 int PromptIdOfSystemCommand(UINT nItemID) {
-    if (nItemID < 0xF000 || nItemID >= 0xF1F0) return 0;
-    return 0xEF00 + static_cast<int>((nItemID - 0xF000) >> 4);
+    if (nItemID < SC_SIZE || nItemID >= SC_SIZE + 0x200) return 0;
+    return IDS_SC_SIZE + static_cast<int>((nItemID - SC_SIZE) >> 4);
 }
 } // namespace
 
