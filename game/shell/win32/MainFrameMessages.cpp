@@ -1,4 +1,5 @@
-// The main window's messages: commands, menus, prompts, tool tips and the end of a session.
+// The main window's messages: commands, menus, prompts, tool tips, the toolbar's border and
+// the end of a session.
 #include "MainFrame.h"
 
 #include "Document.h"
@@ -24,6 +25,9 @@ LRESULT CMainFrame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         return OnCreate();
     case WM_SIZE:
         RecalcLayout();
+        return 0;
+    case WM_PAINT:
+        OnPaint();
         return 0;
     case WM_SETFOCUS:
         if (m_wndView.GetSafeHwnd() != nullptr) SetFocus(m_wndView.GetSafeHwnd());
@@ -68,6 +72,16 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (hControl != nullptr && hControl != m_wndToolBar.GetSafeHwnd()) return FALSE;
     ExecuteCommand(LOWORD(wParam));
     return TRUE;
+}
+
+void CMainFrame::OnPaint() {
+    // The children cover the client area but for the toolbar's border.
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(m_hWnd, &ps);
+    if (hdc == nullptr) return;
+    RECT rc;
+    if (GetClientRect(m_hWnd, &rc)) m_wndToolBar.DrawBorder(hdc, rc.right);
+    EndPaint(m_hWnd, &ps);
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU hMenu, BOOL bSysMenu) {
