@@ -126,3 +126,19 @@ scenario_saved_game_crosses_builds() {
 if [ "$E2E_ARCH" = win64 ] && wine_runs win32 && [ -f "$E2E_ROOT/build/win32/dist/QUENLOW.EXE" ]; then
   e2e_scenario saved-game-crosses-builds scenario_saved_game_crosses_builds
 fi
+
+# A close that arrives while the user drags the window by its caption (the system's loop that
+# moves it takes the message that ends the program) must still end the program.
+scenario_close_while_the_window_is_moved() {
+  q_reset
+  q_start
+  q_idle
+  local rect=($(e2e_drv window-rect "$QPID" "$Q_FRAME"))
+  xdotool mousemove $((rect[0] + 120)) $((rect[1] + 10)) mousedown 1 mousemove_relative 30 20
+  sleep 0.5
+  (sleep 1 && xdotool mouseup 1) &
+  e2e_expect_eq "exit code" 0 \
+    "$(e2e_drv post-command "$QPID" "$Q_FRAME" $ID_APP_EXIT + wait-exit "$QPID" 10000)"
+  wait $!
+}
+e2e_scenario close-while-the-window-is-moved scenario_close_while_the_window_is_moved
