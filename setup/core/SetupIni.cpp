@@ -124,6 +124,8 @@ bool LoadSetupConfig(ISetupSystem& system, SetupMode mode, SetupConfig& config) 
     CTextModeFile file(*pFile);
     config = SetupConfig();
     ReadNameText(file, "product=", config.m_strProduct);
+    ReadNameText(file, "version=", config.m_strVersion);
+    ReadNameText(file, "publisher=", config.m_strPublisher);
     config.m_startup = ReadNameOption(file, "startup=");
     config.m_desktop = ReadNameOption(file, "desktop=");
     config.m_launch = ReadNameOption(file, "launch=");

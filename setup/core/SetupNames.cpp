@@ -66,8 +66,12 @@ bool CheckPathLength(ISetupSystem& system, const std::string& strPath) {
     return false;
 }
 
-std::string DefaultDestination(const std::string& strProduct) {
-    return kDefaultFolderBase + strProduct;
+std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct) {
+    // The system's own folder for programs of this build's kind: a 32-bit program on a 64-bit
+    // system is given the folder for 32-bit programs.
+    std::string strBase = system.FindSpecialFolder(SpecialFolder::ProgramFiles);
+    if (strBase.empty()) strBase = kProgramFilesFallback;
+    return strBase + "\\" + kMakerFolder + "\\" + strProduct;
 }
 
 bool PickedDestination(ISetupSystem& system, const std::string& strProduct,

@@ -18,7 +18,8 @@ bool HasWildcard(const std::string& strPath);
 // False, after "The path is too long: " + the path, for a path of 260 characters or more.
 bool CheckPathLength(ISetupSystem& system, const std::string& strPath);
 
-std::string DefaultDestination(const std::string& strProduct);
+// The maker's folder for the product within the system's program folder.
+std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct);
 // The destination for a folder picked in the browser: the folder, "\" and the product name.
 // False, leaving strDestination as it was, when that path is refused.
 bool PickedDestination(ISetupSystem& system, const std::string& strProduct,

@@ -20,6 +20,8 @@ int FolderId(SpecialFolder folder) {
         return CSIDL_STARTUP;
     case SpecialFolder::CommonPrograms:
         return CSIDL_COMMON_PROGRAMS;
+    case SpecialFolder::ProgramFiles:
+        return CSIDL_PROGRAM_FILES;
     case SpecialFolder::Programs:
         break;
     }

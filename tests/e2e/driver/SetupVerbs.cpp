@@ -161,6 +161,43 @@ void VerbWizardRect(const Args& args) {
     std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 
+// dialog-rect PID TITLE: left, top, width and height of the process's dialog with the title.
+void VerbDialogRect(const Args& args) {
+    HWND hDlg = FindAnyWindow(ToPid(args.at(0)), "#32770", &args.at(1));
+    RECT rc;
+    if (hDlg == nullptr || !GetWindowRect(hDlg, &rc))
+        throw CDriverError("no dialog titled '" + args.at(1) + "'");
+    std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+}
+
+// answers-while-written PID TITLE FILE BYTES: until the file holds its bytes, sends the process's
+// dialog with the title, again and again, a message that only a thread dispatching its messages
+// answers, with 100 ms to answer; prints how many answers came while the file was being written.
+void VerbAnswersWhileWritten(const Args& args) {
+    DWORD nPid = ToPid(args.at(0));
+    const std::string& path = args.at(2);
+    ULONGLONG nWhole = std::stoull(args.at(3));
+    auto written = [&]() -> ULONGLONG {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+        return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    };
+    int nAnswers = 0;
+    DWORD nStart = GetTickCount();
+    // No pause between tries: the copy may last well under a second.
+    for (ULONGLONG nBefore = written(); nBefore < nWhole; nBefore = written()) {
+        if (GetTickCount() - nStart > 120000)
+            throw CDriverError("the file was never written whole");
+        HWND hDlg = FindAnyWindow(nPid, "#32770", &args.at(1));
+        DWORD_PTR nResult = 0;
+        if (nBefore > 0 && hDlg != nullptr &&
+            SendMessageTimeoutA(hDlg, WM_NULL, 0, 0, SMTO_NORMAL, 100, &nResult) &&
+            written() < nWhole)
+            ++nAnswers;
+    }
+    std::printf("%d\n", nAnswers);
+}
+
 // run COMMANDLINE: starts a command line exactly as given, as the system's list of removable
 // programs does; prints the process id.
 void VerbRun(const Args& args) {

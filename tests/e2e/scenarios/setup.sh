@@ -64,6 +64,7 @@ scenario_setup_install_and_remove() {
   local command
   command=$(e2e_drv reg-get HKLM "$S_UNINSTALL" UninstallString)
   e2e_expect_eq "UninstallString" "\"$S_DEST\\setup.exe\" /u" "$command"
+  s_expect_uninstall_entry
 
   # Another product of the maker keeps the maker's machine key; the user's key holds only
   # the game's state.
