@@ -3,21 +3,9 @@
 #include "SetupNames.h"
 #include "SetupTexts.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace {
-
-bool StartsWithNoCase(const std::string& strLine, const char* szPrefix) {
-    std::size_t n = std::strlen(szPrefix);
-    if (strLine.size() < n) return false;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (std::tolower(static_cast<unsigned char>(strLine[i])) !=
-            std::tolower(static_cast<unsigned char>(szPrefix[i])))
-            return false;
-    }
-    return true;
-}
 
 // A [Names] line without its comment and line end.
 std::string NamesLine(const std::string& strLine) {

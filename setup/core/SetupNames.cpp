@@ -3,6 +3,7 @@
 #include "SetupTexts.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -30,6 +31,17 @@ bool AreValidComponents(std::string strRest) {
 }
 
 } // namespace
+
+bool StartsWithNoCase(const std::string& strLine, const char* szPrefix) {
+    std::size_t n = std::strlen(szPrefix);
+    if (strLine.size() < n) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (std::tolower(static_cast<unsigned char>(strLine[i])) !=
+            std::tolower(static_cast<unsigned char>(szPrefix[i])))
+            return false;
+    }
+    return true;
+}
 
 bool IsSafeName(const std::string& strName) {
     if (IsBlanksAndDots(strName)) return false;

@@ -122,6 +122,8 @@ public:
     virtual std::string FindSpecialFolder(SpecialFolder folder) = 0;
     // Saves a shell link to the file; a link status.
     virtual long SaveLink(const ShellLink& link, const std::string& strLinkFile) = 0;
+    // The target a link file names; false when the file is not a link that can be read.
+    virtual bool ReadLinkTarget(const std::string& strLinkFile, std::string& strTarget) = 0;
     // The shell's silent, final delete of one file; 0 is success.
     virtual int ShellDeleteFile(const std::string& strPath) = 0;
 

@@ -40,6 +40,7 @@ public:
 
     std::string FindSpecialFolder(SpecialFolder folder) override;
     long SaveLink(const ShellLink& link, const std::string& strLinkFile) override;
+    bool ReadLinkTarget(const std::string& strLinkFile, std::string& strTarget) override;
     int ShellDeleteFile(const std::string& strPath) override;
 
     BoxAnswer ShowMessage(BoxOwner owner, const std::string& strText, const std::string& strCaption,

@@ -91,10 +91,11 @@ s_close_started_game() {
   s_expect_exit game "$game"
 }
 
-# The recorded removal command, confirmed; the removal runs from its temporary copy.
+# The removal command recorded in the entry (this arch's unless given), confirmed; the removal
+# runs from its temporary copy.
 s_remove() {
   local first copy
-  first=$(e2e_drv run "$(e2e_drv reg-get HKLM "$S_UNINSTALL" UninstallString)")
+  first=$(e2e_drv run "$(e2e_drv reg-get HKLM "${2:-$S_UNINSTALL}" UninstallString)")
   e2e_track_pid "$first"
   s_expect_exit "first remover" "$first"
   copy=$(e2e_drv find-window '#32770' Uninstall)

@@ -92,6 +92,13 @@ long CFakeSetupSystem::SaveLink(const ShellLink& link, const std::string& strLin
     return m_files.SaveLink(link, strLinkFile);
 }
 
+bool CFakeSetupSystem::ReadLinkTarget(const std::string& strLinkFile, std::string& strTarget) {
+    const ShellLink* pLink = m_files.Link(strLinkFile);
+    if (pLink == nullptr) return false;
+    strTarget = pLink->m_strTarget;
+    return true;
+}
+
 int CFakeSetupSystem::ShellDeleteFile(const std::string& strPath) {
     return m_files.ShellDelete(strPath);
 }
