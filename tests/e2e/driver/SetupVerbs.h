@@ -13,5 +13,6 @@ void VerbWaitPage(const Args& args);
 void VerbWizardPress(const Args& args);
 void VerbWizardText(const Args& args);
 void VerbWizardRect(const Args& args);
+void VerbFinishWhileWatched(const Args& args);
 void VerbRun(const Args& args);
 void VerbLinkRead(const Args& args);
