@@ -17,6 +17,7 @@ source tools/scripts/wine.sh
 arch=$(wine_first_arch) && wine_use "$arch" || exit 1
 source tests/e2e/lib.sh
 source tests/e2e/game.sh
+source tools/scripts/bench.sh
 E2E_OUT=$E2E_ROOT/out/bench
 
 RUNS=${1:-5}
@@ -59,8 +60,6 @@ fixup_flights() {
   echo "$flights"
 }
 
-median() { tr ' ' '\n' | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-
 # launch-idle's answer as "pid shown_ms idle_ms"; the game is closed again after it.
 timed_start() {
   local answer
@@ -77,7 +76,7 @@ q_reset
 timed_start >/dev/null && q_close >/dev/null 2>&1
 
 printf '%-4s %9s %9s %10s %9s %8s %10s\n' run shown_ms idle_ms restore_ms anim_ms flights nominal_ms
-anims=() nominals=() idles=()
+anims=() nominals=() idles=() ratios=()
 for run in $(seq "$RUNS"); do
   q_reset
   dealt=($(timed_start)) || exit 1
@@ -91,9 +90,11 @@ for run in $(seq "$RUNS"); do
   printf '%-4s %9s %9s %10s %9s %8s %10s\n' "$run" "${dealt[1]}" "${dealt[2]}" "${restored[2]}" \
     "$anim" "$((52 + fixups))" "$nominal"
   anims+=("$anim") nominals+=("$nominal") idles+=("${dealt[2]}")
+  ratios+=("$(awk -v a="$anim" -v b="$nominal" 'BEGIN { printf "%.3f", a / b }')")
 done
-echo "median: launch to idle after the deal $(echo "${idles[*]}" | median) ms," \
-  "animation $(echo "${anims[*]}" | median) ms, nominal minimum $(echo "${nominals[*]}" | median) ms"
+echo "median ($E2E_ARCH): launch to idle after the deal $(echo "${idles[*]}" | median) ms," \
+  "animation $(echo "${anims[*]}" | median) ms, nominal minimum $(echo "${nominals[*]}" | median) ms," \
+  "animation / nominal $(echo "${ratios[*]}" | median) (the median of each run's ratio)"
 
 headless=$E2E_ROOT/build/native/tests/unit/view/view_benchmark
 if [ -x "$headless" ]; then

@@ -1,6 +1,7 @@
 #include "Win32Platform.h"
 
 #include "StatusBar.h"
+#include "SystemProcs.h"
 #include "Win32DrawContext.h"
 
 #include <ctime>
@@ -54,9 +55,12 @@ long CWin32Platform::RegCloseKey(RegKey key) {
 }
 
 BOOL CWin32Platform::PlaySound(int nResourceId, unsigned nFlags) {
+    // Without an output device nothing can be heard, yet each sound started and stopped costs
+    // milliseconds (a deal flight waits for its stop): the calls are left out.
+    if (MediaWaveOutDevices() == 0) return FALSE;
     // The flags are the system's own values; id 0 with flags 0 stops the sound playing.
-    if (nResourceId == 0) return PlaySoundA(nullptr, nullptr, nFlags);
-    return PlaySoundA(MAKEINTRESOURCEA(nResourceId), m_hInstance, nFlags);
+    if (nResourceId == 0) return MediaPlaySound(nullptr, nullptr, nFlags);
+    return MediaPlaySound(MAKEINTRESOURCEA(nResourceId), m_hInstance, nFlags);
 }
 
 PlatformHandle CWin32Platform::LoadBitmap(int nResourceId, int* pcx, int* pcy) {
@@ -143,11 +147,11 @@ void CWin32Platform::Sleep(unsigned nMilliseconds) {
 void CWin32Platform::BeginTimerPeriod() {
     // Without the finer period a step of a flight lasts a whole scheduler tick; the game is
     // still correct, only slower.
-    timeBeginPeriod(1);
+    MediaBeginPeriod(1);
 }
 
 void CWin32Platform::EndTimerPeriod() {
-    timeEndPeriod(1);
+    MediaEndPeriod(1);
 }
 
 void CWin32Platform::SetStatusText(const std::string& text) {
