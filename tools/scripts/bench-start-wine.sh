@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Benchmark (not a test): launch to a visible main window, QUENLOW.EXE against a bare window.
 #
-#   tools/scripts/bench-start-wine.sh [RUNS]    (default 7; needs the Windows build of the arch
+#   tools/scripts/bench-start-wine.sh [RUNS]    (default 11; needs the Windows build of the arch
 #                                               that runs here, QUENLOW_ARCH chooses)
 #
 # The bare window (tools/bare-window) is built in the same preset: one class, no menu, no
@@ -11,22 +11,12 @@
 # run, the medians and their ratio.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-source tools/scripts/wine.sh
-arch=$(wine_first_arch) && wine_use "$arch" || exit 1
-source tests/e2e/lib.sh
-source tests/e2e/game.sh
-source tools/scripts/bench.sh
-E2E_OUT=$E2E_ROOT/out/bench
+source tools/scripts/bench.sh || exit 1
 
-RUNS=${1:-7}
+RUNS=${1:-11}
 BARE_HOST=$E2E_BUILD/tools/bare-window/bare-window.exe
 BARE_CLASS=QuenlowBareWindow
-for f in "$E2E_DRIVER" "$BARE_HOST" "$Q_EXE_HOST"; do
-  if [ ! -f "$f" ]; then
-    echo "bench: $f is missing (build the $E2E_ARCH preset)" >&2
-    exit 1
-  fi
-done
+bench_need "$E2E_DRIVER" "$BARE_HOST" "$Q_EXE_HOST" || exit 1
 BARE=$(e2e_winpath "$BARE_HOST")
 
 # Milliseconds from launch to the visible window of PATH's CLASS; the program is closed after.
