@@ -59,8 +59,8 @@ BOOL CWin32Platform::PlaySound(int nResourceId, unsigned nFlags) {
     // milliseconds (a deal flight waits for its stop): the calls are left out.
     if (MediaWaveOutDevices() == 0) return FALSE;
     // The flags are the system's own values; id 0 with flags 0 stops the sound playing.
-    if (nResourceId == 0) return MediaPlaySound(nullptr, nullptr, nFlags);
-    return MediaPlaySound(MAKEINTRESOURCEA(nResourceId), m_hInstance, nFlags);
+    const char* pszSound = nResourceId == 0 ? nullptr : MAKEINTRESOURCEA(nResourceId);
+    return MediaPlaySound(pszSound, m_hInstance, nFlags);
 }
 
 PlatformHandle CWin32Platform::LoadBitmap(int nResourceId, int* pcx, int* pcy) {
