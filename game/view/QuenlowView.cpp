@@ -20,7 +20,7 @@ void BlitInto(IDrawContext& dc, const CBitmap& bm, const CRect& rc) {
 }
 } // namespace
 
-CQuenlowView::CQuenlowView(IPlatform& platform) : CView(platform) {
+CQuenlowView::CQuenlowView(IPlatform& platform) : CView(platform), m_pace(platform) {
     m_bHavePattern = m_bmPattern.LoadBitmap(m_platform, IDB_PATTERN);
     // A cursor that cannot be loaded stays null: setting it shows no cursor, nothing else.
     m_hHandCursor = m_platform.LoadCursor(IDC_OPENHAND);

@@ -3,6 +3,7 @@
 // (ViewGestureState.h).
 #pragma once
 
+#include "AnimationPace.h"
 #include "QuenlowDoc.h"
 #include "View.h"
 
@@ -94,4 +95,5 @@ private:
     // Where the pointer last placed the drag image.
     CPoint m_ptDragImage;
     std::vector<CRect> m_invertedAreas;
+    CAnimationPace m_pace;
 };

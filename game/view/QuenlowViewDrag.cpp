@@ -1,6 +1,5 @@
 #include "QuenlowView.h"
 
-#include "TimerPeriod.h"
 #include "ViewGestureState.h"
 
 BOOL CQuenlowView::IsOverTopCard(CPoint point) const {
@@ -160,7 +159,7 @@ void CQuenlowView::OnCaptureChanged(WindowRef hNewCapture) {
 
 void CQuenlowView::GlideDragImage(CPoint ptFrom, CPoint ptTo, int nSteps) {
     if (nSteps <= 0) nSteps = 2;
-    CTimerPeriod period(m_platform);
+    CPacedAnimation glide(m_pace);
     float x = static_cast<float>(ptFrom.x);
     float y = static_cast<float>(ptFrom.y);
     const float dx = static_cast<float>(ptTo.x - ptFrom.x) / static_cast<float>(nSteps);
@@ -172,7 +171,7 @@ void CQuenlowView::GlideDragImage(CPoint ptFrom, CPoint ptTo, int nSteps) {
         pt = CPoint(StepToward(x, dx, ptTo.x), StepToward(y, dy, ptTo.y));
         // Truncation costs at most one extra step; never more, whatever the rounding.
         if (i >= nSteps) pt = ptTo;
-        m_platform.Sleep(1);
+        m_pace.WaitForStep();
         m_platform.DragMove(pt);
     }
 }

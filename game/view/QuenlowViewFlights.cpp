@@ -1,6 +1,5 @@
 #include "QuenlowView.h"
 
-#include "TimerPeriod.h"
 #include "ViewGestureState.h"
 #include "resource.h"
 
@@ -20,7 +19,7 @@ void CQuenlowView::FlyCard(CBitmap* pFace, CRect& rcSrc, const CRect& rcDst, int
                            BOOL bArrival) {
     if (pFace == nullptr) return;
     if (nSteps <= 0) nSteps = 2;
-    CTimerPeriod period(m_platform);
+    CPacedAnimation flight(m_pace);
     float x = static_cast<float>(rcSrc.left);
     float y = static_cast<float>(rcSrc.top);
     const float dx = static_cast<float>(rcDst.left - rcSrc.left) / static_cast<float>(nSteps);
@@ -33,7 +32,7 @@ void CQuenlowView::FlyCard(CBitmap* pFace, CRect& rcSrc, const CRect& rcDst, int
     m_platform.DragEnter(GetSafeHwnd(), rcSrc.TopLeft());
     if (!bArrival) m_platform.PlaySound(IDW_DEAL, kSndResource | kSndNoDefault | kSndAsync);
     for (int i = 0; rcSrc.TopLeft() != rcDst.TopLeft(); ++i) {
-        m_platform.Sleep(1);
+        m_pace.WaitForStep();
         m_platform.DragMove(rcSrc.TopLeft());
         x += dx;
         y += dy;
@@ -80,7 +79,8 @@ void CQuenlowView::FlyKingExchange(int nFan, int nLowerSlot) {
 void CQuenlowView::AnimateDeal() {
     CQuenlowDoc* pDoc = GetDocument();
     if (pDoc == nullptr) return;
-    CTimerPeriod period(m_platform);
+    // One schedule for every flight: the deal keeps its pace however long a single step took.
+    CPacedAnimation deal(m_pace);
     // Slot by slot across the table, not in the order the deal filled the fans.
     for (int s = 0; s < kFanSlots; ++s)
         for (int f = 0; f < kFanCount; ++f)

@@ -1,29 +1,24 @@
 #!/usr/bin/env bash
 # Benchmark (not a test): the wall time of the deal animation of QUENLOW.EXE under Wine.
 #
-#   tools/scripts/bench-deal-wine.sh [RUNS]     (default 5; needs the Windows build of the arch
+#   tools/scripts/bench-deal-wine.sh [RUNS]     (default 10; needs the Windows build of the arch
 #                                               that runs here, QUENLOW_ARCH chooses)
 #
 # Each run starts the game with an empty settings store, so it deals and animates, and times
 # from the launch until the game first waits for input after its first idle step, the one that
 # plays the animation (the driver's launch-idle verb). A start that restores the saved game
-# instead, with no animation, is timed after each: the difference is the animation's cost.
+# instead, with no animation, is timed after each. The animation's cost is the difference of
+# the two starts' times from the window shown to idle: the launch itself, which varies most on
+# a busy machine, is left out.
 # Beside it stands the nominal minimum, one millisecond a step: 52 flights of 5 steps and 15
 # steps for each flight of the King fix-up (two per exchange, three when the exchange is at
 # the bottom of a fan with a third card), counted from the deal the game recorded.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-source tools/scripts/wine.sh
-arch=$(wine_first_arch) && wine_use "$arch" || exit 1
-source tests/e2e/lib.sh
-source tests/e2e/game.sh
-E2E_OUT=$E2E_ROOT/out/bench
+source tools/scripts/bench.sh || exit 1
 
-RUNS=${1:-5}
-if [ ! -f "$E2E_DRIVER" ]; then
-  echo "bench: $E2E_DRIVER is missing (build the $E2E_ARCH preset)" >&2
-  exit 1
-fi
+RUNS=${1:-10}
+bench_need "$E2E_DRIVER" "$Q_EXE_HOST" || exit 1
 
 # Fix-up flights of a deal given as an "initial" value: the exchanges a King makes with a card
 # of its own suit beneath it, pass after pass until a pass makes none.
@@ -59,8 +54,6 @@ fixup_flights() {
   echo "$flights"
 }
 
-median() { tr ' ' '\n' | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-
 # launch-idle's answer as "pid shown_ms idle_ms"; the game is closed again after it.
 timed_start() {
   local answer
@@ -76,8 +69,9 @@ echo "bench: $E2E_ARCH prefix ready on display $DISPLAY"
 q_reset
 timed_start >/dev/null && q_close >/dev/null 2>&1
 
-printf '%-4s %9s %9s %10s %9s %8s %10s\n' run shown_ms idle_ms restore_ms anim_ms flights nominal_ms
-anims=() nominals=() idles=()
+printf '%-4s %9s %9s %9s %10s %9s %8s %10s\n' run shown_ms idle_ms restore_shown restore_idle \
+  anim_ms flights nominal_ms
+anims=() nominals=() idles=() ratios=()
 for run in $(seq "$RUNS"); do
   q_reset
   dealt=($(timed_start)) || exit 1
@@ -87,13 +81,16 @@ for run in $(seq "$RUNS"); do
   q_close >/dev/null 2>&1
   fixups=$(fixup_flights "$initial")
   nominal=$((52 * 5 + fixups * 15))
-  anim=$((dealt[2] - restored[2]))
-  printf '%-4s %9s %9s %10s %9s %8s %10s\n' "$run" "${dealt[1]}" "${dealt[2]}" "${restored[2]}" \
+  anim=$((dealt[2] - dealt[1] - (restored[2] - restored[1])))
+  printf '%-4s %9s %9s %9s %10s %9s %8s %10s\n' "$run" "${dealt[1]}" "${dealt[2]}" \
+    "${restored[1]}" "${restored[2]}" \
     "$anim" "$((52 + fixups))" "$nominal"
   anims+=("$anim") nominals+=("$nominal") idles+=("${dealt[2]}")
+  ratios+=("$(awk -v a="$anim" -v b="$nominal" 'BEGIN { printf "%.3f", a / b }')")
 done
-echo "median: launch to idle after the deal $(echo "${idles[*]}" | median) ms," \
-  "animation $(echo "${anims[*]}" | median) ms, nominal minimum $(echo "${nominals[*]}" | median) ms"
+echo "median ($E2E_ARCH): launch to idle after the deal $(echo "${idles[*]}" | median) ms," \
+  "animation $(echo "${anims[*]}" | median) ms, nominal minimum $(echo "${nominals[*]}" | median) ms," \
+  "animation / nominal $(echo "${ratios[*]}" | median) (the median of each run's ratio)"
 
 headless=$E2E_ROOT/build/native/tests/unit/view/view_benchmark
 if [ -x "$headless" ]; then

@@ -6,13 +6,20 @@
 #include "ShellServices.h"
 #include "FrameworkIds.h"
 
+CRecentFileList& CDocManager::RecentFiles() {
+    if (!m_bRecentLoaded) LoadRecentFileList();
+    return m_recent;
+}
+
 void CDocManager::LoadRecentFileList() {
     m_recent.ReadList([this](const std::string& key) {
         return m_services.ReadProfileText(CRecentFileList::kSection, key);
     });
+    m_bRecentLoaded = true;
 }
 
 void CDocManager::SaveRecentFileList() const {
+    if (!m_bRecentLoaded) return;
     m_recent.WriteList([this](const std::string& key, const std::string& value) {
         m_services.WriteProfileText(CRecentFileList::kSection, key, value);
     });
@@ -51,7 +58,7 @@ CDocument* CDocManager::OpenDocumentFile(const std::string& path) {
         if (m_pTemplate->GetDocument() == nullptr) ReportCreateFailure();
         return nullptr;
     }
-    m_recent.Add(full);
+    RecentFiles().Add(full);
     // The game stays as it was; the table is shown afresh.
     pDoc->UpdateAllViews(nullptr);
     return pDoc;
@@ -88,6 +95,6 @@ BOOL CDocManager::SaveDocument(CDocument& doc) {
         return FALSE;
     }
     if (!doc.OnSaveDocument(path)) return FALSE;
-    m_recent.Add(path);
+    RecentFiles().Add(path);
     return TRUE;
 }

@@ -24,8 +24,11 @@ public:
     void SetTemplate(CSingleDocTemplate* pTemplate) { m_pTemplate = pTemplate; }
     CSingleDocTemplate* GetTemplate() const { return m_pTemplate; }
 
-    const CRecentFileList& GetRecentFileList() const { return m_recent; }
+    // The list is read from the profile the first time it is needed, not at start-up: finding
+    // the profile costs a system library the first window does not need.
+    const CRecentFileList& GetRecentFileList() { return RecentFiles(); }
     void LoadRecentFileList();
+    // A list never read was never changed: nothing is written then.
     void SaveRecentFileList() const;
 
     // New: the template makes the document, or reuses it and runs its new-document step. A
@@ -46,6 +49,7 @@ public:
     static constexpr const char* kSaveAsTitle = "Save As";
 
 private:
+    CRecentFileList& RecentFiles();
     bool PromptFileName(bool bOpen, std::string& path);
     void ReportFileError(unsigned nError, bool bSaving, const std::string& path);
     void ReportCreateFailure();
@@ -53,4 +57,5 @@ private:
     IShellServices& m_services;
     CSingleDocTemplate* m_pTemplate = nullptr;
     CRecentFileList m_recent;
+    bool m_bRecentLoaded = false;
 };

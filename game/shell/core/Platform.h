@@ -91,6 +91,9 @@ public:
     virtual ~ITime() = default;
     // Calendar time in whole seconds since 1 January 1970 UTC, taken to 32 bits.
     virtual std::uint32_t GetTimeSeconds() = 0;
+    // A clock that never goes back, in microseconds from an arbitrary origin: animations are
+    // paced against it.
+    virtual std::uint64_t GetMicroseconds() = 0;
     // Sleep(1) really sleeps about 1 ms between Begin and End.
     virtual void Sleep(unsigned nMilliseconds) = 0;
     virtual void BeginTimerPeriod() = 0;

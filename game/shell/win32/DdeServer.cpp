@@ -1,10 +1,10 @@
 #include "DdeServer.h"
 
 #include "ShellIntegration.h"
+#include "SystemProcs.h"
 #include "Win32Platform.h"
 
 #include <dde.h>
-#include <shellapi.h>
 
 #include <vector>
 
@@ -137,7 +137,7 @@ void CDdeServer::OnRunCommands() {
         }
         KillTimer(m_hWnd, kWaitTimer);
         if (HWND hMain = m_platform.GetMainWindow()) {
-            DragAcceptFiles(hMain, TRUE);
+            AcceptDroppedFiles(hMain);
             SetForegroundWindow(hMain);
         }
     }

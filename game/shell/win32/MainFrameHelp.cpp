@@ -6,6 +6,7 @@
 
 #include "FileNames.h"
 #include "FrameworkIds.h"
+#include "SystemProcs.h"
 #include "Win32App.h"
 #include "Win32Platform.h"
 #include "Win32ShellServices.h"
@@ -188,15 +189,15 @@ BOOL CMainFrame::OnHelpModeMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
 
 void CMainFrame::OnDropFiles(HDROP hDrop) {
     std::vector<std::string> files;
-    UINT nCount = DragQueryFileA(hDrop, 0xFFFFFFFF, nullptr, 0);
+    UINT nCount = ShellDragQueryFile(hDrop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < nCount; ++i) {
-        UINT nLength = DragQueryFileA(hDrop, i, nullptr, 0);
+        UINT nLength = ShellDragQueryFile(hDrop, i, nullptr, 0);
         std::string name(nLength + 1, '\0');
-        UINT nCopied = DragQueryFileA(hDrop, i, &name[0], nLength + 1);
+        UINT nCopied = ShellDragQueryFile(hDrop, i, &name[0], nLength + 1);
         name.resize(nCopied);
         if (!name.empty()) files.push_back(name);
     }
-    DragFinish(hDrop);
+    ShellDragFinish(hDrop);
     SetForegroundWindow(m_hWnd);
     static_cast<CWin32App&>(GetApp()).OnDropFiles(files);
 }

@@ -1,9 +1,8 @@
 #include "Win32App.h"
 
 #include "MainFrame.h"
+#include "SystemProcs.h"
 #include "Win32Platform.h"
-
-#include <shellapi.h>
 
 namespace {
 constexpr UINT kSystemTimerMessage = 0x0118;
@@ -30,7 +29,6 @@ BOOL CWin32App::InitInstance(int nCmdShow) {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     if (!InitCommonControlsEx(&icc)) return FALSE;
     m_nCmdShow = nCmdShow;
-    LoadStdProfileSettings();
 
     AddDocTemplate(MakeDocTemplate());
     CSingleDocTemplate* pTemplate = GetDocTemplate();
@@ -41,7 +39,7 @@ BOOL CWin32App::InitInstance(int nCmdShow) {
     RegisterShellFileTypes();
     // A plain start runs the document's new-document step.
     if (!ProcessShellCommand()) return FALSE;
-    if (HWND hMain = m_win32.GetMainWindow()) DragAcceptFiles(hMain, TRUE);
+    if (HWND hMain = m_win32.GetMainWindow()) AcceptDroppedFiles(hMain);
     return TRUE;
 }
 

@@ -52,7 +52,6 @@ private:
     // mouse move that did not move.
     BOOL IsIdleMessage(const MSG& msg);
     // Start-up steps of the shell, in their order.
-    void LoadStdProfileSettings();
     void EnableShellOpen();
     void RegisterShellFileTypes();
     BOOL ProcessShellCommand();

@@ -1,6 +1,6 @@
-// The application's start-up steps that concern the shell: the profile with its recent-file
-// list, DDE open, the document type's registration and the command line; and the commands and
-// drops the application takes from the shell.
+// The application's start-up steps that concern the shell: DDE open, the document type's
+// registration and the command line; and the commands and drops the application takes from the
+// shell.
 #include "Win32App.h"
 
 #include "CommandLineInfo.h"
@@ -8,8 +8,6 @@
 #include "ShellRegistration.h"
 #include "Win32ClassesRoot.h"
 #include "Win32Platform.h"
-
-#include <shellapi.h>
 
 #include <vector>
 
@@ -25,19 +23,24 @@ std::string ShortPath(const std::string& path) {
     return std::string(buffer.data(), nLength);
 }
 
+BOOL CALLBACK CountIconGroup(HMODULE, LPCSTR, LPSTR, LONG_PTR lParam) {
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
 // The document icon is the program's second; the shell must be able to take it from the file.
-bool DocumentIconReadable(HINSTANCE hInstance, const std::string& program) {
-    HICON hIcon = ExtractIconA(hInstance, program.c_str(), 1);
-    // 1 means the file is no program or icon file; null, that it has no second icon.
-    if (hIcon == nullptr || hIcon == reinterpret_cast<HICON>(1)) return false;
-    DestroyIcon(hIcon);
-    return true;
+// Read as data, the file's icon groups are counted without the shell's own library, which the
+// start-up does not otherwise need.
+bool DocumentIconReadable(const std::string& program) {
+    HMODULE hFile = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (hFile == nullptr) return false;
+    int nGroups = 0;
+    // A file with no icon group at all fails the enumeration: it has no second icon either.
+    EnumResourceNamesA(hFile, RT_GROUP_ICON, CountIconGroup, reinterpret_cast<LONG_PTR>(&nGroups));
+    FreeLibrary(hFile);
+    return nGroups >= 2;
 }
 } // namespace
-
-void CWin32App::LoadStdProfileSettings() {
-    m_shell.GetDocManager().LoadRecentFileList();
-}
 
 void CWin32App::EnableShellOpen() {
     std::string name = FileNameOf(ChangeFileExtension(CWin32ShellServices::ModulePath(), ""));
@@ -51,7 +54,7 @@ void CWin32App::RegisterShellFileTypes() {
     CWin32ClassesRoot classes;
     // A registry that refuses the type leaves the shell without it; the game does not need it.
     ::RegisterShellFileTypes(classes, GetDocTemplate()->GetDocumentType(), program,
-                             DocumentIconReadable(m_win32.GetInstance(), program));
+                             DocumentIconReadable(program));
 }
 
 BOOL CWin32App::ProcessShellCommand() {

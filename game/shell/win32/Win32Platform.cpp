@@ -1,6 +1,7 @@
 #include "Win32Platform.h"
 
 #include "StatusBar.h"
+#include "SystemProcs.h"
 #include "Win32DrawContext.h"
 
 #include <ctime>
@@ -54,9 +55,12 @@ long CWin32Platform::RegCloseKey(RegKey key) {
 }
 
 BOOL CWin32Platform::PlaySound(int nResourceId, unsigned nFlags) {
+    // Without an output device nothing can be heard, yet each sound started and stopped costs
+    // milliseconds (a deal flight waits for its stop): the calls are left out.
+    if (MediaWaveOutDevices() == 0) return FALSE;
     // The flags are the system's own values; id 0 with flags 0 stops the sound playing.
     const char* pszSound = nResourceId == 0 ? nullptr : MAKEINTRESOURCEA(nResourceId);
-    return PlaySoundA(pszSound, m_hInstance, nFlags);
+    return MediaPlaySound(pszSound, m_hInstance, nFlags);
 }
 
 PlatformHandle CWin32Platform::LoadBitmap(int nResourceId, int* pcx, int* pcy) {
@@ -123,6 +127,19 @@ std::uint32_t CWin32Platform::GetTimeSeconds() {
     return static_cast<std::uint32_t>(std::time(nullptr));
 }
 
+std::uint64_t CWin32Platform::GetMicroseconds() {
+    LARGE_INTEGER count;
+    LARGE_INTEGER frequency;
+    // Every system since XP has the counter; without it the tick count paces as well, only
+    // more coarsely.
+    if (!QueryPerformanceCounter(&count) || !QueryPerformanceFrequency(&frequency) ||
+        frequency.QuadPart <= 0)
+        return std::uint64_t{GetTickCount()} * 1000;
+    const std::uint64_t nTicks = static_cast<std::uint64_t>(count.QuadPart);
+    const std::uint64_t nPerSecond = static_cast<std::uint64_t>(frequency.QuadPart);
+    return nTicks / nPerSecond * 1000000 + nTicks % nPerSecond * 1000000 / nPerSecond;
+}
+
 void CWin32Platform::Sleep(unsigned nMilliseconds) {
     ::Sleep(nMilliseconds);
 }
@@ -130,11 +147,11 @@ void CWin32Platform::Sleep(unsigned nMilliseconds) {
 void CWin32Platform::BeginTimerPeriod() {
     // Without the finer period a step of a flight lasts a whole scheduler tick; the game is
     // still correct, only slower.
-    timeBeginPeriod(1);
+    MediaBeginPeriod(1);
 }
 
 void CWin32Platform::EndTimerPeriod() {
-    timeEndPeriod(1);
+    MediaEndPeriod(1);
 }
 
 void CWin32Platform::SetStatusText(const std::string& text) {

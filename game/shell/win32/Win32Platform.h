@@ -47,6 +47,7 @@ public:
     WindowRef GetCapture() override;
 
     std::uint32_t GetTimeSeconds() override;
+    std::uint64_t GetMicroseconds() override;
     void Sleep(unsigned nMilliseconds) override;
     void BeginTimerPeriod() override;
     void EndTimerPeriod() override;

@@ -3,10 +3,8 @@
 #include "FileMessages.h"
 #include "FileNames.h"
 #include "FrameworkIds.h"
+#include "SystemProcs.h"
 #include "Win32Platform.h"
-
-#include <commdlg.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cstring>
@@ -145,7 +143,7 @@ bool CWin32ShellServices::PromptFileName(bool bOpen, const std::string& strTitle
     ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING | OFN_HIDEREADONLY |
                 OFN_PATHMUSTEXIST | (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
     // A dialog that fails to open counts as cancelled, as the user could not choose.
-    BOOL bChosen = bOpen ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    BOOL bChosen = bOpen ? ShellGetOpenFileName(&ofn) : ShellGetSaveFileName(&ofn);
     if (!bChosen) return false;
     path = file.data();
     return true;
@@ -174,9 +172,7 @@ const std::string& CWin32ShellServices::ProfilePath() {
     if (m_bProfileLooked) return m_strProfile;
     m_bProfileLooked = true;
     char folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
-                                SHGFP_TYPE_CURRENT, folder)))
-        return m_strProfile;
+    if (FAILED(ShellGetFolderPath(CSIDL_APPDATA | CSIDL_FLAG_CREATE, folder))) return m_strProfile;
     std::string name = FileNameOf(ChangeFileExtension(ModulePath(), ".INI"));
     if (name == ".INI") name = "QUENLOW.INI";
     m_strProfile = std::string(folder) + "\\" + name;

@@ -21,13 +21,13 @@ constexpr DWORD kDefaultWaitMs = 10000;
 // The wait in args[nIndex] in milliseconds, or the default when it is not given.
 DWORD WaitMs(const Args& args, std::size_t nIndex);
 std::string ClassOf(HWND hWnd);
-// Polls fn every 20 ms until it returns true or nTimeoutMs pass; false on timeout.
-template <class F> bool PollUntil(DWORD nTimeoutMs, F fn) {
+// Polls fn every nEveryMs until it returns true or nTimeoutMs pass; false on timeout.
+template <class F> bool PollUntil(DWORD nTimeoutMs, F fn, DWORD nEveryMs = 20) {
     DWORD nStart = GetTickCount();
     for (;;) {
         if (fn()) return true;
         if (GetTickCount() - nStart >= nTimeoutMs) return false;
-        Sleep(20);
+        Sleep(nEveryMs);
     }
 }
 

@@ -160,6 +160,7 @@ void CHeadlessPlatform::EndDrag() {
 void CHeadlessPlatform::Sleep(unsigned nMilliseconds) {
     ++m_nSleepCalls;
     m_nSleptMs += nMilliseconds;
+    m_nClockUs += std::uint64_t{m_nSleepLastsMs > 0 ? m_nSleepLastsMs : nMilliseconds} * 1000;
     if (m_nTimerPeriodDepth <= 0) ++m_nSleepsOutsideTimerPeriod;
 }
 

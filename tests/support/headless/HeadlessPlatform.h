@@ -72,6 +72,7 @@ public:
     void ReleaseCapture() override { m_hCapture = 0; }
     WindowRef GetCapture() override { return m_hCapture; }
     std::uint32_t GetTimeSeconds() override { return m_nTime; }
+    std::uint64_t GetMicroseconds() override { return m_nClockUs; }
     void Sleep(unsigned nMilliseconds) override;
     void BeginTimerPeriod() override { ++m_nTimerPeriodDepth; }
     void EndTimerPeriod() override { --m_nTimerPeriodDepth; }
@@ -112,6 +113,10 @@ public:
     std::uint32_t m_nTime = 0;
     int m_nSleepCalls = 0;
     unsigned m_nSleptMs = 0;
+    // The monotonic clock: it moves only when the program sleeps, by the time asked for or, to
+    // play a coarse timer, by m_nSleepLastsMs whatever was asked.
+    std::uint64_t m_nClockUs = 0;
+    unsigned m_nSleepLastsMs = 0;
     int m_nTimerPeriodDepth = 0;
     int m_nSleepsOutsideTimerPeriod = 0;
     std::string m_strStatus;

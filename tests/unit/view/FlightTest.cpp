@@ -159,6 +159,35 @@ TEST_F(FlightTest, AKingAboveItsSuitInSlotTwoEndsInSlotZeroAfterTwoPasses) {
     ExpectTableOnScreen();
 }
 
+// Sleeps that each last 4 ms, whatever was asked, as on a system with a coarse timer: the deal
+// still draws every step in the same order and ends within its nominal time and one sleep.
+TEST_F(FlightTest, ACoarseTimerKeepsEveryStepAndTheDealsNominalTime) {
+    const std::map<int, std::string> fans = {{2, "5H 9C KH"}};
+    auto withoutSleeps = [this] {
+        std::vector<std::string> drawn;
+        for (const std::string& e : m_platform.m_timeline)
+            if (e.compare(0, 5, "sleep") != 0) drawn.push_back(e);
+        return drawn;
+    };
+    PendingDeal(fans);
+    std::uint64_t nStartUs = m_platform.m_nClockUs;
+    m_pDoc->OnIdleUpdate();
+    const std::vector<std::string> exact = withoutSleeps();
+    const std::uint64_t nNominalUs = m_platform.Entries("move").size() * 1000;
+    EXPECT_EQ(m_platform.m_nClockUs - nStartUs, nNominalUs) << "exact sleeps: one ms a step";
+
+    PendingDeal(fans);
+    m_platform.m_nSleepLastsMs = 4;
+    int nSleepsBefore = m_platform.m_nSleepCalls;
+    nStartUs = m_platform.m_nClockUs;
+    m_pDoc->OnIdleUpdate();
+    EXPECT_EQ(withoutSleeps(), exact) << "every step drawn, sounds and stops in their order";
+    EXPECT_GE(m_platform.m_nClockUs - nStartUs, nNominalUs) << "no step drawn before it is due";
+    EXPECT_LE(m_platform.m_nClockUs - nStartUs, nNominalUs + 4000);
+    EXPECT_LT(m_platform.m_nSleepCalls - nSleepsBefore, static_cast<int>(nNominalUs / 1000));
+    ExpectTableOnScreen();
+}
+
 TEST_F(FlightTest, TwoCardFansExchangeWithoutAThirdFlight) {
     PendingDeal({{16, "3S KS"}, {17, "7D KD"}, {5, "4C KC 8H"}});
     m_pDoc->OnIdleUpdate();
