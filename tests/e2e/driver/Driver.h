@@ -56,6 +56,10 @@ void VerbToolbarEnabled(const Args& args);
 void VerbWaitToolbar(const Args& args);
 void VerbIsVisible(const Args& args);
 
+void VerbTopWindows(const Args& args);
+void VerbControls(const Args& args);
+void VerbPlace(const Args& args);
+
 void VerbKey(const Args& args);
 void VerbClick(const Args& args);
 void VerbDrag(const Args& args);
@@ -69,6 +73,7 @@ void VerbLaunchIdle(const Args& args);
 void VerbRegGet(const Args& args);
 void VerbRegSet(const Args& args);
 void VerbRegDelete(const Args& args);
+void VerbRegList(const Args& args);
 
 void VerbRegSetText(const Args& args);
 void VerbShortPath(const Args& args);

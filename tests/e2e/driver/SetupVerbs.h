@@ -15,3 +15,4 @@ void VerbWizardText(const Args& args);
 void VerbWizardRect(const Args& args);
 void VerbRun(const Args& args);
 void VerbLinkRead(const Args& args);
+void VerbBrowseSelect(const Args& args);
