@@ -31,6 +31,8 @@ public:
     void OnLButtonDown(unsigned nFlags, CPoint point) override;
     void OnMouseMove(unsigned nFlags, CPoint point) override;
     void OnLButtonUp(unsigned nFlags, CPoint point) override;
+    // Escape during a drag returns the card, as a drop outside every drop area does.
+    void OnKeyDown(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
     BOOL OnSetCursor(int nHitTest, unsigned nMessage) override;
     void OnCaptureChanged(WindowRef hNewCapture) override;
     void OnCancelMode() override;
@@ -70,6 +72,9 @@ private:
     void PaintFans(IDrawContext& dc, const CQuenlowDoc& doc, const CRect& rcClip) const;
     void SetDragImage(const CBitmap& face);
     CRect GetLandingRect(int nFrom, int nDest) const;
+    // Ends the drag with a drop on nTarget (-1: outside every drop area): the card glides from
+    // the point to where the drop sends it and moves there.
+    void LandDraggedCard(CPoint point, int nTarget);
     // Ends a drag without moving anything and paints the lifted card back on its fan.
     void CancelDrag();
     // Empties the status pane and repaints the partner areas from the document.
@@ -86,5 +91,7 @@ private:
     // painted as cloth at the press.
     CBitmap* m_pLiftedFace = nullptr;
     CRect m_rcLifted;
+    // Where the pointer last placed the drag image.
+    CPoint m_ptDragImage;
     std::vector<CRect> m_invertedAreas;
 };

@@ -66,6 +66,7 @@ void CQuenlowView::OnLButtonDown(unsigned, CPoint point) {
     g_bDragging = TRUE;
     m_platform.SetCapture(GetSafeHwnd());
     m_platform.DragEnter(GetSafeHwnd(), point);
+    m_ptDragImage = point;
 }
 
 void CQuenlowView::OnMouseMove(unsigned, CPoint point) {
@@ -75,6 +76,7 @@ void CQuenlowView::OnMouseMove(unsigned, CPoint point) {
             m_bGrabShown = TRUE;
         }
         m_platform.DragMove(point);
+        m_ptDragImage = point;
         return;
     }
     if (IsOverTopCard(point)) {
@@ -110,13 +112,22 @@ CRect CQuenlowView::GetLandingRect(int nFrom, int nDest) const {
 
 void CQuenlowView::OnLButtonUp(unsigned, CPoint point) {
     if (m_platform.GetCapture() != GetSafeHwnd() || !g_bDragging) return;
+    LandDraggedCard(point, DropTarget(point));
+}
+
+void CQuenlowView::OnKeyDown(unsigned nChar, unsigned, unsigned) {
+    if (nChar != kKeyEscape || m_platform.GetCapture() != GetSafeHwnd() || !g_bDragging) return;
+    LandDraggedCard(m_ptDragImage, -1);
+}
+
+void CQuenlowView::LandDraggedCard(CPoint point, int nTarget) {
     CQuenlowDoc* pDoc = GetDocument();
     int nFrom = g_nPickedPile;
     if (pDoc == nullptr || pDoc->GetTopFace(nFrom) != m_pLiftedFace) {
         CancelDrag();
         return;
     }
-    int nDest = ResolveDrop(nFrom, DropTarget(point));
+    int nDest = ResolveDrop(nFrom, nTarget);
     CRect rcLand = GetLandingRect(nFrom, nDest);
     GlideDragImage(point, CPoint(rcLand.left + g_ptHotspot.x, rcLand.top + g_ptHotspot.y),
                    kGlideSteps);

@@ -30,12 +30,29 @@ bool RelaunchFromTemp(SetupState& state) {
     return system.LaunchProgram(strCopy, "\"" + strCopy + "\" /r");
 }
 
+namespace {
+
+// The temporary copy that a removal runs from cannot delete its own file while it runs: the
+// system deletes it at its next start. Only that one file, and only when this program is it.
+void ScheduleCopyDeletion(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
+    std::string strModule = system.ModulePath();
+    std::string strCopy = TempFolderOrFallback(system) + kSetupFileName;
+    if (strModule.empty() || !system.SameFile(strModule, strCopy)) return;
+    // Refused (no rights to ask): the copy stays behind, as temporary files may.
+    system.DeleteAtRestart(strModule);
+}
+
+} // namespace
+
 int SetupMain(SetupState& state, const char* szCommandLine) {
     ISetupSystem& system = *state.m_pSystem;
     // The switches are matched with their letter case, anywhere on the line.
     bool bUninstall = std::strstr(szCommandLine, "/u") != nullptr;
     bool bRemove = bUninstall || std::strstr(szCommandLine, "/r") != nullptr;
     if (bUninstall && RelaunchFromTemp(state)) return 0;
+    // The copy runs with "/r" alone.
+    if (bRemove && !bUninstall) ScheduleCopyDeletion(state);
     if (!system.PrepareMainWindow()) return 0;
     if (bRemove) {
         if (system.ShowMessage(BoxOwner::None, kConfirmRemove, kCaptionUninstall,

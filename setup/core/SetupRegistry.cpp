@@ -24,6 +24,22 @@ bool DeleteSubKey(ISetupSystem& system, RegRoot root, const std::string& strPare
     return nResult == kErrNone;
 }
 
+// Deletes the key only when it holds neither subkeys nor values.
+void DeleteKeyIfEmpty(ISetupSystem& system, RegRoot root, const std::string& strKey) {
+    std::string strPath = WithoutTrailingSlash(strKey);
+    std::size_t nSlash = strPath.rfind('\\');
+    if (nSlash == std::string::npos) return;
+    RegHandle hKey = 0;
+    if (system.KeyOpen(root, strPath, RegAccess::Query, &hKey) != kErrNone) return;
+    unsigned nSubKeys = 0;
+    unsigned nValues = 0;
+    long nResult = system.KeyCountEntries(hKey, &nSubKeys, &nValues);
+    system.KeyClose(hKey);
+    if (nResult != kErrNone || nSubKeys != 0 || nValues != 0) return;
+    DeleteSubKey(system, root, strPath.substr(0, nSlash), RegAccess::Write,
+                 strPath.substr(nSlash + 1), DeleteKind::KeyOnly);
+}
+
 } // namespace
 
 bool WriteMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
@@ -84,6 +100,9 @@ bool RemoveRegistryEntries(SetupState& state) {
     // The game's own state lies beneath the user's key; whether it goes does not count.
     DeleteSubKey(system, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
                  DeleteKind::WithSubkeys);
+    // The maker's keys go with the last of the maker's products; whether they go does not count.
+    DeleteKeyIfEmpty(system, RegRoot::LocalMachine, kMakerKey);
+    DeleteKeyIfEmpty(system, RegRoot::CurrentUser, kUserMakerKey);
     if (!bSuccess)
         system.ShowMessage(BoxOwner::None, kRemoveKeysIncomplete, kCaptionError, BoxKind::Ok);
     return bSuccess;

@@ -16,5 +16,6 @@ bool WriteUninstallEntry(SetupState& state);
 // missing, not text, or longer.
 bool ReadMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
                        std::string& strOut);
-// Deletes the product's keys, deepest first, and tries the user's product key with its subkeys.
+// Deletes the product's keys, deepest first, and tries the user's product key with its subkeys;
+// then the maker's keys on both sides, when nothing else is left in them.
 bool RemoveRegistryEntries(SetupState& state);

@@ -97,6 +97,8 @@ public:
     virtual long KeyDelete(RegHandle hParent, const std::string& strSubKey) = 0;
     // Deletes the subkey with everything beneath it.
     virtual long KeyDeleteTree(RegHandle hParent, const std::string& strSubKey) = 0;
+    // How many subkeys and values the key holds.
+    virtual long KeyCountEntries(RegHandle hKey, unsigned* pnSubKeys, unsigned* pnValues) = 0;
     virtual void KeyClose(RegHandle hKey) = 0;
 
     // Shell. A special folder's path without a trailing "\", or empty when the shell gives none.
@@ -125,6 +127,9 @@ public:
                                const std::string& strCommandLine) = 0;
     // The temporary folder ending in "\", or empty when the system gives none.
     virtual std::string TempFolder() = 0;
+    // Has the system delete the file when it next starts: a running program's own file cannot
+    // go before the program ends. False when the system refuses.
+    virtual bool DeleteAtRestart(const std::string& strPath) = 0;
     virtual bool ChangeFolder(const std::string& strPath) = 0;
 
     // The minimised main window: the thread's COM and the window class, then the window itself,

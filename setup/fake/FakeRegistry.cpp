@@ -173,6 +173,21 @@ long CFakeRegistry::KeyDeleteTree(RegHandle hParent, const std::string& strSubKe
     return kErrNone;
 }
 
+long CFakeRegistry::KeyCountEntries(RegHandle hKey, unsigned* pnSubKeys, unsigned* pnValues) {
+    const COpenKey* pKey = Handle(hKey);
+    if (pKey == nullptr) return kErrInvalidParameter;
+    // A query like the value queries, and failing with them.
+    if (m_pContext->m_faults.Fails(FakeOp::ValueQuery)) return kErrAccessDenied;
+    *pnSubKeys = 0;
+    for (const auto& item : m_keys) {
+        if (IsBelow(item.first, pKey->m_strKey) &&
+            item.first.find('\\', pKey->m_strKey.size() + 1) == std::string::npos)
+            ++*pnSubKeys;
+    }
+    *pnValues = static_cast<unsigned>(m_keys[pKey->m_strKey].size());
+    return kErrNone;
+}
+
 void CFakeRegistry::KeyClose(RegHandle hKey) {
     if (m_handles.erase(hKey) == 0) ++m_nBadCloses;
 }

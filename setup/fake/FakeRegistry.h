@@ -44,6 +44,7 @@ public:
                     unsigned* pcbData);
     long KeyDelete(RegHandle hParent, const std::string& strSubKey);
     long KeyDeleteTree(RegHandle hParent, const std::string& strSubKey);
+    long KeyCountEntries(RegHandle hKey, unsigned* pnSubKeys, unsigned* pnValues);
     void KeyClose(RegHandle hKey);
 
 private:

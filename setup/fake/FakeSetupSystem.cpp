@@ -68,6 +68,10 @@ long CFakeSetupSystem::KeyDeleteTree(RegHandle hParent, const std::string& strSu
     return m_registry.KeyDeleteTree(hParent, strSubKey);
 }
 
+long CFakeSetupSystem::KeyCountEntries(RegHandle hKey, unsigned* pnSubKeys, unsigned* pnValues) {
+    return m_registry.KeyCountEntries(hKey, pnSubKeys, pnValues);
+}
+
 void CFakeSetupSystem::KeyClose(RegHandle hKey) {
     m_registry.KeyClose(hKey);
 }
@@ -133,6 +137,12 @@ bool CFakeSetupSystem::LaunchProgram(const std::string& strApplication,
     if (m_context.m_faults.Fails(FakeOp::Launch)) return false;
     m_launches.push_back(CFakeLaunch{strApplication, strCommandLine});
     m_context.Note("launch " + strCommandLine);
+    return true;
+}
+
+bool CFakeSetupSystem::DeleteAtRestart(const std::string& strPath) {
+    m_restartDeletes.push_back(strPath);
+    m_context.Note("deleteatrestart " + strPath);
     return true;
 }
 

@@ -48,6 +48,8 @@ public:
     CFakeRegistry m_registry;
     std::vector<CFakeMessage> m_messages;
     std::vector<CFakeLaunch> m_launches;
+    // The files the system is to delete when it next starts.
+    std::vector<std::string> m_restartDeletes;
     int m_nUnscripted = 0;
     int m_nWizardRuns = 0;
     int m_nWindowRuns = 0;
@@ -78,6 +80,7 @@ public:
                     unsigned* pcbData) override;
     long KeyDelete(RegHandle hParent, const std::string& strSubKey) override;
     long KeyDeleteTree(RegHandle hParent, const std::string& strSubKey) override;
+    long KeyCountEntries(RegHandle hKey, unsigned* pnSubKeys, unsigned* pnValues) override;
     void KeyClose(RegHandle hKey) override;
 
     std::string FindSpecialFolder(SpecialFolder folder) override;
@@ -96,6 +99,7 @@ public:
     bool LaunchProgram(const std::string& strApplication,
                        const std::string& strCommandLine) override;
     std::string TempFolder() override { return m_strTempFolder; }
+    bool DeleteAtRestart(const std::string& strPath) override;
     bool ChangeFolder(const std::string& strPath) override { return m_files.ChangeFolder(strPath); }
 
     bool PrepareMainWindow() override { return !m_bPrepareFails; }

@@ -71,6 +71,16 @@ long CWin32SetupSystem::KeyDeleteTree(RegHandle hParent, const std::string& strS
     return static_cast<long>(SHDeleteKeyA(Key(hParent), strSubKey.c_str()));
 }
 
+long CWin32SetupSystem::KeyCountEntries(RegHandle hKey, unsigned* pnSubKeys, unsigned* pnValues) {
+    DWORD nSubKeys = 0;
+    DWORD nValues = 0;
+    LONG nResult = RegQueryInfoKeyA(Key(hKey), nullptr, nullptr, nullptr, &nSubKeys, nullptr,
+                                    nullptr, &nValues, nullptr, nullptr, nullptr, nullptr);
+    *pnSubKeys = nSubKeys;
+    *pnValues = nValues;
+    return nResult;
+}
+
 void CWin32SetupSystem::KeyClose(RegHandle hKey) {
     RegCloseKey(Key(hKey)); // a failed close loses nothing: every change was made before
 }

@@ -31,6 +31,7 @@ public:
                     unsigned* pcbData) override;
     long KeyDelete(RegHandle hParent, const std::string& strSubKey) override;
     long KeyDeleteTree(RegHandle hParent, const std::string& strSubKey) override;
+    long KeyCountEntries(RegHandle hKey, unsigned* pnSubKeys, unsigned* pnValues) override;
     void KeyClose(RegHandle hKey) override;
 
     std::string FindSpecialFolder(SpecialFolder folder) override;
@@ -49,6 +50,7 @@ public:
     bool LaunchProgram(const std::string& strApplication,
                        const std::string& strCommandLine) override;
     std::string TempFolder() override;
+    bool DeleteAtRestart(const std::string& strPath) override;
     bool ChangeFolder(const std::string& strPath) override;
 
     bool PrepareMainWindow() override;

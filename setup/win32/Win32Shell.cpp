@@ -112,6 +112,11 @@ std::string CWin32SetupSystem::TempFolder() {
     return std::string(szPath, nLength);
 }
 
+bool CWin32SetupSystem::DeleteAtRestart(const std::string& strPath) {
+    // Recorded by the system for its next start; the file itself is not touched now.
+    return MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+}
+
 bool CWin32SetupSystem::ChangeFolder(const std::string& strPath) {
     return SetCurrentDirectoryA(strPath.c_str()) != FALSE;
 }

@@ -36,6 +36,14 @@ q_start() {
   e2e_log "game $QPID shows its window after $(e2e_seconds_since "$t0")s"
 }
 
+# The profile the game keeps in the user's application-data folder (recent files, the help
+# viewer's place).
+q_profile() {
+  local folder
+  folder=$(e2e_folder appdata)
+  e2e_host_path "$folder\\QUENLOW.INI"
+}
+
 # Waits until the game has taken all input so far and run its idle step.
 q_idle() { e2e_drv idle "$QPID" "$Q_FRAME" >/dev/null; }
 

@@ -47,6 +47,8 @@ arches=$(wine_arches) || {
 }
 status=0
 for arch in $arches; do
-  (run_arch "$arch") || status=1
+  # Not tested by "||" or "if": errexit would be off in every scenario inside.
+  (run_arch "$arch")
+  [ $? -eq 0 ] || status=1
 done
 exit "$status"

@@ -117,7 +117,9 @@ std::string FormatSummary(const CBatchSummary& s, const CBatchOptions& options) 
                       std::to_string(options.m_nTo) + ", Kings " +
                       (options.m_bKingsAllowed ? "allowed" : "not allowed") + " in empty fans";
     if (options.m_limits.m_dMaxSeconds > 0)
-        out += Format(", at most %g s", options.m_limits.m_dMaxSeconds);
+        out += Format(options.m_limits.m_bCpuTime ? ", at most %g s of processor time"
+                                                  : ", at most %g s",
+                      options.m_limits.m_dMaxSeconds);
     if (options.m_limits.m_nMaxStates > 0)
         out += ", at most " + std::to_string(options.m_limits.m_nMaxStates) + " states";
     out += " a deal\n";

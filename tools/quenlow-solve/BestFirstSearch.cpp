@@ -3,15 +3,9 @@
 #include "SolverMoves.h"
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 
 namespace {
-double Now() {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
 // Lower is better: each card left weighs 40, and each card covering another adds the weight
 // of the one beneath, the more the sooner its foundation wants it.
 std::int64_t Score(const CSolverState& state) {
@@ -71,7 +65,7 @@ void CBestFirstSearch::Trace(int nNode) {
 }
 
 FirstTry CBestFirstSearch::Run(const CPosition& position, std::uint64_t nMaxStates,
-                               double dDeadline) {
+                               const CDeadline& deadline) {
     m_nodes.clear();
     m_movePool.clear();
     m_queue.clear();
@@ -83,8 +77,7 @@ FirstTry CBestFirstSearch::Run(const CPosition& position, std::uint64_t nMaxStat
     if (!Add(start, -1, entered)) return FirstTry::Full;
     while (m_nWon < 0) {
         if (m_queue.empty()) return FirstTry::Lost; // every table reachable was searched
-        if (m_nStates >= nMaxStates ||
-            (dDeadline > 0 && (m_nStates & 255) == 0 && Now() >= dDeadline))
+        if (m_nStates >= nMaxStates || ((m_nStates & 255) == 0 && deadline.Passed()))
             return FirstTry::Stopped;
         std::pop_heap(m_queue.begin(), m_queue.end(), std::greater<>());
         int nNode = m_queue.back().second;

@@ -17,8 +17,8 @@ class CBestFirstSearch {
 public:
     CBestFirstSearch(CTranspositionTable& table, CTableJudge& judge);
 
-    // Stops after nMaxStates new tables or at dDeadline (steady clock seconds, 0 for none).
-    FirstTry Run(const CPosition& position, std::uint64_t nMaxStates, double dDeadline);
+    // Stops after nMaxStates new tables or at the deadline.
+    FirstTry Run(const CPosition& position, std::uint64_t nMaxStates, const CDeadline& deadline);
     const std::vector<CSolverMove>& Solution() const { return m_solution; }
     std::uint64_t States() const { return m_nStates; }
 

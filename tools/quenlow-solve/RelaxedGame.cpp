@@ -1,7 +1,6 @@
 #include "RelaxedGame.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace {
 // Symbols besides card ids: a spare step put on a fan (rank lo - 1 or hi + 1), and an anchor
@@ -214,12 +213,6 @@ int CRelaxedGame::Children(const CTable& table, CTable* pChildren) const {
     return n;
 }
 
-bool CRelaxedGame::PastDeadline() const {
-    using namespace std::chrono;
-    return m_dDeadline > 0 &&
-           duration<double>(steady_clock::now().time_since_epoch()).count() >= m_dDeadline;
-}
-
 RelaxedVerdict CRelaxedGame::Search(const CTable& root) {
     for (std::uint32_t j : m_used)
         m_seen[j] = CKey{};
@@ -245,7 +238,7 @@ RelaxedVerdict CRelaxedGame::Search(const CTable& root) {
                 if (nChildLeft == 0) return RelaxedVerdict::Open;
                 if (!MarkSeen(KeyOf(child))) continue;
                 ++m_nNodesUsed;
-                if (++nNodes > m_nMaxNodes || ((nNodes & 1023) == 0 && PastDeadline()))
+                if (++nNodes > m_nMaxNodes || ((nNodes & 1023) == 0 && m_deadline.Passed()))
                     return RelaxedVerdict::Unknown;
                 m_stack.push_back(child);
             }

@@ -8,6 +8,7 @@
 // is not needed, so if it cannot bring the window's cards home, neither can the real game.
 #pragma once
 
+#include "SolverClock.h"
 #include "SolverState.h"
 
 #include <cstdint>
@@ -25,8 +26,8 @@ public:
     int MaxNodes() const { return m_nMaxNodes; }
     // Nodes searched since Clear.
     std::uint64_t NodesUsed() const { return m_nNodesUsed; }
-    // A search still running at this time (steady clock, seconds) gives up; 0 for none.
-    void SetDeadline(double dDeadline) { m_dDeadline = dDeadline; }
+    // A search still running at this moment gives up.
+    void SetDeadline(const CDeadline& deadline) { m_deadline = deadline; }
 
     // Lost when the cards of ranks lo to hi on the table can never all reach their
     // foundations.
@@ -67,10 +68,9 @@ private:
     int Children(const CTable& table, CTable* pChildren) const;
     RelaxedVerdict Search(const CTable& root);
     bool MarkSeen(const CKey& key);
-    bool PastDeadline() const;
 
     int m_nMaxNodes = 2000;
-    double m_dDeadline = 0;
+    CDeadline m_deadline;
     std::uint64_t m_nNodesUsed = 0;
     int m_nLo = 1;
     int m_nHi = 13;

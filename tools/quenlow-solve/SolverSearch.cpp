@@ -5,8 +5,6 @@
 #include "SolutionShortener.h"
 #include "SolverMoves.h"
 
-#include <chrono>
-
 namespace {
 // A table whose subtree has grown this big without a win gets a harder try at a proof that
 // it is lost, and again each time its subtree has grown fourfold.
@@ -14,11 +12,6 @@ constexpr std::uint64_t kFirstProof = 4096;
 // How far the later tries' jitter may move a move in the order, in units of the order's keys
 // (a wanted card uncovered is worth up to 64).
 constexpr int kJitterSpread = 200;
-
-double Now() {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
 } // namespace
 
 CSolver::CSolver(std::size_t nMaxBytes) : m_table(nMaxBytes), m_lost(nMaxBytes / 8) {}
@@ -76,7 +69,7 @@ bool CSolver::LimitReached(const CSolveLimits& limits, CSolveReport& report) con
     }
     // The clock is read once every 256 tables.
     if (limits.m_dMaxSeconds > 0 && (report.m_nStates & 255) == 0 &&
-        Now() - m_dStart >= limits.m_dMaxSeconds) {
+        ReadClock(m_clock) - m_dStart >= limits.m_dMaxSeconds) {
         report.m_strLimit = "time limit";
         return true;
     }
@@ -124,9 +117,9 @@ bool CSolver::FirstTry(const CPosition& position, const CSolveLimits& limits,
     if (nStates == 0) return false;
     if (limits.m_nMaxStates != 0 && limits.m_nMaxStates / 4 < nStates)
         nStates = limits.m_nMaxStates / 4;
-    double dDeadline = limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds / 4 : 0;
+    CDeadline deadline{m_clock, limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds / 4 : 0};
     CBestFirstSearch first(m_table, m_judge);
-    ::FirstTry result = first.Run(position, nStates, dDeadline);
+    ::FirstTry result = first.Run(position, nStates, deadline);
     report.m_nStates = first.States();
     switch (result) {
     case ::FirstTry::Won:
@@ -143,7 +136,7 @@ bool CSolver::FirstTry(const CPosition& position, const CSolveLimits& limits,
     case ::FirstTry::Stopped:
         return false;
     }
-    report.m_dSeconds = Now() - m_dStart;
+    report.m_dSeconds = ReadClock(m_clock) - m_dStart;
     return true;
 }
 
@@ -154,18 +147,23 @@ bool CSolver::FirstTry(const CPosition& position, const CSolveLimits& limits,
 // complete in itself: one that runs out of tables has proven the table lost, whatever its
 // order, so the answers stay exact.
 CSolveReport CSolver::Solve(const CPosition& position, const CSolveLimits& limits) {
-    m_dStart = Now();
+    m_clock = limits.m_bCpuTime ? ClockKind::ThreadCpu : ClockKind::Wall;
+    m_dStart = ReadClock(m_clock);
     m_table.Clear();
     m_lost.Clear();
     m_judge.Clear();
-    m_judge.SetDeadline(limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds : 0);
+    m_judge.SetDeadline(
+        CDeadline{m_clock, limits.m_dMaxSeconds > 0 ? m_dStart + limits.m_dMaxSeconds : 0});
     CSolveReport report;
-    if (!FirstTry(position, limits, report)) {
+    if (limits.m_nOpeningNodes > 0 &&
+        m_judge.ProveLostAtStart(CSolverState(position), limits.m_nOpeningNodes)) {
+        report.m_result = SolveResult::NotWinnable;
+    } else if (!FirstTry(position, limits, report)) {
         std::uint64_t nBudget = limits.m_nFirstBudget;
         for (int nTry = 0; !SearchOnce(position, limits, nTry, nBudget, report); ++nTry)
             nBudget *= 2;
     }
-    report.m_dSeconds = Now() - m_dStart;
+    report.m_dSeconds = ReadClock(m_clock) - m_dStart;
     return report;
 }
 

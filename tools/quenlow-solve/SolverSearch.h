@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MoveOrder.h"
+#include "SolverClock.h"
 #include "SolverState.h"
 #include "TableJudge.h"
 #include "TranspositionTable.h"
@@ -16,6 +17,12 @@ enum class SolveResult { Winnable, NotWinnable, Undecided };
 struct CSolveLimits {
     std::uint64_t m_nMaxStates = 0; // 0: no limit
     double m_dMaxSeconds = 0;       // 0: no limit
+    // The seconds are the processor time of the calling thread instead of the wall clock's.
+    bool m_bCpuTime = false;
+    // Nodes of each relaxed game tried on the first table before any search; 0 skips it. Most
+    // lost deals are proven by their Queens and Kings within a few thousand, and a winnable
+    // deal's windows are open within a few hundred.
+    int m_nOpeningNodes = 50000;
     // Tables the best-first try may take (also at most a quarter of the limits); 0 skips it.
     std::uint64_t m_nFirstTryStates = 200000;
     // Tables the first depth-first try may take before the search starts again in another
@@ -28,8 +35,8 @@ struct CSolveReport {
     std::vector<CSolverMove> m_moves; // the solution, when winnable
     std::uint64_t m_nStates = 0;      // distinct tables searched
     std::uint64_t m_nKnownLost = 0;   // tables skipped because an earlier try proved them lost
-    double m_dSeconds = 0;
-    std::string m_strLimit; // the limit that stopped an undecided search
+    double m_dSeconds = 0;            // on the clock the limits read
+    std::string m_strLimit;           // the limit that stopped an undecided search
 };
 
 class CSolver {
@@ -88,5 +95,6 @@ private:
     std::vector<CFrame> m_frames;
     std::vector<CSolverMove> m_path;
     CMoveJitter m_jitter;
+    ClockKind m_clock = ClockKind::Wall;
     double m_dStart = 0;
 };

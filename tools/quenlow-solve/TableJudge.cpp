@@ -80,6 +80,19 @@ CTableVerdict CTableJudge::Examine(const CSolverState& state) {
     return verdict;
 }
 
+bool CTableJudge::ProveLostAtStart(const CSolverState& state, int nMaxNodes) {
+    int nSaved = m_relaxed.MaxNodes();
+    m_relaxed.SetMaxNodes(nMaxNodes);
+    int lo[2];
+    int hi[2];
+    Windows(state, kMaxWindowCards, lo, hi);
+    bool bLost = false;
+    for (int w = 1; w >= 0 && !bLost; --w)
+        bLost = lo[w] <= hi[w] && m_relaxed.Examine(state, lo[w], hi[w]) == RelaxedVerdict::Lost;
+    m_relaxed.SetMaxNodes(nSaved);
+    return bLost;
+}
+
 bool CTableJudge::ProveLost(const CSolverState& state, std::uint64_t nEffort) {
     // Wider windows of ranks, at the high end first (Kings and Queens that can find no room
     // are the commonest trap), the more the search has spent beneath this table.

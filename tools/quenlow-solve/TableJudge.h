@@ -19,11 +19,13 @@ public:
     void Clear();
     // How hard to try for a proof: a share of the search's own effort so far.
     void SetEffort(std::uint64_t nStates);
-    // Proofs still running at this time (steady clock, seconds) give up; 0 for none.
-    void SetDeadline(double dDeadline) { m_relaxed.SetDeadline(dDeadline); }
+    // Proofs still running at this moment give up.
+    void SetDeadline(const CDeadline& deadline) { m_relaxed.SetDeadline(deadline); }
 
     // A harder try at proving a table lost, worth nEffort tables of search.
     bool ProveLost(const CSolverState& state, std::uint64_t nEffort);
+    // The first table's try: the narrow windows of ranks, nMaxNodes each.
+    bool ProveLostAtStart(const CSolverState& state, int nMaxNodes);
     // Work spent in ProveLost since Clear, in tables of the relaxed game.
     std::uint64_t ProofWork() const { return m_nProofWork; }
 

@@ -8,6 +8,7 @@
 class CDocument;
 
 constexpr int kHitTestClient = 1;
+constexpr unsigned kKeyEscape = 0x1B;
 
 class CView : public CCmdTarget {
 public:
@@ -36,6 +37,10 @@ public:
     virtual void OnRButtonDown(unsigned nFlags, CPoint point) { (void)nFlags, (void)point; }
     virtual void OnRButtonUp(unsigned nFlags, CPoint point) { (void)nFlags, (void)point; }
     virtual void OnRButtonDblClk(unsigned nFlags, CPoint point) { (void)nFlags, (void)point; }
+    // A key pressed while the view has the keyboard: nChar is the key's code (kKeyEscape...).
+    virtual void OnKeyDown(unsigned nChar, unsigned nRepCnt, unsigned nFlags) {
+        (void)nChar, (void)nRepCnt, (void)nFlags;
+    }
     // TRUE when the view set the cursor itself; FALSE lets the platform's default set it.
     virtual BOOL OnSetCursor(int nHitTest, unsigned nMessage) {
         (void)nHitTest, (void)nMessage;

@@ -36,8 +36,9 @@ public:
     // file that is missing or unreadable is reported.
     void OpenHelp(const std::string& context);
     bool IsInHelpMode() const { return m_contextHelp.IsActive(); }
-    // Escape ends context-help mode, whichever window has the keyboard.
-    BOOL PreTranslateHelpMode(const MSG& msg);
+    // Escape ends context-help mode, whichever window has the keyboard; otherwise the help
+    // viewer takes its own keys.
+    BOOL PreTranslateHelp(const MSG& msg);
 
     static constexpr const char* kClassName = "QuenlowFrame";
     // A read-only query another program may send: the completed idle passes times two, plus

@@ -68,7 +68,8 @@ void CMainFrame::OpenHelp(const std::string& context) {
     }
     const CHelpTopic* pTopic = context.empty() ? nullptr : file.FindByContext(context);
     // A viewer that cannot be made leaves the game as it is; there is nothing else to show.
-    m_wndHelp.Show(m_hWnd, m_platform.GetInstance(), file, pTopic);
+    m_wndHelp.Show(m_hWnd, m_platform.GetInstance(),
+                   static_cast<CQuenlowApp&>(GetApp()).GetShellServices(), file, pTopic);
 }
 
 void CMainFrame::OnContextHelp() {
@@ -82,12 +83,14 @@ void CMainFrame::OnContextHelp() {
 void CMainFrame::EndHelpMode() {
     m_contextHelp.Cancel(m_platform);
     if (GetCapture() == m_hWnd) ReleaseCapture();
+    // The help window may now cover the button under the pointer, which then never leaves it.
+    m_wndToolBar.ClearHotItem();
     SetIdleMessage();
 }
 
-BOOL CMainFrame::PreTranslateHelpMode(const MSG& msg) {
+BOOL CMainFrame::PreTranslateHelp(const MSG& msg) {
     if (!m_contextHelp.IsActive() || msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE)
-        return FALSE;
+        return m_wndHelp.PreTranslateMessage(msg);
     EndHelpMode();
     return TRUE;
 }

@@ -125,10 +125,14 @@ LRESULT CMainFrame::OnNotify(NMHDR* pHeader) {
     case TBN_HOTITEMCHANGE: {
         // Fly-by: a button's prompt shows while the pointer rests on it.
         auto* pHot = reinterpret_cast<NMTBHOTITEM*>(pHeader);
-        if ((pHot->dwFlags & HICF_LEAVING) != 0 || pHot->idNew == 0)
+        if ((pHot->dwFlags & HICF_LEAVING) != 0 || pHot->idNew == 0) {
             SetIdleMessage();
-        else
-            CFrameWnd::OnMenuSelect(pHot->idNew);
+            return 0;
+        }
+        // A window over the bar (the help viewer that context help opened) hides the button:
+        // it is not lit, as the pointer could never be seen to leave it.
+        if (!m_wndToolBar.IsUnderPointer()) return 1;
+        CFrameWnd::OnMenuSelect(pHot->idNew);
         return 0;
     }
     default:

@@ -68,7 +68,7 @@ BOOL CQuenlowApp::OnIdle(long nCount) {
 BOOL CQuenlowApp::PreTranslateMessage(MSG& msg) {
     if (m_pMainWnd == nullptr) return FALSE;
     auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
-    if (pFrame->PreTranslateHelpMode(msg)) return TRUE;
+    if (pFrame->PreTranslateHelp(msg)) return TRUE;
     HWND hFrame = pFrame->GetSafeHwnd();
     if (hFrame == nullptr || pFrame->GetAccelerators() == nullptr) return FALSE;
     if (msg.hwnd != hFrame && !IsChild(hFrame, msg.hwnd)) return FALSE;

@@ -28,6 +28,8 @@ public:
     int GetStartExitCode() const { return m_shell.GetExitCode(); }
     BOOL OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
     void OnDropFiles(const std::vector<std::string>& files);
+    // The system services of the shell; the profile among them.
+    IShellServices& GetShellServices() { return m_services; }
 
 private:
     BOOL PreTranslateMessage(MSG& msg);

@@ -90,6 +90,15 @@ void CToolBar::AutoSize() {
     if (m_hWnd != nullptr) SendMessageA(m_hWnd, TB_AUTOSIZE, 0, 0);
 }
 
+void CToolBar::ClearHotItem() {
+    if (m_hWnd != nullptr) SendMessageA(m_hWnd, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+}
+
+BOOL CToolBar::IsUnderPointer() const {
+    POINT pt;
+    return m_hWnd != nullptr && GetCursorPos(&pt) && WindowFromPoint(pt) == m_hWnd;
+}
+
 int CToolBar::GetHeight() const {
     RECT rc;
     if (m_hWnd == nullptr || !IsWindowVisible(m_hWnd) || !GetWindowRect(m_hWnd, &rc)) return 0;

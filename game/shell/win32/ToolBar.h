@@ -30,6 +30,10 @@ public:
     // Enables, disables and checks every button as its command's update step says.
     void UpdateButtons(CFrameWnd& frame);
     void AutoSize();
+    // No button stays highlighted, wherever the pointer is.
+    void ClearHotItem();
+    // Whether the pointer is over the bar itself, not over a window that covers it.
+    BOOL IsUnderPointer() const;
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     int GetHeight() const;

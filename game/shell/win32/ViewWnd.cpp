@@ -63,6 +63,9 @@ LRESULT CViewWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDBLCLK:
         m_pView->OnRButtonDblClk(nFlags, PointOf(lParam));
         return 0;
+    case WM_KEYDOWN:
+        m_pView->OnKeyDown(static_cast<unsigned>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == m_hWnd &&
             m_pView->OnSetCursor(static_cast<short>(LOWORD(lParam)), HIWORD(lParam)))

@@ -1,5 +1,6 @@
 #include "Win32ShellServices.h"
 
+#include "FileMessages.h"
 #include "FileNames.h"
 #include "Win32Platform.h"
 #include "resource.h"
@@ -8,10 +9,66 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
 constexpr DWORD kProfileValueMax = 1024;
+
+// Wine's file dialogs join the folder and the typed name in a stack buffer of MAX_PATH
+// characters without looking at their lengths: a longer path overruns the dialog's stack, and
+// the program dies a little later (at Cancel, when a user tried). A name that would not fit,
+// with the extension the dialog may add, is refused here before the dialog sees it.
+struct CNameGuard {
+    WNDPROC pfnDialogProc = nullptr;
+    std::string strMessage; // "%1" stands for the name
+    std::string strTitle;
+    int nExtension = 0;
+};
+constexpr const char* kGuardProperty = "Quenlow.NameGuard";
+
+// The size a dialog query needs, its terminating zero included; 1 when it fails.
+int QuerySize(HWND hDlg, UINT uMsg) {
+    return std::max(1, static_cast<int>(SendMessageA(hDlg, uMsg, 0, 0)));
+}
+
+BOOL NameTooLong(HWND hDlg, const CNameGuard& guard) {
+    int nPath = QuerySize(hDlg, CDM_GETFOLDERPATH) + QuerySize(hDlg, CDM_GETSPEC) - 1;
+    return nPath + guard.nExtension >= MAX_PATH;
+}
+
+LRESULT CALLBACK GuardedDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    auto* pGuard = static_cast<CNameGuard*>(GetPropA(hDlg, kGuardProperty));
+    if (pGuard == nullptr) return DefDlgProcA(hDlg, uMsg, wParam, lParam);
+    WNDPROC pfnDialogProc = pGuard->pfnDialogProc;
+    if (uMsg == WM_COMMAND && LOWORD(wParam) == IDOK && NameTooLong(hDlg, *pGuard)) {
+        std::string name(static_cast<std::size_t>(QuerySize(hDlg, CDM_GETSPEC)) * 2, '\0');
+        SendMessageA(hDlg, CDM_GETSPEC, name.size(), reinterpret_cast<LPARAM>(&name[0]));
+        name.resize(std::strlen(name.c_str())); // empty, should the query fail
+        MessageBoxA(hDlg, FormatMessageText(pGuard->strMessage, name).c_str(),
+                    pGuard->strTitle.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+    if (uMsg == WM_NCDESTROY) {
+        // Handed back as the window goes: a failure has nothing left to harm.
+        SetWindowLongPtrA(hDlg, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnDialogProc));
+        RemovePropA(hDlg, kGuardProperty);
+    }
+    return CallWindowProcA(pfnDialogProc, hDlg, uMsg, wParam, lParam);
+}
+
+// The hook's own window is an empty child of the dialog; the guard goes on the dialog.
+UINT_PTR CALLBACK FileDialogHook(HWND hHook, UINT uMsg, WPARAM, LPARAM lParam) {
+    if (uMsg != WM_INITDIALOG) return 0;
+    auto* pGuard =
+        reinterpret_cast<CNameGuard*>(reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
+    HWND hDlg = GetParent(hHook);
+    if (hDlg == nullptr || !SetPropA(hDlg, kGuardProperty, pGuard)) return 0;
+    pGuard->pfnDialogProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hDlg, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GuardedDialogProc)));
+    if (pGuard->pfnDialogProc == nullptr) RemovePropA(hDlg, kGuardProperty);
+    return 0;
+}
 } // namespace
 
 std::string CWin32ShellServices::ModulePath() {
@@ -78,8 +135,15 @@ bool CWin32ShellServices::PromptFileName(bool bOpen, const std::string& strTitle
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrTitle = strTitle.c_str();
     ofn.lpstrDefExt = defExt.empty() ? nullptr : defExt.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+    CNameGuard guard;
+    guard.strMessage = LoadString(IDS_INVALID_FILENAME);
+    guard.strTitle = AppTitle();
+    guard.nExtension = defExt.empty() ? 0 : static_cast<int>(defExt.size()) + 1;
+    ofn.lCustData = reinterpret_cast<LPARAM>(&guard);
+    ofn.lpfnHook = FileDialogHook;
+    // A hook would take the dialog's sizing away unless asked for.
+    ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING | OFN_HIDEREADONLY |
+                OFN_PATHMUSTEXIST | (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
     // A dialog that fails to open counts as cancelled, as the user could not choose.
     BOOL bChosen = bOpen ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
     if (!bChosen) return false;
@@ -88,12 +152,15 @@ bool CWin32ShellServices::PromptFileName(bool bOpen, const std::string& strTitle
 }
 
 void CWin32ShellServices::ShowMessage(const std::string& text) {
-    std::string title = LoadString(IDS_APP_TITLE);
     // Without its owner (no window yet, or already gone) the box stands alone.
     HWND hOwner = m_platform.GetMainWindow();
     if (hOwner != nullptr && !IsWindow(hOwner)) hOwner = nullptr;
-    MessageBoxA(hOwner, text.c_str(), title.empty() ? "Quenlow" : title.c_str(),
-                MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(hOwner, text.c_str(), AppTitle().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+std::string CWin32ShellServices::AppTitle() {
+    std::string title = LoadString(IDS_APP_TITLE);
+    return title.empty() ? "Quenlow" : title;
 }
 
 std::string CWin32ShellServices::LoadString(int nID) {

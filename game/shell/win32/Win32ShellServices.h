@@ -29,6 +29,8 @@ public:
     static std::string ModulePath();
 
 private:
+    // The caption of the program's message boxes.
+    std::string AppTitle();
     // Empty when the application-data folder cannot be found: the profile is then not kept.
     const std::string& ProfilePath();
 

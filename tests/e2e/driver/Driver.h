@@ -50,10 +50,13 @@ void VerbPostMessage(const Args& args);
 void VerbPress(const Args& args);
 void VerbCloseDialog(const Args& args);
 void VerbDialogText(const Args& args);
+void VerbItemRect(const Args& args);
+void VerbFirstLine(const Args& args);
 void VerbStatus(const Args& args);
 void VerbWaitStatus(const Args& args);
 void VerbToolbarEnabled(const Args& args);
 void VerbWaitToolbar(const Args& args);
+void VerbToolbarHot(const Args& args);
 void VerbIsVisible(const Args& args);
 
 void VerbTopWindows(const Args& args);
@@ -67,10 +70,12 @@ void VerbIdle(const Args& args);
 
 void VerbCapture(const Args& args);
 void VerbWaitCapture(const Args& args);
+void VerbFocus(const Args& args);
 void VerbWaitValue(const Args& args);
 void VerbLaunchIdle(const Args& args);
 
 void VerbRegGet(const Args& args);
+void VerbRegKey(const Args& args);
 void VerbRegSet(const Args& args);
 void VerbRegDelete(const Args& args);
 void VerbRegList(const Args& args);
@@ -84,6 +89,7 @@ void VerbFileDialog(const Args& args);
 void VerbMessageText(const Args& args);
 void VerbChildText(const Args& args);
 void VerbHelpClick(const Args& args);
+void VerbButtonPoint(const Args& args);
 
 void VerbLaunch(const Args& args);
 void VerbKill(const Args& args);

@@ -1,4 +1,5 @@
-// Verbs for play on the table: who holds the pointer capture, waiting for a stored value, and
+// Verbs for play on the table: who holds the pointer capture or the keyboard, waiting for a
+// stored value, and
 // the time a program takes from its launch until it first waits for input.
 #include "Driver.h"
 
@@ -90,6 +91,18 @@ void VerbWaitCapture(const Args& args) {
     if (!PollUntil(nWait, [&] { return (CaptureOfThread(hChild) == hChild) == bWanted; }))
         throw CDriverError(bWanted ? "the window does not take the capture"
                                    : "the window keeps the capture");
+}
+
+// focus PID CLASS: the class of the window that has the keyboard in the thread of the
+// program's window of that class ("none" when no window has it).
+void VerbFocus(const Args& args) {
+    HWND hWnd = FindTopWindow(ToPid(args.at(0)), args.at(1), "*");
+    if (hWnd == nullptr) throw CDriverError("no window of class " + args.at(1));
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info))
+        throw CDriverError("no thread information");
+    std::printf("%s\n", info.hwndFocus != nullptr ? ClassOf(info.hwndFocus).c_str() : "none");
 }
 
 // wait-value ROOT KEY VALUE MS INT...: waits until the value holds exactly these integers;

@@ -90,6 +90,18 @@ void VerbRegGet(const Args& args) {
     std::printf("\n");
 }
 
+// reg-key ROOT KEY: "present" or "absent".
+void VerbRegKey(const Args& args) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(RootOf(args.at(0)), args.at(1).c_str(), 0, KEY_READ, &hKey) !=
+        ERROR_SUCCESS) {
+        std::printf("absent\n");
+        return;
+    }
+    RegCloseKey(hKey);
+    std::printf("present\n");
+}
+
 // reg-set ROOT KEY VALUE INT... : a binary value of signed 32-bit integers.
 void VerbRegSet(const Args& args) {
     std::vector<BYTE> data;

@@ -1,6 +1,6 @@
 // Verbs for the shell integration: texts in the class registry, short paths, DDE executes,
-// files dropped on a window, the common file dialogs, message boxes, child windows' texts and
-// clicks in context-help mode.
+// files dropped on a window, the common file dialogs, message boxes, child windows' texts,
+// clicks in context-help mode and where the toolbar's buttons lie.
 #include "Driver.h"
 #include "RemoteBuffer.h"
 
@@ -252,4 +252,12 @@ void VerbHelpClick(const Args& args) {
     if (!PostMessageA(hMain, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y)) ||
         !PostMessageA(hMain, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y)))
         throw CDriverError("cannot post");
+}
+
+// button-point PID CLASS ID: the screen point in the middle of a toolbar button, "x y".
+void VerbButtonPoint(const Args& args) {
+    HWND hMain = TopWindow(args.at(0), args.at(1));
+    POINT pt = ToolbarButtonCentre(hMain, ToInt(args.at(2)));
+    if (!ClientToScreen(hMain, &pt)) throw CDriverError("no screen point");
+    std::printf("%ld %ld\n", pt.x, pt.y);
 }

@@ -197,6 +197,22 @@ void VerbDialogText(const Args& args) {
     std::printf("%s\n", WindowText(hItem).c_str());
 }
 
+// item-rect PID TITLE ID: where a dialog's control lies on the screen, "x y width height".
+void VerbItemRect(const Args& args) {
+    HWND hItem = GetDlgItem(Dialog(args), ToInt(args.at(2)));
+    RECT rc;
+    if (hItem == nullptr || !GetWindowRect(hItem, &rc))
+        throw CDriverError("no control " + args.at(2));
+    std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+}
+
+// first-line PID CLASS CHILDCLASS: the first line an edit control shows (0 at the top).
+void VerbFirstLine(const Args& args) {
+    HWND hEdit = FindChild(MainWindow(args), args.at(2));
+    if (hEdit == nullptr) throw CDriverError("no child window " + args.at(2));
+    std::printf("%d\n", static_cast<int>(SendOrFail(hEdit, EM_GETFIRSTVISIBLELINE, 0, 0)));
+}
+
 void VerbStatus(const Args& args) {
     HWND hBar = FindChild(MainWindow(args), STATUSCLASSNAMEA);
     if (hBar == nullptr) throw CDriverError("no status bar");
@@ -214,6 +230,13 @@ void VerbWaitStatus(const Args& args) {
 
 void VerbToolbarEnabled(const Args& args) {
     std::printf("%d\n", ToolbarButtonEnabled(MainWindow(args), ToInt(args.at(2))) ? 1 : 0);
+}
+
+// toolbar-hot PID CLASS: the position of the toolbar's highlighted button, -1 for none.
+void VerbToolbarHot(const Args& args) {
+    HWND hBar = FindChild(MainWindow(args), TOOLBARCLASSNAMEA);
+    if (hBar == nullptr) throw CDriverError("no toolbar");
+    std::printf("%d\n", static_cast<int>(SendOrFail(hBar, TB_GETHOTITEM, 0, 0)));
 }
 
 void VerbWaitToolbar(const Args& args) {

@@ -1,7 +1,7 @@
-# Play with the real pointer (xdotool): a drag onto a fan, a click sending an Ace home, a card
-# named under the right button, what the table shows before and after, and a game killed
-# after a move. Positions are written as "game" values; screen checks read screenshots of the
-# table only.
+# Play with the real pointer and keys (xdotool): a drag onto a fan or called off, a click
+# sending an Ace home, a card named under the right button, what the table shows before and
+# after, and a game killed after a move. Positions are written as "game" values; screen checks
+# read screenshots of the table only.
 source tests/e2e/game.sh
 
 # "QH" -> "1 12": suit (Clubs, Hearts, Spades, Diamonds) and rank of a card code.
@@ -216,6 +216,20 @@ scenario_drag_onto_a_fan() {
   q_idle
   p_shot_until drag-outside p_same_table drag-before
   e2e_expect_eq "nothing moved" "$(p_sparse)" "$(q_get game)"
+
+  # Escape sends it back the same way, even over a fan that takes it; the release after it
+  # moves nothing.
+  p_pointer 310 85 mousedown 1
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 1 3000
+  p_pointer 250 200
+  p_pointer 200 300
+  xdotool key Escape
+  e2e_drv wait-capture "$QPID" "$Q_FRAME" "$Q_VIEW" 0 3000
+  p_pointer 205 305 mouseup 1
+  q_idle
+  p_shot_until drag-escape p_same_table drag-before
+  e2e_expect_eq "nothing moved by Escape" "$(p_sparse)" "$(q_get game)"
+  e2e_expect_eq "nothing counted" "2 5" "$(q_get scores)"
 
   p_drag_nine_to_fan_14 drag
   p_no_message_box

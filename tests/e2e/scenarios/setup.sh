@@ -65,16 +65,20 @@ scenario_setup_install_and_remove() {
   command=$(e2e_drv reg-get HKLM "$S_UNINSTALL" UninstallString)
   e2e_expect_eq "UninstallString" "\"$S_DEST\\setup.exe\" /u" "$command"
 
+  # Another product of the maker keeps the maker's machine key; the user's key holds only
+  # the game's state.
+  e2e_drv reg-set-text HKLM 'Software\Halvane\Other' Version 1 >/dev/null
+
   # The recorded command: the installed copy restarts from the temporary folder and ends.
-  local first copy
+  local first copy copy_path
   first=$(e2e_drv run "$command")
   e2e_track_pid "$first"
   s_expect_exit "first remover" "$first"
   copy=$(e2e_drv find-window '#32770' Uninstall)
   e2e_track_pid "$copy"
   [ "$copy" != "$first" ] || e2e_fail "the removal did not restart"
-  [[ $(e2e_drv process-path "$copy") == *\\Temp\\setup.exe ]] ||
-    e2e_fail "the removal runs from $(e2e_drv process-path "$copy")"
+  copy_path=$(e2e_drv process-path "$copy")
+  [[ $copy_path == *\\Temp\\setup.exe ]] || e2e_fail "the removal runs from $copy_path"
   e2e_expect_eq "confirmation" \
     "This action will completely remove/uninstall the program from your system." \
     "$(s_box "$copy" Uninstall)"
@@ -85,11 +89,22 @@ scenario_setup_install_and_remove() {
   s_expect_exit "removal" "$copy"
 
   s_expect_nothing_installed
-  e2e_expect_eq "product key" absent "$(e2e_drv reg-get HKLM 'Software\Halvane\Quenlow' x)"
-  e2e_expect_eq "game state" absent \
-    "$(e2e_drv reg-get HKCU 'Software\Halvane\Quenlow\1.0' scores)"
+  e2e_expect_eq "product key" absent "$(e2e_drv reg-key HKLM 'Software\Halvane\Quenlow')"
+  e2e_expect_eq "game state" absent "$(e2e_drv reg-key HKCU 'Software\Halvane')"
+  e2e_expect_eq "the other product" 1 "$(e2e_drv reg-get HKLM 'Software\Halvane\Other' Version)"
+  e2e_drv reg-delete HKLM 'Software\Halvane' >/dev/null
   # Only the product's own folder goes; the maker's folder above it stays.
   [ -d "$(s_host "$S_PROGRAM_FILES\\Halvane")" ] || e2e_fail "the maker's folder is gone"
+
+  # The copy goes when the system next starts, and nothing beside it.
+  local copy_host
+  copy_host=$(e2e_host_path "$copy_path")
+  [ -f "$copy_host" ] || e2e_fail "no copy at $copy_host"
+  echo kept >"$(dirname "$copy_host")/beside.txt"
+  e2e_wine wineboot -r
+  [ ! -e "$copy_host" ] || e2e_fail "the copy stays after a restart"
+  e2e_expect_eq "a file beside it" kept "$(cat "$(dirname "$copy_host")/beside.txt")"
+  rm -f "$(dirname "$copy_host")/beside.txt"
 }
 e2e_scenario setup-install-and-remove scenario_setup_install_and_remove
 

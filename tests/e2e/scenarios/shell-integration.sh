@@ -64,13 +64,9 @@ s_ok_message_box() {
   q_press Quenlow 1
   q_dialog_gone Quenlow
 }
-
-# The recent-file list the game keeps in the user's application-data folder.
-s_profile() {
-  local folder
-  folder=$(e2e_folder appdata)
-  e2e_host_path "$folder\\QUENLOW.INI"
-}
+# OK on the message box, then the exit code the program ends with: one driver run for both, or
+# the program may be gone before it is asked.
+s_ok_then_exit_code() { e2e_drv press "$QPID" Quenlow 1 + wait-exit "$QPID"; }
 
 scenario_document_on_the_command_line() {
   local doc
@@ -107,7 +103,7 @@ scenario_file_start_keeps_the_saved_game() {
   e2e_expect_eq "deal after a file start" "$(q_initial)" "$(q_get initial)"
   # The recent-file list was written at the end.
   e2e_expect_eq "recent file" "File1=$(s_doc keep.qnl)" \
-    "$(grep '^File1=' "$(s_profile)" | tr -d '\r')"
+    "$(grep '^File1=' "$(q_profile)" | tr -d '\r')"
 }
 e2e_scenario file-start-keeps-the-saved-game scenario_file_start_keeps_the_saved_game
 
@@ -119,8 +115,7 @@ scenario_missing_file_on_the_command_line() {
   QPID=$(e2e_drv launch "$Q_EXE" "$missing")
   e2e_track_pid "$QPID"
   e2e_expect_eq "message" "$missing was not found." "$(s_message_box)"
-  s_ok_message_box
-  e2e_expect_eq "exit code" 1 "$(e2e_drv wait-exit "$QPID")"
+  e2e_expect_eq "exit code" 1 "$(s_ok_then_exit_code)"
   e2e_expect_eq "saved game untouched" "$(q_game_deal)" "$(q_get game)"
 }
 e2e_scenario missing-file-on-the-command-line scenario_missing_file_on_the_command_line
@@ -161,7 +156,7 @@ scenario_dropped_file_leaves_the_game() {
   q_close
   e2e_expect_eq "table at the end" "$played" "$(q_get game)"
   e2e_expect_eq "no loss counted" "0 0" "$(q_get scores)"
-  e2e_expect_eq "recent file" "File1=$doc" "$(grep '^File1=' "$(s_profile)" | tr -d '\r')"
+  e2e_expect_eq "recent file" "File1=$doc" "$(grep '^File1=' "$(q_profile)" | tr -d '\r')"
 }
 e2e_scenario dropped-file-leaves-the-game scenario_dropped_file_leaves_the_game
 
@@ -207,7 +202,7 @@ scenario_save_and_open_write_empty_files() {
   e2e_expect_eq "table at the end" "$before" "$(q_get game)"
   e2e_expect_eq "scores" "0 0" "$(q_get scores)"
   e2e_expect_eq "recent files" "File1=$opened File2=$(e2e_winpath "$saved")" \
-    "$(grep '^File[12]=' "$(s_profile)" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')"
+    "$(grep '^File[12]=' "$(q_profile)" | tr -d '\r' | tr '\n' ' ' | sed 's/ $//')"
 }
 e2e_scenario save-and-open-write-empty-files scenario_save_and_open_write_empty_files
 
@@ -237,8 +232,7 @@ scenario_unregister() {
   e2e_track_pid "$QPID"
   e2e_expect_eq "message" "The program's entries in the system registry have been removed." \
     "$(s_message_box)"
-  s_ok_message_box
-  e2e_expect_eq "exit code" 0 "$(e2e_drv wait-exit "$QPID")"
+  e2e_expect_eq "exit code" 0 "$(s_ok_then_exit_code)"
   e2e_expect_eq "type" absent "$(e2e_drv reg-get HKCR "$Q_DOC_TYPE" '')"
   e2e_expect_eq "open command" absent \
     "$(e2e_drv reg-get HKCR "$Q_DOC_TYPE\\shell\\open\\command" '')"
@@ -277,7 +271,7 @@ scenario_dde_open() {
   e2e_expect_eq "Undo" 0 "$(q_button $ID_EDIT_UNDO)"
   q_close
   e2e_expect_eq "saved game untouched" "$(q_game_deal)" "$(q_get game)"
-  e2e_expect_eq "recent file" "File1=$doc" "$(grep '^File1=' "$(s_profile)" | tr -d '\r')"
+  e2e_expect_eq "recent file" "File1=$doc" "$(grep '^File1=' "$(q_profile)" | tr -d '\r')"
 }
 e2e_scenario dde-open scenario_dde_open
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -57,6 +58,14 @@ TEST(HelpFileTest, TheShippedHelpCoversEveryCommandAndPlace) {
     for (const char* place : {"table", "toolbar", "statusbar"})
         EXPECT_NE(help.FindByContext(place), &help.GetTopics().front()) << place;
     EXPECT_EQ(help.FindByContext("57643")->m_strKey, "undo");
+    // The contents lists every other topic by its title.
+    const std::vector<std::string>& items = help.GetTopics().front().m_paragraphs;
+    for (std::size_t i = 1; i < help.GetTopics().size(); ++i) {
+        std::string item = "- " + help.GetTopics()[i].m_strTitle + ":";
+        EXPECT_TRUE(std::any_of(items.begin(), items.end(), [&](const std::string& p) {
+            return p.rfind(item, 0) == 0;
+        })) << help.GetTopics()[i].m_strTitle;
+    }
 }
 
 TEST(HelpFileTest, TheViewerShowsTitleParagraphsAndListItems) {

@@ -52,6 +52,24 @@ TEST_F(RemoveTest, EverythingInstalledGoes) {
     EXPECT_EQ(m_sys.m_registry.BadCloses(), 0);
 }
 
+TEST_F(RemoveTest, TheMakersKeysGoWhenNothingElseIsLeftInThem) {
+    for (RegRoot root : {RegRoot::LocalMachine, RegRoot::CurrentUser}) {
+        RegHandle hKey = 0;
+        ASSERT_EQ(m_sys.KeyOpen(root, "Software\\Halvane", RegAccess::All, &hKey), kErrNone);
+        ASSERT_EQ(m_sys.KeyDeleteTree(hKey, "Other"), kErrNone);
+        m_sys.KeyClose(hKey);
+    }
+    // A value of the maker's own is something else too.
+    CFakeRegistry& reg = m_sys.m_registry;
+    reg.PutValue(RegRoot::CurrentUser, "Software\\Halvane", "Owner", kRegSz, "me");
+    Remove();
+    EXPECT_FALSE(reg.HasKey(RegRoot::LocalMachine, "Software\\Halvane"));
+    EXPECT_TRUE(reg.HasKey(RegRoot::LocalMachine, "Software"));
+    EXPECT_EQ(reg.Text(RegRoot::CurrentUser, "Software\\Halvane", "Owner"), "me");
+    ExpectClosing(kRemoveSucceeded);
+    EXPECT_EQ(reg.OpenKeys(), 0);
+}
+
 TEST_F(RemoveTest, TheInstalledFolderStopsBeingCurrentBeforeAnythingGoes) {
     Remove();
     int nLeave = JournalIndex("cd C:\\temp\\");

@@ -46,6 +46,7 @@ TEST_F(RunFlowTest, UninstallRestartsFromTheTemporaryFolder) {
     EXPECT_TRUE(m_sys.m_messages.empty());
     EXPECT_EQ(m_sys.m_nWindowRuns, 0);
     EXPECT_EQ(m_sys.m_files.Current(), std::string(kDest) + "\\");
+    EXPECT_TRUE(m_sys.m_restartDeletes.empty());
 
     // The copy, started in the installed folder.
     ForgetHistory();
@@ -56,6 +57,8 @@ TEST_F(RunFlowTest, UninstallRestartsFromTheTemporaryFolder) {
     EXPECT_EQ(m_sys.MessageTexts().back(), kRemoveSucceeded);
     EXPECT_FALSE(m_sys.m_files.HasFolder(kDest));
     EXPECT_TRUE(m_sys.m_files.HasFile("C:\\temp\\setup.exe"));
+    // It cannot delete its own file while it runs: the system does at its next start.
+    EXPECT_EQ(m_sys.m_restartDeletes, std::vector<std::string>{"C:\\temp\\setup.exe"});
     EXPECT_FALSE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, "Software\\Halvane\\Quenlow"));
     EXPECT_TRUE(m_sys.m_launches.empty());
 }
@@ -69,6 +72,7 @@ TEST_F(RunFlowTest, RemoveSwitchRemovesInProcess) {
     EXPECT_TRUE(Confirmed());
     EXPECT_FALSE(m_sys.m_files.HasFile("C:\\temp\\setup.exe"));
     EXPECT_TRUE(m_sys.m_launches.empty());
+    EXPECT_TRUE(m_sys.m_restartDeletes.empty()) << "the installed program is not a copy";
     EXPECT_FALSE(m_sys.m_files.HasFile(Dest("QUENLOW.EXE")));
     // The running program itself cannot go, and the removal says so.
     EXPECT_TRUE(m_sys.m_files.HasFile(Dest("setup.exe")));

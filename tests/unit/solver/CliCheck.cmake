@@ -28,6 +28,9 @@ expect_exit(1 ${SOLVE} --seed 19 --json)
 expect_text("{\"result\":\"not winnable\"" "${LAST_OUT}")
 expect_exit(3 ${SOLVE} --seed 23 --max-states 50)
 expect_text("undecided: state limit reached" "${LAST_OUT}")
+# Seed 24 takes minutes; the processor-time limit must stop it.
+expect_exit(3 ${SOLVE} --seed 24 --max-seconds 0.2 --cpu-time)
+expect_text("undecided: time limit reached" "${LAST_OUT}")
 
 execute_process(COMMAND ${DEAL} --seed 3 --position OUTPUT_FILE ${WORK}/seed3.txt)
 expect_exit(0 ${SOLVE} --position ${WORK}/seed3.txt)

@@ -122,13 +122,14 @@ TEST(OutputTest, CommandLinesAreReadOrRefused) {
     EXPECT_EQ(line.m_nKings, 1);
     EXPECT_TRUE(line.m_bJson);
     ASSERT_TRUE(Parse({"--batch", "5", "9", "--threads", "2", "--csv", "x.csv", "--max-seconds",
-                       "0.5", "--max-states", "1000"},
+                       "0.5", "--cpu-time", "--max-states", "1000"},
                       line, error))
         << error;
     EXPECT_EQ(line.m_nFrom, 5u);
     EXPECT_EQ(line.m_nTo, 9u);
     EXPECT_EQ(line.m_nThreads, 2);
     EXPECT_DOUBLE_EQ(line.m_limits.m_dMaxSeconds, 0.5);
+    EXPECT_TRUE(line.m_limits.m_bCpuTime);
     EXPECT_EQ(line.m_limits.m_nMaxStates, 1000u);
     ASSERT_TRUE(Parse({"--registry", "game.reg", "--no-kings", "--max-memory", "64"}, line, error));
     EXPECT_EQ(line.m_nKings, 0);

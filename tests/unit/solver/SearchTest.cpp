@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 namespace {
+// Every try, or only the depth-first ones (without the opening proof and the best-first try).
 enum class Tries { BestFirstThenDepthFirst, DepthFirstOnly, OneDepthFirst, ManyDepthFirst };
 
 CSolveReport Solve(const CPosition& position, double dSeconds = 0, std::uint64_t nStates = 0,
@@ -18,7 +19,10 @@ CSolveReport Solve(const CPosition& position, double dSeconds = 0, std::uint64_t
     CSolveLimits limits;
     limits.m_dMaxSeconds = dSeconds;
     limits.m_nMaxStates = nStates;
-    if (tries != Tries::BestFirstThenDepthFirst) limits.m_nFirstTryStates = 0;
+    if (tries != Tries::BestFirstThenDepthFirst) {
+        limits.m_nOpeningNodes = 0;
+        limits.m_nFirstTryStates = 0;
+    }
     if (tries == Tries::OneDepthFirst) limits.m_nFirstBudget = 0;
     if (tries == Tries::ManyDepthFirst) limits.m_nFirstBudget = 4; // starts again very often
     return solver.Solve(position, limits);

@@ -142,11 +142,28 @@ TEST_F(DragTest, AReleaseWithoutALegalPlaceReturnsTheCardSilently) {
     EXPECT_EQ(Canvas(), Rendering());
 }
 
-TEST_F(DragTest, ADropOutsideEveryAreaReturnsTheCard) {
+TEST_F(DragTest, ADropOutsideEveryAreaOrEscapeReturnsTheCard) {
     Press(Grab());
     Release(CPoint(590, 395));
     EXPECT_EQ(Fan(0), "QH TC 5D");
     EXPECT_EQ(Fan(1), "6S") << "no search, though fan 1 would take the card";
+    PaintInvalidated();
+    EXPECT_EQ(Canvas(), Rendering());
+
+    // Escape glides the card back from where the pointer holds it, over a fan that would take
+    // it; the release that follows finds no drag.
+    Press(Grab());
+    Move(CPoint(120, 60));
+    m_platform.m_timeline.clear();
+    m_pTable->OnKeyDown(kKeyEscape, 1, 0);
+    ASSERT_FALSE(m_platform.Entries("move").empty());
+    EXPECT_EQ(m_platform.Entries("move").back(), "move " + Str(Grab()));
+    ExpectIdle();
+    Release(CPoint(120, 60));
+    EXPECT_EQ(Fan(0), "QH TC 5D");
+    EXPECT_EQ(Fan(1), "6S");
+    EXPECT_TRUE(m_platform.Entries("sound").empty());
+    EXPECT_FALSE(m_pDoc->m_bChanged) << "nothing for the history to record";
     PaintInvalidated();
     EXPECT_EQ(Canvas(), Rendering());
 }
