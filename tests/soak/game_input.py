@@ -66,11 +66,13 @@ class GameInput:
         return x, y
 
     def outside_point(self):
-        """A point beside, above or below the window (the window never fills the screen)."""
+        """A point beside, above or below the window, or in it when it fills the screen."""
         side, u, v = self.draws()[:3]
         w, (sw, sh) = self.frame, self.screen
         sides = [(0, 0, w.left, sh), (w.right, 0, sw, sh), (0, 0, sw, w.top), (0, w.bottom, sw, sh)]
         sides = [r for r in sides if r[2] > r[0] and r[3] > r[1]]
+        if not sides:
+            return self.window_point()  # maximized: no screen is left beside it
         left, top, right, bottom = sides[int(side * len(sides))]
         return left + int(u * (right - left)), top + int(v * (bottom - top))
 

@@ -33,6 +33,8 @@ soak_game() {
 soak_setup() {
   local cycles=$1 seed=${2:-${SOAK_SEED:-}}
   mkdir -p "$SOAK_OUT"
+  # The game soak's settings are not the installer's to remove.
+  e2e_drv reg-delete HKCU 'Software\Halvane\Quenlow' >/dev/null
   soak_python setup_soak.py --cycles "$cycles" ${seed:+--seed "$seed"} \
     --dist "$(e2e_winpath "$E2E_BUILD/dist")" --dist-host "$E2E_BUILD/dist" --prefix "$WINEPREFIX"
 }
