@@ -148,6 +148,12 @@ class GameSoak(Soak, GameEnds):
                 rect[1] + rect[3] > sh:
             return
         matches = table_matches_screen(self.stored, rect, self.paths)
+        if not matches and not self.covered():
+            # A key still on its way through the X server may have changed the table after
+            # the idle step the values were read at: the next idle step stores it.
+            self.driver.ask("idle", self.pid, FRAME, 30000, timeout=90)
+            self.observe()
+            matches = table_matches_screen(self.stored, rect, self.paths)
         if self.covered():
             return
         if not matches:
@@ -187,6 +193,10 @@ class GameSoak(Soak, GameEnds):
 
     def on_finding(self):
         subprocess.run(["import", "-window", "root", self.args.out + "/finding.png"], check=False)
+        # Where each thread of the programs stands, for a game that hangs.
+        with open(self.args.out + "/threads.txt", "w") as f:
+            subprocess.run([self.args.loader, "winedbg", "--command", "bt all"], stdout=f,
+                           stderr=subprocess.STDOUT, timeout=120, check=False)
 
     def stop(self):
         """Whatever the run leaves running ends with it."""
