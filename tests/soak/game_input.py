@@ -171,10 +171,12 @@ class GameInput:
     def answer(self, window):
         """One random answer to a dialog, menu, help viewer or other window of the game."""
         rng = self.answers
-        if window.cls == "#32768":
-            self.may_close = True  # a menu: a click or key may choose Exit
+        if window.cls in ("#32768", "ComboLBox"):
+            # A menu or a combo box's list, which has no system menu: a click or key may
+            # choose Exit.
+            self.may_close = True
             key = rng.choice(["Escape", "Escape", "Down", "Return"])
-            self.log(f"menu open: key {key}")
+            self.log(f"{'menu' if window.cls == '#32768' else 'list'} open: key {key}")
             xdo("key", key)
             return
         r = rng.random()
