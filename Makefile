@@ -1,5 +1,5 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of those.
-.PHONY: all bootstrap native win32 win64 windows unit asan fuzz fuzz-build fuzz-smoke e2e soak test \
+.PHONY: all bootstrap native win32 win64 windows dist unit asan fuzz fuzz-build fuzz-smoke e2e soak test \
 	run format format-check lint clean
 
 JOBS ?= $(shell nproc)
@@ -24,6 +24,10 @@ win64: native
 
 # Both distributions are built everywhere; the tests run each arch whose Wine runs here.
 windows: win32 win64
+
+# One archive a distribution in out/, as a user downloads it.
+dist: windows
+	@tools/scripts/make-dist.sh
 
 unit: native
 	@ctest --preset native -j$(JOBS)

@@ -1,12 +1,13 @@
 #include "FileCopy.h"
 
-bool CopyStream(ISetupFile& source, ISetupFile& target) {
+bool CopyStream(ISetupSystem& system, ISetupFile& source, ISetupFile& target) {
     char buffer[4096];
     while (true) {
         long nRead = source.Read(buffer, static_cast<long>(sizeof(buffer)));
         if (nRead < 0) return false;
         if (nRead == 0) return true;
         if (target.Write(buffer, nRead) != nRead) return false;
+        system.DispatchMessages();
     }
 }
 
@@ -17,7 +18,7 @@ bool CopyWholeFile(ISetupSystem& system, const std::string& strSource,
     std::unique_ptr<ISetupFile> pTarget = system.OpenWrite(strTarget);
     bool bCopied = false;
     if (pTarget) {
-        bCopied = CopyStream(*pSource, *pTarget);
+        bCopied = CopyStream(system, *pSource, *pTarget);
         bCopied = pTarget->Close() && bCopied;
         pTarget.reset();
         // A file cut short (a full disk) would pass for an installed one: it goes. One that

@@ -5,8 +5,9 @@
 
 #include <string>
 
-// True when the source was read to its end and every byte reached the target.
-bool CopyStream(ISetupFile& source, ISetupFile& target);
+// True when the source was read to its end and every byte reached the target. The system's
+// messages are dispatched after each block, so that a large file does not freeze the windows.
+bool CopyStream(ISetupSystem& system, ISetupFile& source, ISetupFile& target);
 
 // Copies strSource to strTarget, replacing the target; true only for a whole copy whose target
 // was closed without loss. The target is not opened when the source cannot be, and is removed

@@ -40,6 +40,12 @@ bool InstallEntryFile(SetupState& state, const FileEntry& entry, const std::stri
     // Installing from the destination folder itself: the file is in place already.
     if (system.SameFile(entry.m_strFile, strTarget)) return true;
     if (CopyWholeFile(system, entry.m_strFile, strTarget)) return true;
+    // A running program's file: the user is asked once to close it, and Retry tries once more.
+    if (system.FileInUse(strTarget) &&
+        system.ShowMessage(BoxOwner::None, strTarget + kFileInUse, kCaptionQuestion,
+                           BoxKind::RetryCancel) == BoxAnswer::Retry &&
+        CopyWholeFile(system, entry.m_strFile, strTarget))
+        return true;
     system.ShowMessage(BoxOwner::None, kCopyFailed + entry.m_strFile, kCaptionError, BoxKind::Ok);
     return false;
 }
@@ -97,6 +103,7 @@ bool InstallFiles(SetupState& state) {
     const std::vector<FileEntry>& entries = state.m_config.m_entries;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         system.StepProgress();
+        system.DispatchMessages();
         InstallEntry(state, entries[i], i == 0, marks);
     }
     if (marks.m_bFiles && marks.m_bShortcuts) return true;

@@ -6,6 +6,7 @@
 #include "SetupNames.h"
 #include "SetupRegistry.h"
 #include "SetupTexts.h"
+#include "UninstallEntry.h"
 
 namespace {
 

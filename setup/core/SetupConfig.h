@@ -19,6 +19,9 @@ constexpr int kMaxFileEntries = 20;
 
 struct SetupConfig {
     std::string m_strProduct;
+    // For the list of removable programs; empty when setup.ini does not say.
+    std::string m_strVersion;
+    std::string m_strPublisher;
     SetupOption m_startup = SetupOption::No;
     SetupOption m_desktop = SetupOption::No;
     SetupOption m_launch = SetupOption::No;

@@ -3,21 +3,9 @@
 #include "SetupNames.h"
 #include "SetupTexts.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace {
-
-bool StartsWithNoCase(const std::string& strLine, const char* szPrefix) {
-    std::size_t n = std::strlen(szPrefix);
-    if (strLine.size() < n) return false;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (std::tolower(static_cast<unsigned char>(strLine[i])) !=
-            std::tolower(static_cast<unsigned char>(szPrefix[i])))
-            return false;
-    }
-    return true;
-}
 
 // A [Names] line without its comment and line end.
 std::string NamesLine(const std::string& strLine) {
@@ -124,6 +112,8 @@ bool LoadSetupConfig(ISetupSystem& system, SetupMode mode, SetupConfig& config) 
     CTextModeFile file(*pFile);
     config = SetupConfig();
     ReadNameText(file, "product=", config.m_strProduct);
+    ReadNameText(file, "version=", config.m_strVersion);
+    ReadNameText(file, "publisher=", config.m_strPublisher);
     config.m_startup = ReadNameOption(file, "startup=");
     config.m_desktop = ReadNameOption(file, "desktop=");
     config.m_launch = ReadNameOption(file, "launch=");

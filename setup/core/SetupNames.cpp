@@ -3,6 +3,7 @@
 #include "SetupTexts.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -30,6 +31,17 @@ bool AreValidComponents(std::string strRest) {
 }
 
 } // namespace
+
+bool StartsWithNoCase(const std::string& strLine, const char* szPrefix) {
+    std::size_t n = std::strlen(szPrefix);
+    if (strLine.size() < n) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (std::tolower(static_cast<unsigned char>(strLine[i])) !=
+            std::tolower(static_cast<unsigned char>(szPrefix[i])))
+            return false;
+    }
+    return true;
+}
 
 bool IsSafeName(const std::string& strName) {
     if (IsBlanksAndDots(strName)) return false;
@@ -66,8 +78,12 @@ bool CheckPathLength(ISetupSystem& system, const std::string& strPath) {
     return false;
 }
 
-std::string DefaultDestination(const std::string& strProduct) {
-    return kDefaultFolderBase + strProduct;
+std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct) {
+    // The system's own folder for programs of this build's kind: a 32-bit program on a 64-bit
+    // system is given the folder for 32-bit programs.
+    std::string strBase = system.FindSpecialFolder(SpecialFolder::ProgramFiles);
+    if (strBase.empty()) strBase = kProgramFilesFallback;
+    return strBase + "\\" + kMakerFolder + "\\" + strProduct;
 }
 
 bool PickedDestination(ISetupSystem& system, const std::string& strProduct,

@@ -57,17 +57,6 @@ bool WriteDestinationPath(SetupState& state) {
                               state.m_strDestination);
 }
 
-bool WriteUninstallEntry(SetupState& state) {
-    const std::string& strProduct = state.m_config.m_strProduct;
-    std::string strKey = kUninstallKey + strProduct;
-    // The outcomes are deliberately not looked at: the product is installed either way.
-    WriteMachineString(state, strKey, kDisplayNameValue, strProduct + " (Remove only)");
-    // Quoted, so that a folder with blanks cannot start another program.
-    WriteMachineString(state, strKey, kUninstallStringValue,
-                       "\"" + state.m_strDestination + "\\" + kSetupFileName + "\" /u");
-    return true;
-}
-
 bool ReadMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
                        std::string& strOut) {
     ISetupSystem& system = *state.m_pSystem;
@@ -86,6 +75,11 @@ bool ReadMachineString(SetupState& state, const std::string& strKey, const std::
     return true;
 }
 
+bool DeleteUninstallKey(SetupState& state) {
+    return DeleteSubKey(*state.m_pSystem, RegRoot::LocalMachine, kUninstallParentKey,
+                        RegAccess::Write, state.m_config.m_strProduct, DeleteKind::KeyOnly);
+}
+
 bool RemoveRegistryEntries(SetupState& state) {
     ISetupSystem& system = *state.m_pSystem;
     const std::string& strProduct = state.m_config.m_strProduct;
@@ -94,9 +88,7 @@ bool RemoveRegistryEntries(SetupState& state) {
     bSuccess = DeleteSubKey(system, RegRoot::LocalMachine, kMakerKey, RegAccess::All, strProduct,
                             DeleteKind::KeyOnly) &&
                bSuccess;
-    bSuccess = DeleteSubKey(system, RegRoot::LocalMachine, kUninstallParentKey, RegAccess::Write,
-                            strProduct, DeleteKind::KeyOnly) &&
-               bSuccess;
+    bSuccess = DeleteUninstallKey(state) && bSuccess;
     // The game's own state lies beneath the user's key; whether it goes does not count.
     DeleteSubKey(system, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
                  DeleteKind::WithSubkeys);

@@ -10,12 +10,12 @@ bool WriteMachineString(SetupState& state, const std::string& strKey, const std:
                         const std::string& strText);
 // Records the destination folder under the product key.
 bool WriteDestinationPath(SetupState& state);
-// Enters the product into the list of removable programs; always true.
-bool WriteUninstallEntry(SetupState& state);
 // Reads a text value of at most 259 bytes; false, with strOut empty, when the key or value is
 // missing, not text, or longer.
 bool ReadMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
                        std::string& strOut);
+// Deletes the product's entry in the list of removable programs with all its values.
+bool DeleteUninstallKey(SetupState& state);
 // Deletes the product's keys, deepest first, and tries the user's product key with its subkeys;
 // then the maker's keys on both sides, when nothing else is left in them.
 bool RemoveRegistryEntries(SetupState& state);

@@ -57,5 +57,10 @@ bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile) {
     if (!CheckPathLength(*state.m_pSystem, strLinkFile) || HasWildcard(strLinkFile)) return false;
     ISetupSystem& system = *state.m_pSystem;
     if (!system.FileExists(strLinkFile)) return true;
+    // The other build, installed elsewhere, saves links of the same names: those stay.
+    std::string strTarget;
+    if (system.ReadLinkTarget(strLinkFile, strTarget) &&
+        !StartsWithNoCase(strTarget, (state.m_strDestination + "\\").c_str()))
+        return true;
     return system.ShellDeleteFile(strLinkFile) == 0;
 }

@@ -14,6 +14,7 @@ constexpr long kErrNone = 0;
 constexpr long kErrFileNotFound = 2;
 constexpr long kErrPathNotFound = 3;
 constexpr long kErrAccessDenied = 5;
+constexpr long kErrSharingViolation = 32;
 constexpr long kErrInvalidParameter = 87;
 constexpr long kErrDirNotEmpty = 145;
 constexpr long kErrAlreadyExists = 183;
@@ -23,8 +24,9 @@ constexpr long kErrMoreData = 234;
 constexpr long kLinkOk = 0;
 constexpr long kLinkFail = static_cast<long>(0x80004005UL);
 
-// The registry's text type; the only one the setup program writes or accepts.
+// The registry's types: text, the only one the setup program accepts, and a 32-bit number.
 constexpr unsigned kRegSz = 1;
+constexpr unsigned kRegDword = 4;
 
 enum class RegRoot { LocalMachine, CurrentUser };
 enum class RegAccess { Query, Write, All };
@@ -36,13 +38,14 @@ enum class SpecialFolder {
     CommonStartup,
     Startup,
     CommonPrograms,
-    Programs
+    Programs,
+    ProgramFiles
 };
 
 enum class BoxOwner { None, MainWindow };
 // OkError: OK with the error icon. Ok, YesNo and OkCancel carry no icon.
-enum class BoxKind { Ok, OkError, YesNo, OkCancel };
-enum class BoxAnswer { Ok, Cancel, Yes, No };
+enum class BoxKind { Ok, OkError, YesNo, OkCancel, RetryCancel };
+enum class BoxAnswer { Ok, Cancel, Yes, No, Retry };
 
 // What a shell link holds besides its own file name.
 struct ShellLink {
@@ -50,6 +53,12 @@ struct ShellLink {
     std::string m_strDescription;
     std::string m_strArguments;
     std::string m_strWorkingFolder;
+};
+
+// What a program's version record says; each part is empty when the record does not say it.
+struct VersionRecord {
+    std::string m_strVersion; // the product version, "1.0.0.1"
+    std::string m_strPublisher;
 };
 
 // An open file read or written as raw bytes.
@@ -82,6 +91,12 @@ public:
     virtual long CreateFolder(const std::string& strPath) = 0;
     // Succeeds only for an empty folder.
     virtual bool RemoveFolder(const std::string& strPath) = 0;
+    // False when the file cannot be found.
+    virtual bool FileSize(const std::string& strPath, std::uint64_t* pnBytes) = 0;
+    // Whether another program holds the existing file open so that it cannot be replaced.
+    virtual bool FileInUse(const std::string& strPath) = 0;
+    // False when the program has no version record.
+    virtual bool ReadVersionRecord(const std::string& strPath, VersionRecord& record) = 0;
 
     // Registry; every call returns a system error code.
     virtual long KeyCreate(RegRoot root, const std::string& strPath, RegHandle* phKey) = 0;
@@ -90,6 +105,8 @@ public:
     // Stores the text as kRegSz without a terminating zero.
     virtual long ValueSetText(RegHandle hKey, const std::string& strName,
                               const std::string& strText) = 0;
+    virtual long ValueSetNumber(RegHandle hKey, const std::string& strName,
+                                std::uint32_t nValue) = 0;
     // As the system's query: *pcbData is the room in pData on entry, the value's size on exit.
     virtual long ValueQuery(RegHandle hKey, const std::string& strName, unsigned* pnType,
                             void* pData, unsigned* pcbData) = 0;
@@ -105,6 +122,8 @@ public:
     virtual std::string FindSpecialFolder(SpecialFolder folder) = 0;
     // Saves a shell link to the file; a link status.
     virtual long SaveLink(const ShellLink& link, const std::string& strLinkFile) = 0;
+    // The target a link file names; false when the file is not a link that can be read.
+    virtual bool ReadLinkTarget(const std::string& strLinkFile, std::string& strTarget) = 0;
     // The shell's silent, final delete of one file; 0 is success.
     virtual int ShellDeleteFile(const std::string& strPath) = 0;
 
@@ -119,6 +138,9 @@ public:
     virtual void StepProgress() = 0;
     virtual void RepaintProgress() = 0;
     virtual void CloseProgress() = 0;
+    // Dispatches the messages waiting for this thread's windows, so that the progress dialog
+    // plays, repaints and answers while files are copied.
+    virtual void DispatchMessages() = 0;
 
     // Processes.
     virtual std::string ModulePath() = 0;

@@ -17,6 +17,8 @@ constexpr const char* kDestinationInvalid =
 
 constexpr const char* kPathTooLong = "The path is too long: ";
 constexpr const char* kCopyFailed = "Unable to copy file: ";
+constexpr const char* kFileInUse =
+    " is in use by a program that is running.\n\nClose that program, then choose Retry.";
 constexpr const char* kFilesIncomplete = "Unable to install ALL component files.";
 constexpr const char* kShortcutsIncomplete = "Unable to install ALL component shortcuts.";
 constexpr const char* kRemoveFilesIncomplete =
@@ -37,7 +39,9 @@ constexpr const char* kRemoveFinished = "Uninstall/Remove is finished.";
 constexpr const char* kIniFileName = "setup.ini";
 constexpr const char* kSetupFileName = "setup.exe";
 constexpr const char* kTempFallback = "c:\\temp\\";
-constexpr const char* kDefaultFolderBase = "C:\\Program Files\\Halvane\\";
+// Where the system names no program folder.
+constexpr const char* kProgramFilesFallback = "C:\\Program Files";
+constexpr const char* kMakerFolder = "Halvane";
 constexpr const char* kMakerKey = "Software\\Halvane\\";
 constexpr const char* kUserMakerKey = "SOFTWARE\\Halvane\\";
 constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
@@ -46,3 +50,10 @@ constexpr const char* kUninstallParentKey =
 constexpr const char* kDestinationValue = "DestinationPath";
 constexpr const char* kDisplayNameValue = "DisplayName";
 constexpr const char* kUninstallStringValue = "UninstallString";
+constexpr const char* kDisplayIconValue = "DisplayIcon";
+constexpr const char* kDisplayVersionValue = "DisplayVersion";
+constexpr const char* kPublisherValue = "Publisher";
+constexpr const char* kInstallLocationValue = "InstallLocation";
+constexpr const char* kEstimatedSizeValue = "EstimatedSize";
+constexpr const char* kNoModifyValue = "NoModify";
+constexpr const char* kNoRepairValue = "NoRepair";

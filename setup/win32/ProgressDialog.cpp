@@ -27,7 +27,7 @@ void StepProgressDialog(HWND hDlg) {
 }
 
 void RepaintProgressDialog(HWND hDlg) {
-    // No message loop runs while files are copied: paint what is pending now.
+    // Paints what is pending now, whether or not messages are dispatched soon.
     RedrawWindow(hDlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 

@@ -20,5 +20,8 @@
 #define IDC_PROGRESS 1009
 #define IDC_ANIMATION 1010
 
+// The wizard's own Finish button.
+#define IDC_WIZARD_FINISH 0x3025
+
 // The main window's one command: run the whole job.
 #define IDM_RUN_SETUP 100

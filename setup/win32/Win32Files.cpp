@@ -67,3 +67,21 @@ long CWin32SetupSystem::CreateFolder(const std::string& strPath) {
 bool CWin32SetupSystem::RemoveFolder(const std::string& strPath) {
     return RemoveDirectoryA(strPath.c_str()) != FALSE;
 }
+
+bool CWin32SetupSystem::FileSize(const std::string& strPath, std::uint64_t* pnBytes) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(strPath.c_str(), GetFileExInfoStandard, &data)) return false;
+    *pnBytes = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+bool CWin32SetupSystem::FileInUse(const std::string& strPath) {
+    // Opened as the copy opens it, but without emptying it.
+    HANDLE hFile = CreateFileA(strPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile != INVALID_HANDLE_VALUE) {
+        CloseHandle(hFile); // nothing was written
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}

@@ -52,6 +52,13 @@ long CWin32SetupSystem::ValueSetText(RegHandle hKey, const std::string& strName,
                           static_cast<DWORD>(strText.size()));
 }
 
+long CWin32SetupSystem::ValueSetNumber(RegHandle hKey, const std::string& strName,
+                                       std::uint32_t nValue) {
+    DWORD nData = nValue;
+    return RegSetValueExA(Key(hKey), strName.c_str(), 0, REG_DWORD,
+                          reinterpret_cast<const BYTE*>(&nData), sizeof(nData));
+}
+
 long CWin32SetupSystem::ValueQuery(RegHandle hKey, const std::string& strName, unsigned* pnType,
                                    void* pData, unsigned* pcbData) {
     DWORD nType = 0;

@@ -21,12 +21,16 @@ public:
     bool RemoveFile(const std::string& strPath) override;
     long CreateFolder(const std::string& strPath) override;
     bool RemoveFolder(const std::string& strPath) override;
+    bool FileSize(const std::string& strPath, std::uint64_t* pnBytes) override;
+    bool FileInUse(const std::string& strPath) override;
+    bool ReadVersionRecord(const std::string& strPath, VersionRecord& record) override;
 
     long KeyCreate(RegRoot root, const std::string& strPath, RegHandle* phKey) override;
     long KeyOpen(RegRoot root, const std::string& strPath, RegAccess access,
                  RegHandle* phKey) override;
     long ValueSetText(RegHandle hKey, const std::string& strName,
                       const std::string& strText) override;
+    long ValueSetNumber(RegHandle hKey, const std::string& strName, std::uint32_t nValue) override;
     long ValueQuery(RegHandle hKey, const std::string& strName, unsigned* pnType, void* pData,
                     unsigned* pcbData) override;
     long KeyDelete(RegHandle hParent, const std::string& strSubKey) override;
@@ -36,6 +40,7 @@ public:
 
     std::string FindSpecialFolder(SpecialFolder folder) override;
     long SaveLink(const ShellLink& link, const std::string& strLinkFile) override;
+    bool ReadLinkTarget(const std::string& strLinkFile, std::string& strTarget) override;
     int ShellDeleteFile(const std::string& strPath) override;
 
     BoxAnswer ShowMessage(BoxOwner owner, const std::string& strText, const std::string& strCaption,
@@ -45,6 +50,7 @@ public:
     void StepProgress() override;
     void RepaintProgress() override;
     void CloseProgress() override;
+    void DispatchMessages() override;
 
     std::string ModulePath() override;
     bool LaunchProgram(const std::string& strApplication,

@@ -20,10 +20,17 @@ int FolderId(SpecialFolder folder) {
         return CSIDL_STARTUP;
     case SpecialFolder::CommonPrograms:
         return CSIDL_COMMON_PROGRAMS;
+    case SpecialFolder::ProgramFiles:
+        return CSIDL_PROGRAM_FILES;
     case SpecialFolder::Programs:
         break;
     }
     return CSIDL_PROGRAMS;
+}
+
+// A link file's name as the persistence interface takes it; false when it cannot be converted.
+bool WideFileName(const std::string& strFile, WCHAR (&szFile)[MAX_PATH]) {
+    return MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, strFile.c_str(), -1, szFile, MAX_PATH) != 0;
 }
 
 // Sets the link's fields and saves it; the link object is released by the caller.
@@ -38,7 +45,7 @@ HRESULT SaveLinkObject(IShellLinkA* pLink, const ShellLink& link, const std::str
     HRESULT hr = pLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pFile));
     if (FAILED(hr)) return hr;
     WCHAR szFile[MAX_PATH];
-    if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, strFile.c_str(), -1, szFile, MAX_PATH) == 0)
+    if (!WideFileName(strFile, szFile))
         hr = E_INVALIDARG;
     else
         hr = pFile->Save(szFile, TRUE);
@@ -66,6 +73,26 @@ long CWin32SetupSystem::SaveLink(const ShellLink& link, const std::string& strLi
     hr = SaveLinkObject(pLink, link, strLinkFile);
     pLink->Release();
     return hr;
+}
+
+bool CWin32SetupSystem::ReadLinkTarget(const std::string& strLinkFile, std::string& strTarget) {
+    IShellLinkA* pLink = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(&pLink));
+    if (FAILED(hr)) return false;
+    IPersistFile* pFile = nullptr;
+    hr = pLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pFile));
+    WCHAR szFile[MAX_PATH];
+    if (SUCCEEDED(hr) && !WideFileName(strLinkFile, szFile)) hr = E_INVALIDARG;
+    if (SUCCEEDED(hr)) hr = pFile->Load(szFile, STGM_READ);
+    char szTarget[MAX_PATH] = "";
+    // S_FALSE: a link without a path.
+    if (SUCCEEDED(hr)) hr = pLink->GetPath(szTarget, MAX_PATH, nullptr, SLGP_RAWPATH);
+    if (pFile != nullptr) pFile->Release();
+    pLink->Release();
+    if (hr != S_OK) return false;
+    strTarget = szTarget;
+    return true;
 }
 
 int CWin32SetupSystem::ShellDeleteFile(const std::string& strPath) {

@@ -18,6 +18,8 @@ UINT BoxStyle(BoxKind kind) {
         return MB_YESNO;
     case BoxKind::OkCancel:
         return MB_OKCANCEL;
+    case BoxKind::RetryCancel:
+        return MB_RETRYCANCEL | MB_ICONWARNING;
     case BoxKind::Ok:
         break;
     }
@@ -40,6 +42,8 @@ BoxAnswer CWin32SetupSystem::ShowMessage(BoxOwner owner, const std::string& strT
         return BoxAnswer::Yes;
     case IDNO:
         return BoxAnswer::No;
+    case IDRETRY:
+        return BoxAnswer::Retry;
     default:
         return BoxAnswer::Cancel; // also a box that could not be shown
     }
@@ -63,6 +67,19 @@ void CWin32SetupSystem::RepaintProgress() {
 
 void CWin32SetupSystem::CloseProgress() {
     CloseProgressDialog(m_hWndProgress);
+}
+
+void CWin32SetupSystem::DispatchMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Left for the main loop, which ends the program once the job is done.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
 bool CWin32SetupSystem::PrepareMainWindow() {
@@ -119,6 +136,10 @@ LRESULT CALLBACK CWin32SetupSystem::SetupWindowProc(HWND hWnd, UINT nMsg, WPARAM
         (*pThis->m_pJob)();
         if (!DestroyWindow(hWnd)) PostQuitMessage(0);
         return 0;
+    case WM_CLOSE:
+        // Messages are dispatched while files are copied: the job always runs to its end.
+        if (pThis->m_bJobStarted) return 0;
+        break;
     case WM_WINDOWPOSCHANGING:
         // The minimised window can be neither moved, sized nor restored.
         if (pThis->m_bPositionSeen) {

@@ -73,6 +73,18 @@ void OnWelcomeNext(HWND hDlg) {
     PostMessageA(GetParent(hDlg), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
 }
 
+// Showing Finish hides Next, which held the focus, and leaves the sheet without a default
+// button: Enter would do nothing. Finish takes both once the sheet has shown the page.
+void MakeFinishDefault(HWND hDlg) {
+    HWND hSheet = GetParent(hDlg);
+    HWND hFinish = GetDlgItem(hSheet, IDC_WIZARD_FINISH);
+    if (hFinish == nullptr) return; // a sheet without the button: the pointer still works
+    SendMessageA(hSheet, DM_SETDEFID, IDC_WIZARD_FINISH, 0);
+    // Posted, so that it follows the focus the sheet gives the page itself; a failure leaves
+    // Enter as it was.
+    PostMessageA(hSheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hFinish), TRUE);
+}
+
 void ChooseFolder(HWND hDlg) {
     BROWSEINFOA browse = {};
     browse.hwndOwner = hDlg;
@@ -117,7 +129,7 @@ INT_PTR CALLBACK WelcomePageProc(HWND hDlg, UINT nMsg, WPARAM, LPARAM lParam) {
 INT_PTR CALLBACK DestinationPageProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM lParam) {
     switch (nMsg) {
     case WM_INITDIALOG:
-        g_wizard.m_strDestination = DefaultDestination(g_wizard.m_strProduct);
+        g_wizard.m_strDestination = DefaultDestination(*g_wizard.m_pSystem, g_wizard.m_strProduct);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_CHOOSE_FOLDER && HIWORD(wParam) == BN_CLICKED) ChooseFolder(hDlg);
@@ -155,6 +167,7 @@ INT_PTR CALLBACK FinishPageProc(HWND hDlg, UINT nMsg, WPARAM, LPARAM lParam) {
             return TRUE;
         }
         INT_PTR nHandled = CommonNotify(hDlg, header, PSWIZB_BACK | PSWIZB_FINISH);
+        if (header.code == PSN_SETACTIVE) MakeFinishDefault(hDlg);
         return nHandled < 0 ? FALSE : nHandled;
     }
     default:

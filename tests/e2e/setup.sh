@@ -78,12 +78,74 @@ s_to_destination() {
   s_page 1 >/dev/null
 }
 
+# Through the whole wizard from a distribution folder, up to the question or message that
+# follows Finish.
+s_through_wizard() {
+  s_start "$1"
+  s_to_destination
+  s_wizard "$S_NEXT"
+  s_page 2 >/dev/null
+  s_wizard "$S_FINISH"
+}
+
+# The closing message of setup.exe, answered; then its end.
+s_expect_closing() {
+  e2e_expect_eq "closing message" "$1" "$(s_box "$SPID" 'Setup Complete')"
+  s_answer "$SPID" 'Setup Complete' "$S_OK"
+  s_expect_exit setup "$SPID"
+}
+
+# The game that an installation started, ended as its close box ends it.
+s_close_started_game() {
+  local game
+  game=$(e2e_drv find-window QuenlowFrame '*' 15000)
+  e2e_track_pid "$game"
+  e2e_drv post-message "$game" QuenlowFrame 16 0 0 >/dev/null
+  s_expect_exit game "$game"
+}
+
+# The removal command recorded in the entry (this arch's unless given), confirmed; the removal
+# runs from its temporary copy.
+s_remove() {
+  local first copy
+  first=$(e2e_drv run "$(e2e_drv reg-get HKLM "${2:-$S_UNINSTALL}" UninstallString)")
+  e2e_track_pid "$first"
+  s_expect_exit "first remover" "$first"
+  copy=$(e2e_drv find-window '#32770' Uninstall)
+  e2e_track_pid "$copy"
+  s_answer "$copy" Uninstall "$S_OK"
+  e2e_expect_eq "removal message" "$1" "$(s_box "$copy" 'Setup Complete')"
+  s_answer "$copy" 'Setup Complete' "$S_OK"
+  s_expect_exit "removal" "$copy"
+}
+
 s_expect_nothing_installed() {
   [ ! -e "$(s_host "$S_DEST")" ] || e2e_fail "the destination folder exists"
   [ ! -e "$(s_host "$S_GROUP")" ] || e2e_fail "the Start-menu group exists"
   [ ! -e "$(s_host "$S_DESKTOP")/Quenlow.lnk" ] || e2e_fail "the desktop link exists"
   e2e_expect_eq "DestinationPath" absent "$(e2e_drv reg-get HKLM "$S_KEY" DestinationPath)"
-  e2e_expect_eq "uninstall entry" absent "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayName)"
+  e2e_expect_eq "uninstall entry" absent "$(e2e_drv reg-key HKLM "$S_UNINSTALL")"
+}
+
+# The entry in the list of removable programs: every value, its type, and the size within 1 KB
+# of the installed files' total.
+s_expect_uninstall_entry() {
+  local name bytes=0 file kb
+  e2e_expect_eq "DisplayIcon" "$S_DEST\\QUENLOW.EXE,0" "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayIcon)"
+  e2e_expect_eq "DisplayVersion" 1.0.0.1 "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayVersion)"
+  e2e_expect_eq "Publisher" Halvane "$(e2e_drv reg-get HKLM "$S_UNINSTALL" Publisher)"
+  e2e_expect_eq "InstallLocation" "$S_DEST" "$(e2e_drv reg-get HKLM "$S_UNINSTALL" InstallLocation)"
+  for name in EstimatedSize NoModify NoRepair; do
+    e2e_expect_eq "$name type" number "$(e2e_drv reg-type HKLM "$S_UNINSTALL" "$name")"
+  done
+  e2e_expect_eq "NoModify" 1 "$(e2e_drv reg-get HKLM "$S_UNINSTALL" NoModify)"
+  e2e_expect_eq "NoRepair" 1 "$(e2e_drv reg-get HKLM "$S_UNINSTALL" NoRepair)"
+  for file in $S_FILES; do
+    bytes=$((bytes + $(stat -c %s "$(s_host "$S_DEST")/$file")))
+  done
+  kb=$(e2e_drv reg-get HKLM "$S_UNINSTALL" EstimatedSize)
+  [ $((kb * 1024 - bytes)) -gt -1024 ] && [ $((kb * 1024 - bytes)) -lt 1024 ] ||
+    e2e_fail "EstimatedSize $kb KB for $bytes bytes"
 }
 
 # A link as the shell reads it back: target|arguments|working folder|description.

@@ -59,6 +59,7 @@ protected:
 private:
     int OnCreate();
     void RecalcLayout();
+    void OnPaint();
     void OnInitMenuPopup(HMENU hMenu, BOOL bSysMenu);
     void OnMenuSelectMsg(UINT nItemID, UINT nFlags, HMENU hMenu);
     LRESULT OnNotify(NMHDR* pHeader);

@@ -107,6 +107,8 @@ HelpHit CMainFrame::HelpHitAt(POINT ptScreen, int& nID) const {
     HWND hToolBar = m_wndToolBar.GetSafeHwnd();
     if (hChild == m_wndView.GetSafeHwnd()) return HelpHit::Table;
     if (hChild == m_wndStatusBar.GetSafeHwnd()) return HelpHit::StatusBar;
+    // The frame paints the toolbar's border below the control.
+    if (hChild == m_hWnd && ptClient.y < m_wndToolBar.GetHeight()) return HelpHit::ToolBar;
     if (hChild != hToolBar || hToolBar == nullptr) return HelpHit::Frame;
     POINT ptBar = ptScreen;
     ScreenToClient(hToolBar, &ptBar);

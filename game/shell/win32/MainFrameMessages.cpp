@@ -1,15 +1,17 @@
-// The main window's messages: commands, menus, prompts, tool tips and the end of a session.
+// The main window's messages: commands, menus, prompts, tool tips, the toolbar's border and
+// the end of a session.
 #include "MainFrame.h"
 
 #include "Document.h"
+#include "FrameworkIds.h"
 #include "Win32Platform.h"
 #include "WinApp.h"
 
 namespace {
-// System-menu commands have their prompts in the framework's strings from 0xEF00 on.
+// System commands step by 16 from SC_SIZE; their prompts step by one from IDS_SC_SIZE.
 int PromptIdOfSystemCommand(UINT nItemID) {
-    if (nItemID < 0xF000 || nItemID >= 0xF1F0) return 0;
-    return 0xEF00 + static_cast<int>((nItemID - 0xF000) >> 4);
+    if (nItemID < SC_SIZE || nItemID >= SC_SIZE + 0x200) return 0;
+    return IDS_SC_SIZE + static_cast<int>((nItemID - SC_SIZE) >> 4);
 }
 } // namespace
 
@@ -23,6 +25,9 @@ LRESULT CMainFrame::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         return OnCreate();
     case WM_SIZE:
         RecalcLayout();
+        return 0;
+    case WM_PAINT:
+        OnPaint();
         return 0;
     case WM_SETFOCUS:
         if (m_wndView.GetSafeHwnd() != nullptr) SetFocus(m_wndView.GetSafeHwnd());
@@ -67,6 +72,16 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (hControl != nullptr && hControl != m_wndToolBar.GetSafeHwnd()) return FALSE;
     ExecuteCommand(LOWORD(wParam));
     return TRUE;
+}
+
+void CMainFrame::OnPaint() {
+    // The children cover the client area but for the toolbar's border.
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(m_hWnd, &ps);
+    if (hdc == nullptr) return;
+    RECT rc;
+    if (GetClientRect(m_hWnd, &rc)) m_wndToolBar.DrawBorder(hdc, rc.right);
+    EndPaint(m_hWnd, &ps);
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU hMenu, BOOL bSysMenu) {

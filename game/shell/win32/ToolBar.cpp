@@ -12,10 +12,10 @@ CToolBar::~CToolBar() {
 
 BOOL CToolBar::Create(HWND hParent, int nID, HINSTANCE hInstance) {
     m_hInstance = hInstance;
-    m_hWnd = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0,
-                             0, 0, 0, hParent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)),
-                             hInstance, nullptr);
+    m_hWnd = CreateWindowExA(
+        0, TOOLBARCLASSNAMEA, nullptr,
+        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NODIVIDER, 0, 0, 0,
+        0, hParent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)), hInstance, nullptr);
     if (m_hWnd == nullptr) return FALSE;
     SendMessageA(m_hWnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     return TRUE;
@@ -102,5 +102,13 @@ BOOL CToolBar::IsUnderPointer() const {
 int CToolBar::GetHeight() const {
     RECT rc;
     if (m_hWnd == nullptr || !IsWindowVisible(m_hWnd) || !GetWindowRect(m_hWnd, &rc)) return 0;
-    return rc.bottom - rc.top;
+    return rc.bottom - rc.top + kBorderHeight;
+}
+
+void CToolBar::DrawBorder(HDC hdc, int nWidth) const {
+    int nHeight = GetHeight();
+    if (nHeight == 0) return;
+    RECT rc = {0, nHeight - kBorderHeight, nWidth, nHeight};
+    // A line that fails to draw leaves the window's background: nothing more to do.
+    DrawEdge(hdc, &rc, EDGE_ETCHED, BF_BOTTOM);
 }

@@ -36,12 +36,18 @@ public:
     BOOL IsUnderPointer() const;
 
     HWND GetSafeHwnd() const { return m_hWnd; }
+    // The room the bar takes at the top of its parent: the control and, below it, its border.
     int GetHeight() const;
+    // The border, an etched line across the parent's width, which the parent paints: the
+    // control itself can draw its divider only along its top.
+    void DrawBorder(HDC hdc, int nWidth) const;
     const std::vector<int>& GetItems() const { return m_layout.items; }
 
     static BOOL ReadLayout(HINSTANCE hInstance, int nIDResource, CToolBarLayout& layout);
 
 private:
+    static constexpr int kBorderHeight = 2; // the two one-pixel lines of an etched edge
+
     HWND m_hWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;
     HBITMAP m_hbmButtons = nullptr;

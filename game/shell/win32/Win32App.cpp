@@ -88,10 +88,14 @@ int CWin32App::Run() {
             BOOL bGot = GetMessageA(&msg, nullptr, 0, 0);
             if (bGot == 0) return static_cast<int>(msg.wParam);
             if (bGot == -1) return -1;
+            BOOL bHadMainWindow = m_win32.GetMainWindow() != nullptr;
             if (!PreTranslateMessage(msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }
+            // The system's loop that moves a window by its caption takes a WM_QUIT posted
+            // while it runs: the main window's end ends the program all the same.
+            if (bHadMainWindow && m_win32.GetMainWindow() == nullptr) return 0;
             if (IsIdleMessage(msg)) {
                 bIdle = TRUE;
                 nIdleCount = 0;

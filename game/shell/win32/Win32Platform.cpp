@@ -55,8 +55,8 @@ long CWin32Platform::RegCloseKey(RegKey key) {
 
 BOOL CWin32Platform::PlaySound(int nResourceId, unsigned nFlags) {
     // The flags are the system's own values; id 0 with flags 0 stops the sound playing.
-    if (nResourceId == 0) return PlaySoundA(nullptr, nullptr, nFlags);
-    return PlaySoundA(MAKEINTRESOURCEA(nResourceId), m_hInstance, nFlags);
+    const char* pszSound = nResourceId == 0 ? nullptr : MAKEINTRESOURCEA(nResourceId);
+    return PlaySoundA(pszSound, m_hInstance, nFlags);
 }
 
 PlatformHandle CWin32Platform::LoadBitmap(int nResourceId, int* pcx, int* pcy) {

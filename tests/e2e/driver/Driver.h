@@ -76,6 +76,7 @@ void VerbLaunchIdle(const Args& args);
 
 void VerbRegGet(const Args& args);
 void VerbRegKey(const Args& args);
+void VerbRegType(const Args& args);
 void VerbRegSet(const Args& args);
 void VerbRegDelete(const Args& args);
 void VerbRegList(const Args& args);

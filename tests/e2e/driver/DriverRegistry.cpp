@@ -90,6 +90,21 @@ void VerbRegGet(const Args& args) {
     std::printf("\n");
 }
 
+// reg-type ROOT KEY VALUE: "text", "number" (32 bits), "other" or "absent".
+void VerbRegType(const Args& args) {
+    HKEY hKey = nullptr;
+    DWORD nType = 0;
+    LONG nResult = RegOpenKeyExA(RootOf(args.at(0)), args.at(1).c_str(), 0, KEY_READ, &hKey);
+    if (nResult == ERROR_SUCCESS) {
+        nResult = RegQueryValueExA(hKey, args.at(2).c_str(), nullptr, &nType, nullptr, nullptr);
+        RegCloseKey(hKey);
+    }
+    if (nResult != ERROR_SUCCESS)
+        std::printf("absent\n");
+    else
+        std::printf("%s\n", nType == REG_SZ ? "text" : nType == REG_DWORD ? "number" : "other");
+}
+
 // reg-key ROOT KEY: "present" or "absent".
 void VerbRegKey(const Args& args) {
     HKEY hKey = nullptr;

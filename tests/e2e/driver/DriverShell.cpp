@@ -120,6 +120,7 @@ void VerbFolder(const Args& args) {
     static const std::pair<const char*, int> kFolders[] = {
         {"appdata", CSIDL_APPDATA},
         {"program-files", CSIDL_PROGRAM_FILES},
+        {"program-files-x86", CSIDL_PROGRAM_FILESX86},
         {"common-programs", CSIDL_COMMON_PROGRAMS},
         {"common-desktop", CSIDL_COMMON_DESKTOPDIRECTORY},
         {"common-startup", CSIDL_COMMON_STARTUP},

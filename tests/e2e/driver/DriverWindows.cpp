@@ -130,9 +130,13 @@ void VerbWaitNoWindow(const Args& args) {
         throw CDriverError("the window " + args.at(1) + " '" + args.at(2) + "' stays");
 }
 
+// window-rect PID CLASS [CHILD]: where the window, or its child of that class, lies on the
+// screen, borders included.
 void VerbWindowRect(const Args& args) {
+    HWND hWnd = MainWindow(args);
+    if (args.size() > 2) hWnd = FindChild(hWnd, args[2]);
     RECT rc;
-    if (!GetWindowRect(MainWindow(args), &rc)) throw CDriverError("no rectangle");
+    if (hWnd == nullptr || !GetWindowRect(hWnd, &rc)) throw CDriverError("no rectangle");
     std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 

@@ -13,6 +13,7 @@ void VerbWaitPage(const Args& args);
 void VerbWizardPress(const Args& args);
 void VerbWizardText(const Args& args);
 void VerbWizardRect(const Args& args);
+void VerbFinishWhileWatched(const Args& args);
 void VerbRun(const Args& args);
 void VerbLinkRead(const Args& args);
 void VerbBrowseSelect(const Args& args);

@@ -77,6 +77,18 @@ scenario_menu_prompts() {
   q_key escape escape
   e2e_drv wait-status "$QPID" "$Q_FRAME" $Q_PANE_MESSAGE "For Help, press F1" >/dev/null
 
+  # The system menu opens on its first item, Restore; Down moves through the others in order.
+  xdotool key alt+space
+  local prompt
+  for prompt in "Return the window to its normal size" "Move the window" \
+    "Change the window's size" "Shrink the window to an icon" \
+    "Enlarge the window to fill the screen" "Close the window and quit Quenlow"; do
+    e2e_drv wait-status "$QPID" "$Q_FRAME" $Q_PANE_MESSAGE "$prompt" >/dev/null
+    xdotool key Down
+  done
+  xdotool key Escape Escape
+  e2e_drv wait-status "$QPID" "$Q_FRAME" $Q_PANE_MESSAGE "For Help, press F1" >/dev/null
+
   # Fly-by: the pointer resting on the toolbar's first button (New) shows its prompt.
   local bar=($(e2e_drv client-rect "$QPID" "$Q_FRAME" ToolbarWindow32))
   xdotool mousemove $((bar[0] + 12)) $((bar[1] + 11))

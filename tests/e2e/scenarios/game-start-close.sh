@@ -21,14 +21,37 @@ scenario_first_start_deals() {
 }
 e2e_scenario first-start-deals scenario_first_start_deals
 
-scenario_window_size_and_caption() {
+# q_row_colours SHOT X Y W: the colours of a row of pixels of a screenshot, "r,g,b" each.
+q_row_colours() {
+  convert "$E2E_OUT/$1.png" -crop "$4x1+$2+$3" +repage -depth 8 -unique-colors txt:- |
+    sed -n 's/^[^(]*(\([0-9,]*\)).*/\1/p' | tr '\n' ' ' | sed 's/ $//'
+}
+
+scenario_window_size_caption_and_toolbar() {
   q_reset
   q_start
   e2e_expect_eq "caption" "Quenlow" "$(e2e_drv window-text "$QPID" "$Q_FRAME")"
   e2e_expect_eq "outer size" "602 484" "$(e2e_drv window-rect "$QPID" "$Q_FRAME" | cut -d' ' -f3-4)"
+
+  # The toolbar's border is an etched line along its bottom: a dark row, then a light one,
+  # each of one colour across the window. Its top row is the plain button face.
+  q_idle
+  local bar x bottom face dark light
+  bar=($(e2e_drv window-rect "$QPID" "$Q_FRAME" ToolbarWindow32))
+  x=${bar[0]} bottom=$((bar[1] + bar[3]))
+  e2e_screenshot toolbar
+  face=$(q_row_colours toolbar "$x" $((bottom - 1)) "${bar[2]}")
+  dark=$(q_row_colours toolbar "$x" "$bottom" "${bar[2]}")
+  light=$(q_row_colours toolbar "$x" $((bottom + 1)) "${bar[2]}")
+  e2e_log "toolbar's last rows: face '$face', then the line '$dark' and '$light'"
+  [[ $face =~ ^[0-9,]+$ && $dark =~ ^[0-9,]+$ && $light =~ ^[0-9,]+$ ]] ||
+    e2e_fail "the toolbar's last rows are not of one colour each"
+  [ "$dark" != "$face" ] && [ "$light" != "$face" ] && [ "$dark" != "$light" ] ||
+    e2e_fail "no line along the toolbar's bottom"
+  e2e_expect_eq "top row" "$face" "$(q_row_colours toolbar "$x" "${bar[1]}" "${bar[2]}")"
   q_close
 }
-e2e_scenario window-size-and-caption scenario_window_size_and_caption
+e2e_scenario window-size-caption-and-toolbar scenario_window_size_caption_and_toolbar
 
 scenario_restart_restores_the_table() {
   q_reset
@@ -103,3 +126,19 @@ scenario_saved_game_crosses_builds() {
 if [ "$E2E_ARCH" = win64 ] && wine_runs win32 && [ -f "$E2E_ROOT/build/win32/dist/QUENLOW.EXE" ]; then
   e2e_scenario saved-game-crosses-builds scenario_saved_game_crosses_builds
 fi
+
+# A close that arrives while the user drags the window by its caption (the system's loop that
+# moves it takes the message that ends the program) must still end the program.
+scenario_close_while_the_window_is_moved() {
+  q_reset
+  q_start
+  q_idle
+  local rect=($(e2e_drv window-rect "$QPID" "$Q_FRAME"))
+  xdotool mousemove $((rect[0] + 120)) $((rect[1] + 10)) mousedown 1 mousemove_relative 30 20
+  sleep 0.5
+  (sleep 1 && xdotool mouseup 1) &
+  e2e_expect_eq "exit code" 0 \
+    "$(e2e_drv post-command "$QPID" "$Q_FRAME" $ID_APP_EXIT + wait-exit "$QPID" 10000)"
+  wait $!
+}
+e2e_scenario close-while-the-window-is-moved scenario_close_while_the_window_is_moved

@@ -64,6 +64,7 @@ scenario_setup_install_and_remove() {
   local command
   command=$(e2e_drv reg-get HKLM "$S_UNINSTALL" UninstallString)
   e2e_expect_eq "UninstallString" "\"$S_DEST\\setup.exe\" /u" "$command"
+  s_expect_uninstall_entry
 
   # Another product of the maker keeps the maker's machine key; the user's key holds only
   # the game's state.
@@ -107,6 +108,29 @@ scenario_setup_install_and_remove() {
   rm -f "$(dirname "$copy_host")/beside.txt"
 }
 e2e_scenario setup-install-and-remove scenario_setup_install_and_remove
+
+# Enter alone, pressed as a user does, on every page and question up to the end.
+scenario_setup_keyboard_only() {
+  s_reset
+  s_start "$S_DIST"
+  s_page 0 >/dev/null
+  xdotool key Return
+  e2e_drv wait-window "$SPID" '#32770' "$S_LICENCE" >/dev/null
+  xdotool key Return
+  s_page 1 >/dev/null
+  xdotool key Return
+  s_page 2 >/dev/null
+  xdotool key Return
+  e2e_expect_eq "desktop question" "Would you like to create a desktop shortcut to this program?" \
+    "$(s_box "$SPID" Setup)"
+  xdotool key Return
+  e2e_expect_eq "closing message" "Installation was successful." "$(s_box "$SPID" 'Setup Complete')"
+  xdotool key Return
+  s_expect_exit setup "$SPID"
+  [ -e "$(s_host "$S_DESKTOP")/Quenlow.lnk" ] || e2e_fail "Enter on the question made no link"
+  e2e_track_pid "$(e2e_drv find-window QuenlowFrame '*' 15000)"
+}
+e2e_scenario setup-keyboard-only scenario_setup_keyboard_only
 
 scenario_setup_without_files_section() {
   s_reset

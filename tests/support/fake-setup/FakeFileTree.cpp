@@ -103,6 +103,9 @@ void CFakeFileTree::AddFile(const std::string& strPath, const std::string& strCo
 void CFakeFileTree::Lock(const std::string& strPath) {
     m_locked.insert(Key(strPath));
 }
+void CFakeFileTree::Unlock(const std::string& strPath) {
+    m_locked.erase(Key(strPath));
+}
 void CFakeFileTree::Protect(const std::string& strFolder) {
     m_protected.insert(Key(strFolder));
 }
@@ -124,6 +127,13 @@ std::string CFakeFileTree::Content(const std::string& strPath) const {
     auto it = m_nodes.find(Key(strPath));
     if (it == m_nodes.end()) return std::string();
     return std::string(it->second.m_data.begin(), it->second.m_data.end());
+}
+
+bool CFakeFileTree::FileSize(const std::string& strPath, std::uint64_t* pnBytes) const {
+    auto it = m_nodes.find(Key(strPath));
+    if (it == m_nodes.end() || it->second.m_bFolder) return false;
+    *pnBytes = it->second.m_data.size();
+    return true;
 }
 
 const ShellLink* CFakeFileTree::Link(const std::string& strPath) const {

@@ -28,7 +28,8 @@ public:
     // Set-up for tests: parents are made as needed.
     void AddFolder(const std::string& strPath);
     void AddFile(const std::string& strPath, const std::string& strContent);
-    void Lock(const std::string& strPath);       // in use: readable, not replaceable
+    void Lock(const std::string& strPath); // in use: readable, not replaceable
+    void Unlock(const std::string& strPath);
     void Protect(const std::string& strFolder);  // no new folders or links inside
     void SetCurrent(const std::string& strPath); // without the fault plan
     const std::string& Current() const { return m_strCurrent; }
@@ -37,6 +38,7 @@ public:
     bool HasFile(const std::string& strPath) const;
     bool HasFolder(const std::string& strPath) const;
     std::string Content(const std::string& strPath) const;
+    bool IsLocked(const std::string& strPath) const { return m_locked.count(Key(strPath)) != 0; }
     const ShellLink* Link(const std::string& strPath) const;
     // Every file and folder at or below the path, as first written.
     std::vector<std::string> Below(const std::string& strPath) const;
@@ -47,6 +49,7 @@ public:
     std::unique_ptr<ISetupFile> OpenWrite(const std::string& strPath);
     bool SameFile(const std::string& strPath1, const std::string& strPath2) const;
     bool RemoveFile(const std::string& strPath);
+    bool FileSize(const std::string& strPath, std::uint64_t* pnBytes) const;
     long CreateFolder(const std::string& strPath);
     bool RemoveFolder(const std::string& strPath);
     bool ChangeFolder(const std::string& strPath);

@@ -111,16 +111,31 @@ long CFakeRegistry::KeyOpen(RegRoot root, const std::string& strPath, RegAccess 
     return kErrNone;
 }
 
-long CFakeRegistry::ValueSetText(RegHandle hKey, const std::string& strName,
-                                 const std::string& strText) {
+long CFakeRegistry::SetValue(RegHandle hKey, const std::string& strName, unsigned nType,
+                             const void* pData, std::size_t cbData) {
     const COpenKey* pKey = Handle(hKey);
     if (pKey == nullptr || pKey->m_access == RegAccess::Query) return kErrInvalidParameter;
     if (m_pContext->m_faults.Fails(FakeOp::ValueSet)) return kErrAccessDenied;
     CFakeValue& value = m_keys[pKey->m_strKey][Lower(strName)];
-    value.m_nType = kRegSz;
-    value.m_data.assign(strText.begin(), strText.end());
+    value.m_nType = nType;
+    const auto* pBytes = static_cast<const unsigned char*>(pData);
+    value.m_data.assign(pBytes, pBytes + cbData);
     m_pContext->Note("regset " + pKey->m_strKey + "\\" + strName);
     return kErrNone;
+}
+
+long CFakeRegistry::ValueSetText(RegHandle hKey, const std::string& strName,
+                                 const std::string& strText) {
+    return SetValue(hKey, strName, kRegSz, strText.data(), strText.size());
+}
+
+long CFakeRegistry::ValueSetNumber(RegHandle hKey, const std::string& strName,
+                                   std::uint32_t nValue) {
+    // Little-endian, as the system keeps it.
+    unsigned char bytes[4];
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<unsigned char>(nValue >> (8 * i));
+    return SetValue(hKey, strName, kRegDword, bytes, sizeof(bytes));
 }
 
 long CFakeRegistry::ValueQuery(RegHandle hKey, const std::string& strName, unsigned* pnType,

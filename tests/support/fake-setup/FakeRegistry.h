@@ -40,6 +40,7 @@ public:
     long KeyCreate(RegRoot root, const std::string& strPath, RegHandle* phKey);
     long KeyOpen(RegRoot root, const std::string& strPath, RegAccess access, RegHandle* phKey);
     long ValueSetText(RegHandle hKey, const std::string& strName, const std::string& strText);
+    long ValueSetNumber(RegHandle hKey, const std::string& strName, std::uint32_t nValue);
     long ValueQuery(RegHandle hKey, const std::string& strName, unsigned* pnType, void* pData,
                     unsigned* pcbData);
     long KeyDelete(RegHandle hParent, const std::string& strSubKey);
@@ -57,6 +58,8 @@ private:
     static std::string Key(RegRoot root, const std::string& strPath);
     bool HasSubkeys(const std::string& strKey) const;
     const COpenKey* Handle(RegHandle hKey) const;
+    long SetValue(RegHandle hKey, const std::string& strName, unsigned nType, const void* pData,
+                  std::size_t cbData);
     void Create(const std::string& strKey);
     bool Denied(RegRoot root, RegAccess access) const;
 

@@ -41,6 +41,13 @@ bool CFakeSetupSystem::RemoveFolder(const std::string& strPath) {
     return m_files.RemoveFolder(strPath);
 }
 
+bool CFakeSetupSystem::ReadVersionRecord(const std::string& strPath, VersionRecord& record) {
+    auto it = m_versionRecords.find(strPath);
+    if (it == m_versionRecords.end()) return false;
+    record = it->second;
+    return true;
+}
+
 long CFakeSetupSystem::KeyCreate(RegRoot root, const std::string& strPath, RegHandle* phKey) {
     return m_registry.KeyCreate(root, strPath, phKey);
 }
@@ -85,6 +92,13 @@ long CFakeSetupSystem::SaveLink(const ShellLink& link, const std::string& strLin
     return m_files.SaveLink(link, strLinkFile);
 }
 
+bool CFakeSetupSystem::ReadLinkTarget(const std::string& strLinkFile, std::string& strTarget) {
+    const ShellLink* pLink = m_files.Link(strLinkFile);
+    if (pLink == nullptr) return false;
+    strTarget = pLink->m_strTarget;
+    return true;
+}
+
 int CFakeSetupSystem::ShellDeleteFile(const std::string& strPath) {
     return m_files.ShellDelete(strPath);
 }
@@ -93,6 +107,7 @@ BoxAnswer CFakeSetupSystem::ShowMessage(BoxOwner owner, const std::string& strTe
                                         const std::string& strCaption, BoxKind kind) {
     m_messages.push_back(CFakeMessage{owner, strText, strCaption, kind});
     m_context.Note("message " + strText);
+    if (m_onMessage) m_onMessage(strText);
     if (kind == BoxKind::Ok || kind == BoxKind::OkError) return BoxAnswer::Ok;
     if (m_answers.empty()) {
         ++m_nUnscripted;
@@ -107,7 +122,8 @@ bool CFakeSetupSystem::RunWizard(const std::string& strProduct, std::string& str
     ++m_nWizardRuns;
     m_context.Note("wizard");
     if (!m_bWizardFinishes) return false;
-    strDestination = m_strWizardFolder.empty() ? DefaultDestination(strProduct) : m_strWizardFolder;
+    strDestination =
+        m_strWizardFolder.empty() ? DefaultDestination(*this, strProduct) : m_strWizardFolder;
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "SetupSystem.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +42,10 @@ public:
     std::string m_strModulePath = "C:\\dist\\setup.exe";
     std::string m_strTempFolder = "C:\\temp\\";
     bool m_bPrepareFails = false;
+    // Version records of program files, by path as the setup program asks for them.
+    std::map<std::string, VersionRecord> m_versionRecords;
+    // Called with the text of each message as it is shown, before it is answered.
+    std::function<void(const std::string&)> m_onMessage;
     bool m_bWindowFails = false;
 
     CFakeContext m_context;
@@ -57,6 +62,7 @@ public:
     int m_nProgressSteps = 0;
     int m_nProgressRepaints = 0;
     bool m_bProgressOpen = false;
+    int m_nDispatches = 0;
 
     // Texts of the messages shown, in order.
     std::vector<std::string> MessageTexts() const;
@@ -70,12 +76,20 @@ public:
     bool RemoveFile(const std::string& strPath) override;
     long CreateFolder(const std::string& strPath) override;
     bool RemoveFolder(const std::string& strPath) override;
+    bool FileSize(const std::string& strPath, std::uint64_t* pnBytes) override {
+        return m_files.FileSize(strPath, pnBytes);
+    }
+    bool FileInUse(const std::string& strPath) override { return m_files.IsLocked(strPath); }
+    bool ReadVersionRecord(const std::string& strPath, VersionRecord& record) override;
 
     long KeyCreate(RegRoot root, const std::string& strPath, RegHandle* phKey) override;
     long KeyOpen(RegRoot root, const std::string& strPath, RegAccess access,
                  RegHandle* phKey) override;
     long ValueSetText(RegHandle hKey, const std::string& strName,
                       const std::string& strText) override;
+    long ValueSetNumber(RegHandle hKey, const std::string& strName, std::uint32_t nValue) override {
+        return m_registry.ValueSetNumber(hKey, strName, nValue);
+    }
     long ValueQuery(RegHandle hKey, const std::string& strName, unsigned* pnType, void* pData,
                     unsigned* pcbData) override;
     long KeyDelete(RegHandle hParent, const std::string& strSubKey) override;
@@ -85,6 +99,7 @@ public:
 
     std::string FindSpecialFolder(SpecialFolder folder) override;
     long SaveLink(const ShellLink& link, const std::string& strLinkFile) override;
+    bool ReadLinkTarget(const std::string& strLinkFile, std::string& strTarget) override;
     int ShellDeleteFile(const std::string& strPath) override;
 
     BoxAnswer ShowMessage(BoxOwner owner, const std::string& strText, const std::string& strCaption,
@@ -94,6 +109,7 @@ public:
     void StepProgress() override;
     void RepaintProgress() override;
     void CloseProgress() override;
+    void DispatchMessages() override { ++m_nDispatches; }
 
     std::string ModulePath() override { return m_strModulePath; }
     bool LaunchProgram(const std::string& strApplication,

@@ -244,6 +244,21 @@ TEST_F(RemoveTest, AGroupLinkThatStaysCounts) {
               (std::vector<std::string>{kRemoveFilesIncomplete, kRemoveFinished}));
 }
 
+TEST_F(RemoveTest, TheOtherBuildsLinksStay) {
+    // The other build, installed for 32-bit programs, saved its group link over ours.
+    std::string strLink = std::string(kCommonGroup) + "\\Quenlow.lnk";
+    ShellLink other;
+    other.m_strTarget = "C:\\Program Files (x86)\\Halvane\\Quenlow\\QUENLOW.EXE";
+    ASSERT_EQ(m_sys.m_files.SaveLink(other, strLink), kLinkOk);
+    Remove();
+    ExpectClosing(kRemoveSucceeded);
+    ASSERT_NE(m_sys.m_files.Link(strLink), nullptr);
+    EXPECT_EQ(m_sys.m_files.Link(strLink)->m_strTarget, other.m_strTarget);
+    EXPECT_FALSE(m_sys.m_files.HasFile(std::string(kCommonGroup) + "\\Uninstall Quenlow.lnk"));
+    EXPECT_FALSE(m_sys.m_files.HasFile(std::string(kCommonDesktop) + "\\Quenlow.lnk"));
+    EXPECT_FALSE(m_sys.m_files.HasFolder(kDest));
+}
+
 TEST_F(RemoveTest, NamesNeverBecomePatternsOrWholeKeys) {
     // A state that setup.ini can no longer produce: the checks stand on their own.
     m_sys.m_files.AddFile(std::string(kCommonGroup) + "\\Other.lnk", "other");

@@ -23,10 +23,10 @@ void PrepareMachine(CFakeSetupSystem& sys) {
                             {SpecialFolder::CommonStartup, kCommonStartup},
                             {SpecialFolder::Programs, kUserPrograms},
                             {SpecialFolder::Desktop, kUserDesktop},
-                            {SpecialFolder::Startup, kUserStartup}};
+                            {SpecialFolder::Startup, kUserStartup},
+                            {SpecialFolder::ProgramFiles, "C:\\Program Files"}};
     for (const auto& item : sys.m_specialFolders)
         sys.m_files.AddFolder(item.second);
-    sys.m_files.AddFolder("C:\\Program Files");
     sys.m_files.AddFolder("C:\\temp");
     sys.m_files.AddFile("C:\\dist\\QUENLOW.EXE", "MZ game " + std::string(9000, 'g'));
     sys.m_files.AddFile("C:\\dist\\setup.exe", "MZ setup " + std::string(5000, 's'));

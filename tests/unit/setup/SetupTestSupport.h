@@ -60,3 +60,22 @@ protected:
     CFakeSetupSystem m_sys;
     SetupState m_state{m_sys};
 };
+
+// The install job's own checks.
+class InstallTest : public SetupTest {
+protected:
+    std::string GroupLink(const std::string& strName) const {
+        return std::string(kCommonGroup) + "\\" + strName + ".lnk";
+    }
+    void ExpectClosing(const char* szText) {
+        ASSERT_FALSE(m_sys.m_messages.empty());
+        const CFakeMessage& last = m_sys.m_messages.back();
+        EXPECT_EQ(last.m_strText, szText);
+        EXPECT_EQ(last.m_strCaption, "Setup Complete");
+        EXPECT_EQ(last.m_owner, BoxOwner::MainWindow);
+    }
+    void ExpectNothingWritten() {
+        for (const char* szChange : {"write", "mkdir", "link", "regset"})
+            EXPECT_EQ(JournalIndex(szChange), -1) << szChange;
+    }
+};

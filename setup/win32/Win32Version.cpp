@@ -1,0 +1,55 @@
+// Version records of program files.
+#include "Win32SetupSystem.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The product version of the record's fixed part, "1.0.0.1"; empty without one.
+std::string FixedVersion(const std::vector<char>& data) {
+    VS_FIXEDFILEINFO* pFixed = nullptr;
+    UINT cbFixed = 0;
+    if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&pFixed), &cbFixed) ||
+        cbFixed < sizeof(VS_FIXEDFILEINFO))
+        return std::string();
+    char szVersion[48];
+    std::snprintf(szVersion, sizeof(szVersion), "%lu.%lu.%lu.%lu",
+                  static_cast<unsigned long>(HIWORD(pFixed->dwProductVersionMS)),
+                  static_cast<unsigned long>(LOWORD(pFixed->dwProductVersionMS)),
+                  static_cast<unsigned long>(HIWORD(pFixed->dwProductVersionLS)),
+                  static_cast<unsigned long>(LOWORD(pFixed->dwProductVersionLS)));
+    return szVersion;
+}
+
+// The maker's name in the record's first language; empty without one.
+std::string CompanyName(const std::vector<char>& data) {
+    WORD* pLanguage = nullptr;
+    UINT cbLanguage = 0;
+    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation",
+                        reinterpret_cast<void**>(&pLanguage), &cbLanguage) ||
+        cbLanguage < 2 * sizeof(WORD))
+        return std::string();
+    char szQuery[64];
+    std::snprintf(szQuery, sizeof(szQuery), "\\StringFileInfo\\%04x%04x\\CompanyName",
+                  static_cast<unsigned>(pLanguage[0]), static_cast<unsigned>(pLanguage[1]));
+    char* pszName = nullptr;
+    UINT cchName = 0;
+    if (!VerQueryValueA(data.data(), szQuery, reinterpret_cast<void**>(&pszName), &cchName) ||
+        cchName == 0)
+        return std::string();
+    return pszName;
+}
+
+} // namespace
+
+bool CWin32SetupSystem::ReadVersionRecord(const std::string& strPath, VersionRecord& record) {
+    DWORD nHandle = 0;
+    DWORD cbData = GetFileVersionInfoSizeA(strPath.c_str(), &nHandle);
+    if (cbData == 0) return false;
+    std::vector<char> data(cbData);
+    if (!GetFileVersionInfoA(strPath.c_str(), 0, cbData, data.data())) return false;
+    record.m_strVersion = FixedVersion(data);
+    record.m_strPublisher = CompanyName(data);
+    return true;
+}
