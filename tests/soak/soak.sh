@@ -26,7 +26,7 @@ soak_game() {
   e2e_drv reg-delete HKCU 'Software\Halvane\Quenlow' >/dev/null
   soak_python game_soak.py --seconds "$seconds" ${seed:+--seed "$seed"} \
     --exe "$(e2e_winpath "$folder")\\QUENLOW.EXE" --exe-host "$folder/QUENLOW.EXE" \
-    --render "$E2E_ROOT/build/native/tools/quenlow-render/quenlow-render" \
+    --render "$E2E_ROOT/build/native/tests/e2e/render/quenlow-render" \
     --save-folder "$(e2e_winpath "$folder")"
 }
 
