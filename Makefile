@@ -1,6 +1,6 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of those.
-.PHONY: all bootstrap native win32 win64 windows dist unit asan fuzz fuzz-build fuzz-smoke e2e test run \
-	format format-check lint clean
+.PHONY: all bootstrap native win32 win64 windows dist unit asan fuzz fuzz-build fuzz-smoke e2e soak test \
+	run format format-check lint clean
 
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
@@ -41,6 +41,13 @@ e2e: windows
 	@tests/e2e/run.sh
 
 test: format-check unit asan fuzz-smoke e2e
+
+# `make soak` runs, for each arch, the game under random input for SOAK_MINUTES and setup.exe
+# for SOAK_CYCLES install and removal cycles; `make test` runs a one-minute round of the game.
+SOAK_MINUTES ?= 20
+SOAK_CYCLES ?= 50
+soak: windows
+	@SOAK_MINUTES=$(SOAK_MINUTES) SOAK_CYCLES=$(SOAK_CYCLES) tests/soak/run.sh
 
 # The game of the first arch that runs here: the 32-bit one where it can.
 run: native

@@ -31,9 +31,13 @@ void CQuenlowView::EndStaleGestures() {
 
 void CQuenlowView::OnLButtonDown(unsigned, CPoint point) {
     EndStaleGestures();
+    // A press while a drag is on means its release was lost (Wine loses one made outside the
+    // window after the menu bar was entered with the keyboard): the card goes back, as from a
+    // drop outside, rather than to wherever this press is released.
+    CancelDrag();
     CQuenlowDoc* pDoc = GetDocument();
-    // A change still waiting for its idle step, a naming or a drag holds the left button off.
-    if (pDoc == nullptr || pDoc->m_bChanged || g_bNaming || g_bDragging) return;
+    // A change still waiting for its idle step, or a naming, holds the left button off.
+    if (pDoc == nullptr || pDoc->m_bChanged || g_bNaming) return;
     int nFan = 0;
     while (nFan < kFanCount && !pDoc->m_rcFanTop[nFan].PtInRect(point))
         ++nFan;

@@ -20,6 +20,10 @@ bool CopyWholeFile(ISetupSystem& system, const std::string& strSource,
     if (pTarget) {
         bCopied = CopyStream(system, *pSource, *pTarget);
         bCopied = pTarget->Close() && bCopied;
+        pTarget.reset();
+        // A file cut short (a full disk) would pass for an installed one: it goes. One that
+        // cannot be removed stays; the caller reports the copy as failed either way.
+        if (!bCopied) system.RemoveFile(strTarget);
     }
     pSource->Close(); // opened for reading: nothing to lose
     return bCopied;

@@ -10,6 +10,7 @@
 bool CopyStream(ISetupSystem& system, ISetupFile& source, ISetupFile& target);
 
 // Copies strSource to strTarget, replacing the target; true only for a whole copy whose target
-// was closed without loss. The target is not opened when the source cannot be.
+// was closed without loss. The target is not opened when the source cannot be, and is removed
+// when it was opened but did not receive the whole file.
 bool CopyWholeFile(ISetupSystem& system, const std::string& strSource,
                    const std::string& strTarget);

@@ -130,8 +130,10 @@ e2e_teardown() {
     kill "$E2E_XVFB_PID" 2>/dev/null || true
     wait "$E2E_XVFB_PID" 2>/dev/null || true
   fi
-  if [ -n "${E2E_WORK:-}" ] && [ -z "${E2E_KEEP:-}" ]; then
-    rm -rf "$E2E_WORK"
+  if [ -n "${E2E_WORK:-}" ]; then
+    # A small disk that an interrupted scenario left mounted in the prefix.
+    findmnt -rn -o TARGET | grep -F "$E2E_WORK/" | xargs -r umount -l 2>/dev/null || true
+    [ -n "${E2E_KEEP:-}" ] || rm -rf "$E2E_WORK"
   fi
 }
 

@@ -2,9 +2,9 @@
 # End-to-end tests of the Windows programs under Wine, once for each Windows arch that runs on
 # this machine (QUENLOW_ARCH=win32|win64|both chooses; tools/scripts/wine.sh). Each arch gets
 # one Xvfb, one fresh private prefix and home; every file in tests/e2e/scenarios/ adds its
-# scenarios (see lib.sh). Artefacts (logs, screenshots) are kept under out/e2e/ARCH/.
-# E2E_ONLY=PATTERN runs the scenarios whose names match; E2E_KEEP=1 keeps the prefixes under
-# build/e2e/.
+# scenarios (see lib.sh), and a round of the game soak comes last (SOAK_SECONDS, 60 unless
+# told). Artefacts (logs, screenshots) are kept under out/e2e/ARCH/. E2E_ONLY=PATTERN runs the
+# scenarios whose names match; E2E_KEEP=1 keeps the prefixes under build/e2e/.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 source tools/scripts/wine.sh
@@ -27,6 +27,9 @@ run_arch() {
   for file in tests/e2e/scenarios/*.sh; do
     source "$file"
   done
+  # Last, on the same prefix: a short round of the game soak (tests/soak).
+  source tests/soak/soak.sh
+  e2e_scenario game-soak soak_round
   if [ -n "${E2E_ONLY:-}" ]; then
     local i kept_names=() kept_funcs=()
     for i in "${!E2E_NAMES[@]}"; do

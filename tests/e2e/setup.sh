@@ -18,9 +18,12 @@ S_FINISH=0x3025
 S_CANCEL=2
 S_OK=1
 S_YES=6
+S_NO=7
 S_LICENCE='Software License Agreement'
 S_LICENCE_YES=1005
 S_LICENCE_NO=1004
+S_CHOOSE_FOLDER=1008
+S_BROWSER='Browse for Folder'
 S_BOX_TEXT=0xffff
 
 # The host path of a path on the prefix's drive C.
@@ -51,6 +54,16 @@ s_wizard() { e2e_drv wizard-press "$SPID" "$1" >/dev/null; }
 s_box() {
   e2e_drv wait-window "$1" '#32770' "$2" >/dev/null
   e2e_drv dialog-text "$1" "$2" "$S_BOX_TEXT"
+}
+# The text of the next message box with the caption, once the one showing OLD has gone.
+s_next_box() {
+  local text
+  for _ in $(seq 50); do
+    text=$(s_box "$1" "$2")
+    [ "$text" = "$3" ] || break
+    sleep 0.1
+  done
+  echo "$text"
 }
 s_answer() { e2e_drv post-press "$1" "$2" "$3" >/dev/null; }
 

@@ -59,6 +59,10 @@ void VerbWaitToolbar(const Args& args);
 void VerbToolbarHot(const Args& args);
 void VerbIsVisible(const Args& args);
 
+void VerbTopWindows(const Args& args);
+void VerbControls(const Args& args);
+void VerbPlace(const Args& args);
+
 void VerbKey(const Args& args);
 void VerbClick(const Args& args);
 void VerbDrag(const Args& args);
@@ -75,6 +79,7 @@ void VerbRegKey(const Args& args);
 void VerbRegType(const Args& args);
 void VerbRegSet(const Args& args);
 void VerbRegDelete(const Args& args);
+void VerbRegList(const Args& args);
 
 void VerbRegSetText(const Args& args);
 void VerbShortPath(const Args& args);

@@ -2,15 +2,33 @@
 #include "Driver.h"
 
 #include <cstdio>
+#include <map>
 
 namespace {
 std::string Quoted(const std::string& arg) {
     return arg.find(' ') == std::string::npos ? arg : "\"" + arg + "\"";
 }
+
+// The processes this driver started, kept open so that their exit codes can still be read
+// once they have ended (a driver that serves a long run asks for them later).
+std::map<DWORD, HANDLE>& Launched() {
+    static std::map<DWORD, HANDLE> launched;
+    return launched;
+}
+
+// A handle for waiting on the process and reading its exit code; null when it is gone.
+HANDLE OpenForWaiting(DWORD nPid, bool& bOwned) {
+    auto it = Launched().find(nPid);
+    bOwned = it == Launched().end();
+    if (!bOwned) return it->second;
+    return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, nPid);
+}
 } // namespace
 
 // launch PATH [ARGS...]: prints the new process's id. The program gets no handles of ours,
-// so it never holds the caller's output open.
+// and what it writes goes where the driver's errors go: Wine would otherwise give it the
+// driver's output, and a crash report there would hold the caller's pipe open and mix with
+// the driver's answers.
 void VerbLaunch(const Args& args) {
     std::string commandLine = Quoted(args.at(0));
     for (std::size_t i = 1; i < args.size(); ++i)
@@ -18,13 +36,17 @@ void VerbLaunch(const Args& args) {
     std::string folder = args.at(0).substr(0, args.at(0).find_last_of("\\/") + 1);
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &si, &pi))
         throw CDriverError("cannot start " + args.at(0) + " (" + std::to_string(GetLastError()) +
                            ")");
     CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    HANDLE& hKept = Launched()[pi.dwProcessId];
+    if (hKept != nullptr) CloseHandle(hKept); // an ended process whose id came round again
+    hKept = pi.hProcess;
     std::printf("%lu\n", static_cast<unsigned long>(pi.dwProcessId));
 }
 
@@ -37,10 +59,11 @@ void VerbKill(const Args& args) {
     CloseHandle(hProcess);
 }
 
-// wait-exit PID [MS]: prints the exit code.
+// wait-exit PID [MS]: prints the exit code, or "gone" for a process that has ended and that
+// this driver did not start.
 void VerbWaitExit(const Args& args) {
-    HANDLE hProcess =
-        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, ToPid(args.at(0)));
+    bool bOwned = false;
+    HANDLE hProcess = OpenForWaiting(ToPid(args.at(0)), bOwned);
     if (hProcess == nullptr) {
         std::printf("gone\n");
         return;
@@ -48,9 +71,10 @@ void VerbWaitExit(const Args& args) {
     DWORD nWait = args.size() > 1 ? static_cast<DWORD>(ToInt(args[1])) : 10000;
     DWORD nResult = WaitForSingleObject(hProcess, nWait);
     DWORD nExitCode = 0;
-    GetExitCodeProcess(hProcess, &nExitCode);
-    CloseHandle(hProcess);
+    BOOL bGotCode = GetExitCodeProcess(hProcess, &nExitCode);
+    if (bOwned) CloseHandle(hProcess);
     if (nResult != WAIT_OBJECT_0) throw CDriverError("the process does not end");
+    if (!bGotCode) throw CDriverError("no exit code");
     std::printf("%lu\n", static_cast<unsigned long>(nExitCode));
 }
 

@@ -11,6 +11,47 @@ HKEY RootOf(const std::string& name) {
     if (name == "HKCR") return HKEY_CLASSES_ROOT;
     throw CDriverError("unknown root " + name);
 }
+
+// Prints the key's values and then its subkeys, depth first, each line starting with the path.
+void ListKey(HKEY hParent, const std::string& path, const std::string& subKey) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(hParent, subKey.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return;
+    std::printf("%s\n", path.c_str());
+    char szName[16384];
+    DWORD cbMaxData = 0;
+    if (RegQueryInfoKeyA(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr, &cbMaxData, nullptr, nullptr) != ERROR_SUCCESS) {
+        RegCloseKey(hKey); // a key that cannot tell its sizes (performance data) stays unread
+        return;
+    }
+    std::vector<BYTE> data(cbMaxData + 1);
+    for (DWORD i = 0;; ++i) {
+        DWORD cchName = sizeof(szName);
+        DWORD cbData = static_cast<DWORD>(data.size());
+        DWORD nType = 0;
+        LONG nResult =
+            RegEnumValueA(hKey, i, szName, &cchName, nullptr, &nType, data.data(), &cbData);
+        if (nResult == ERROR_NO_MORE_ITEMS) break;
+        if (nResult != ERROR_SUCCESS) {
+            RegCloseKey(hKey);
+            throw CDriverError("cannot read a value of " + path);
+        }
+        std::printf("%s\t%s\t%lu\t", path.c_str(), szName, static_cast<unsigned long>(nType));
+        for (DWORD j = 0; j < cbData; ++j)
+            std::printf("%02x", data[j]);
+        std::printf("\n");
+    }
+    std::vector<std::string> children;
+    for (DWORD i = 0;; ++i) {
+        DWORD cchName = sizeof(szName);
+        LONG nResult = RegEnumKeyExA(hKey, i, szName, &cchName, nullptr, nullptr, nullptr, nullptr);
+        if (nResult != ERROR_SUCCESS) break;
+        children.push_back(szName);
+    }
+    for (const std::string& child : children)
+        ListKey(hKey, path + "\\" + child, child);
+    RegCloseKey(hKey);
+}
 } // namespace
 
 // reg-get ROOT KEY VALUE: "absent", the text of a string value, or the data as signed
@@ -100,4 +141,10 @@ void VerbRegDelete(const Args& args) {
     LONG nResult = RegDeleteTreeA(RootOf(args.at(0)), args.at(1).c_str());
     if (nResult == ERROR_SUCCESS || nResult == ERROR_FILE_NOT_FOUND) return;
     throw CDriverError("cannot delete the key");
+}
+
+// reg-list ROOT KEY: every key beneath (paths, one a line) and every value as
+// "PATH<tab>NAME<tab>TYPE<tab>HEX DATA"; nothing for a missing key.
+void VerbRegList(const Args& args) {
+    ListKey(RootOf(args.at(0)), args.at(0) + "\\" + args.at(1), args.at(1));
 }

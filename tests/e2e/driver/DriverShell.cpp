@@ -2,6 +2,7 @@
 // files dropped on a window, the common file dialogs, message boxes, child windows' texts,
 // clicks in context-help mode and where the toolbar's buttons lie.
 #include "Driver.h"
+#include "RemoteBuffer.h"
 
 #include <commctrl.h>
 #include <ddeml.h>
@@ -25,51 +26,6 @@ HWND TopWindow(const std::string& pid, const std::string& className) {
     if (hWnd == nullptr) throw CDriverError("no window of class " + className);
     return hWnd;
 }
-
-// Memory in another process, for messages that carry a pointer there.
-class CRemoteBuffer {
-public:
-    CRemoteBuffer(HWND hWnd, SIZE_T cbSize) : m_cbSize(cbSize) {
-        DWORD nPid = 0;
-        GetWindowThreadProcessId(hWnd, &nPid);
-        m_hProcess =
-            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, nPid);
-        if (m_hProcess == nullptr) throw CDriverError("cannot open the process");
-        m_pRemote =
-            VirtualAllocEx(m_hProcess, nullptr, cbSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-        if (m_pRemote == nullptr) {
-            CloseHandle(m_hProcess);
-            throw CDriverError("cannot allocate in the process");
-        }
-    }
-    ~CRemoteBuffer() {
-        if (m_bOwned) VirtualFreeEx(m_hProcess, m_pRemote, 0, MEM_RELEASE);
-        CloseHandle(m_hProcess);
-    }
-    CRemoteBuffer(const CRemoteBuffer&) = delete;
-    CRemoteBuffer& operator=(const CRemoteBuffer&) = delete;
-
-    void* Address() const { return m_pRemote; }
-    void Write(const void* pData, SIZE_T cbData) {
-        SIZE_T cbWritten = 0;
-        if (!WriteProcessMemory(m_hProcess, m_pRemote, pData, cbData, &cbWritten) ||
-            cbWritten != cbData)
-            throw CDriverError("cannot write into the process");
-    }
-    void Read(void* pData, SIZE_T cbData) const {
-        SIZE_T cbRead = 0;
-        if (!ReadProcessMemory(m_hProcess, m_pRemote, pData, cbData, &cbRead) || cbRead != cbData)
-            throw CDriverError("cannot read from the process");
-    }
-    // The memory stays with the process (it frees it itself, or it goes with the process).
-    void Leave() { m_bOwned = false; }
-
-private:
-    SIZE_T m_cbSize;
-    HANDLE m_hProcess = nullptr;
-    void* m_pRemote = nullptr;
-    bool m_bOwned = true;
-};
 
 // The centre of a child window, in its parent's client coordinates.
 POINT CentreInParent(HWND hChild, HWND hParent) {
@@ -168,7 +124,17 @@ void VerbFolder(const Args& args) {
         {"common-programs", CSIDL_COMMON_PROGRAMS},
         {"common-desktop", CSIDL_COMMON_DESKTOPDIRECTORY},
         {"common-startup", CSIDL_COMMON_STARTUP},
+        {"programs", CSIDL_PROGRAMS},
+        {"desktop", CSIDL_DESKTOPDIRECTORY},
+        {"startup", CSIDL_STARTUP},
     };
+    if (args.at(0) == "temp") {
+        char path[MAX_PATH] = {};
+        DWORD nLength = GetTempPathA(MAX_PATH, path);
+        if (nLength == 0 || nLength >= MAX_PATH) throw CDriverError("no temporary folder");
+        std::printf("%s\n", path);
+        return;
+    }
     for (const auto& folder : kFolders) {
         if (args.at(0) != folder.first) continue;
         char path[MAX_PATH] = {};

@@ -2,6 +2,7 @@
 // Next button (0x3024), whatever page it shows; clicks that may open a modal window are posted,
 // since a sent click would wait for that window to close.
 #include "SetupVerbs.h"
+#include "RemoteBuffer.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -141,9 +142,17 @@ void VerbWaitPage(const Args& args) {
     std::printf("%s\n", WindowText(hSheet).c_str());
 }
 
-// wizard-press PID ID: Back 0x3023, Next 0x3024, Finish 0x3025, Cancel 2.
+// wizard-press PID ID: Back 0x3023, Next 0x3024, Finish 0x3025, Cancel 2, or a button of the
+// page shown.
 void VerbWizardPress(const Args& args) {
-    PostClick(GetDlgItem(Wizard(ToPid(args.at(0))), ToInt(args.at(1))));
+    HWND hSheet = Wizard(ToPid(args.at(0)));
+    int nID = ToInt(args.at(1));
+    HWND hButton = GetDlgItem(hSheet, nID);
+    if (hButton == nullptr) {
+        HWND hPage = reinterpret_cast<HWND>(SendOrFail(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        hButton = hPage != nullptr ? GetDlgItem(hPage, nID) : nullptr;
+    }
+    PostClick(hButton);
 }
 
 // wizard-text PID ID: the text of a control of the page shown.
@@ -242,4 +251,16 @@ void VerbLinkRead(const Args& args) {
     CoUninitialize();
     if (FAILED(hr)) throw CDriverError("cannot read the link " + args.at(0));
     std::fputs(lines.c_str(), stdout);
+}
+
+// browse-select PID PATH: selects the folder in the process's folder browser, as a click in
+// its tree would; OK then returns it.
+void VerbBrowseSelect(const Args& args) {
+    const std::string kTitle = "Browse for Folder";
+    HWND hDlg = FindAnyWindow(ToPid(args.at(0)), "#32770", &kTitle);
+    if (hDlg == nullptr) throw CDriverError("no folder browser");
+    const std::string& path = args.at(1);
+    CRemoteBuffer remote(hDlg, path.size() + 1);
+    remote.Write(path.c_str(), path.size() + 1);
+    SendOrFail(hDlg, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote.Address()));
 }

@@ -16,3 +16,4 @@ void VerbWizardRect(const Args& args);
 void VerbFinishWhileWatched(const Args& args);
 void VerbRun(const Args& args);
 void VerbLinkRead(const Args& args);
+void VerbBrowseSelect(const Args& args);

@@ -1,9 +1,13 @@
 // e2e-driver.exe VERB ARGS... [+ VERB ARGS...]
 // Runs the verbs in order; stops at the first failure with exit code 1.
+// e2e-driver.exe serve: reads such lists from its input, one a line with the words separated by
+// tabs, and answers each with the verbs' output and a last line "=ok" or "=fail MESSAGE"; a
+// long run saves starting a Wine process for every question.
 #include "Driver.h"
 #include "SetupVerbs.h"
 
 #include <cstdio>
+#include <iostream>
 #include <map>
 
 namespace {
@@ -22,6 +26,9 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"window-text", VerbWindowText},
         {"windows", VerbWindows},
         {"visible", VerbIsVisible},
+        {"top-windows", VerbTopWindows},
+        {"controls", VerbControls},
+        {"place", VerbPlace},
         {"send-command", VerbSendCommand},
         {"post-command", VerbPostCommand},
         {"post-message", VerbPostMessage},
@@ -48,6 +55,7 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"reg-type", VerbRegType},
         {"reg-set", VerbRegSet},
         {"reg-delete", VerbRegDelete},
+        {"reg-list", VerbRegList},
         {"reg-set-text", VerbRegSetText},
         {"short-path", VerbShortPath},
         {"folder", VerbFolder},
@@ -71,27 +79,64 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"finish-while-watched", VerbFinishWhileWatched},
         {"run", VerbRun},
         {"link-read", VerbLinkRead},
+        {"browse-select", VerbBrowseSelect},
         {"sleep", [](const Args& args) { Sleep(static_cast<DWORD>(ToInt(args.at(0)))); }},
     };
     return verbs;
 }
 
-int RunVerb(const std::string& verb, const Args& args) {
+// Empty when the verb succeeded, else what went wrong.
+std::string RunVerb(const std::string& verb, const Args& args) {
     auto it = Verbs().find(verb);
-    if (it == Verbs().end()) {
-        std::fprintf(stderr, "e2e-driver: unknown verb '%s'\n", verb.c_str());
-        return 1;
-    }
+    if (it == Verbs().end()) return "unknown verb '" + verb + "'";
     try {
         it->second(args);
     } catch (const std::out_of_range&) {
-        std::fprintf(stderr, "e2e-driver: %s: missing argument\n", verb.c_str());
-        return 1;
+        return verb + ": missing argument";
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "e2e-driver: %s: %s\n", verb.c_str(), e.what());
-        return 1;
+        return verb + ": " + e.what();
     }
     std::fflush(stdout);
+    return std::string();
+}
+
+// Runs "VERB ARGS... + VERB ARGS..." up to the first failure; its message, or empty.
+std::string RunVerbs(const std::vector<std::string>& words) {
+    std::size_t i = 0;
+    while (i < words.size()) {
+        std::string verb = words[i++];
+        Args args;
+        while (i < words.size() && words[i] != "+")
+            args.push_back(words[i++]);
+        if (i < words.size()) ++i; // the "+"
+        std::string error = RunVerb(verb, args);
+        if (!error.empty()) return error;
+    }
+    return std::string();
+}
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+    std::vector<std::string> words;
+    std::size_t nStart = 0;
+    for (;;) {
+        std::size_t nTab = line.find('\t', nStart);
+        words.push_back(line.substr(nStart, nTab - nStart));
+        if (nTab == std::string::npos) return words;
+        nStart = nTab + 1;
+    }
+}
+
+int Serve() {
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::string error = RunVerbs(SplitTabs(line));
+        if (error.empty())
+            std::printf("=ok\n");
+        else
+            std::printf("=fail %s\n", error.c_str());
+        std::fflush(stdout);
+    }
     return 0;
 }
 } // namespace
@@ -117,14 +162,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: e2e-driver VERB ARGS... [+ VERB ARGS...]\n");
         return 2;
     }
-    std::size_t i = 0;
-    while (i < words.size()) {
-        std::string verb = words[i++];
-        Args args;
-        while (i < words.size() && words[i] != "+")
-            args.push_back(words[i++]);
-        if (i < words.size()) ++i; // the "+"
-        if (RunVerb(verb, args) != 0) return 1;
-    }
-    return 0;
+    if (words.size() == 1 && words[0] == "serve") return Serve();
+    std::string error = RunVerbs(words);
+    if (error.empty()) return 0;
+    std::fprintf(stderr, "e2e-driver: %s\n", error.c_str());
+    return 1;
 }

@@ -175,3 +175,59 @@ scenario_setup_cancel_anywhere() {
   s_expect_nothing_installed
 }
 e2e_scenario setup-cancel-anywhere scenario_setup_cancel_anywhere
+
+# A destination on a disk that fills up during the copy: the file that does not fit is
+# reported and not left cut short, the installation claims no success and starts nothing, and
+# the removal afterwards (the distribution's, as the installed one could not be written) takes
+# away what was installed.
+scenario_setup_disk_full() {
+  s_reset
+  local disk=$WINEPREFIX/drive_c/Small dest='C:\Small\Quenlow' size file
+  # Room for the game and its help and half a megabyte more: setup.exe does not fit.
+  size=$(($(stat -c %s "$S_DIST/QUENLOW.EXE") + $(stat -c %s "$S_DIST/QUENLOW.HLP") + 524288))
+  mkdir -p "$disk"
+  mount -t tmpfs -o size=$((size / 4096 * 4096)) tmpfs "$disk" ||
+    e2e_fail "cannot mount a small disk (this needs root)"
+  trap "umount -l '$disk'" EXIT
+  s_start "$S_DIST"
+  s_to_destination
+  s_wizard "$S_CHOOSE_FOLDER"
+  e2e_drv wait-window "$SPID" '#32770' "$S_BROWSER" >/dev/null
+  e2e_drv browse-select "$SPID" 'C:\Small'
+  s_answer "$SPID" "$S_BROWSER" "$S_OK"
+  e2e_drv wait-no-window "$SPID" '#32770' "$S_BROWSER" >/dev/null
+  e2e_expect_eq "destination" "$dest" "$(e2e_drv wizard-text "$SPID" 1007)"
+  s_wizard "$S_NEXT"
+  s_page 2 >/dev/null
+  s_wizard "$S_FINISH"
+  s_box "$SPID" Setup >/dev/null
+  s_answer "$SPID" Setup "$S_NO"
+  e2e_expect_eq "failed copy" "Unable to copy file: setup.exe" "$(s_box "$SPID" Setup-ERROR)"
+  s_answer "$SPID" Setup-ERROR "$S_OK"
+  e2e_expect_eq "summary" "Unable to install ALL component files." \
+    "$(s_next_box "$SPID" Setup-ERROR "Unable to copy file: setup.exe")"
+  s_answer "$SPID" Setup-ERROR "$S_OK"
+  e2e_expect_eq "closing message" "Installation finished." "$(s_box "$SPID" 'Setup Complete')"
+  s_answer "$SPID" 'Setup Complete' "$S_OK"
+  s_expect_exit setup "$SPID"
+  if e2e_drv find-window QuenlowFrame '*' 1000 >/dev/null 2>&1; then e2e_fail "the game started"; fi
+  for file in $S_FILES; do
+    [ ! -e "$disk/Quenlow/$file" ] || cmp "$S_DIST/$file" "$disk/Quenlow/$file" ||
+      e2e_fail "$file is not whole"
+  done
+
+  s_start "$S_DIST" /u
+  local copy
+  copy=$(e2e_drv find-window '#32770' Uninstall)
+  e2e_track_pid "$copy"
+  s_answer "$copy" Uninstall "$S_OK"
+  e2e_expect_eq "removal message" "Unable to remove ALL component files and shortcuts." \
+    "$(s_box "$copy" Setup-ERROR)"
+  s_answer "$copy" Setup-ERROR "$S_OK"
+  e2e_expect_eq "closing message" "Uninstall/Remove is finished." "$(s_box "$copy" 'Setup Complete')"
+  s_answer "$copy" 'Setup Complete' "$S_OK"
+  s_expect_exit "removal" "$copy"
+  [ ! -e "$disk/Quenlow" ] || e2e_fail "the destination folder stays: $(ls "$disk/Quenlow")"
+  s_expect_nothing_installed
+}
+e2e_scenario setup-disk-full scenario_setup_disk_full

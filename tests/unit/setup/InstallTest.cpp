@@ -204,7 +204,8 @@ TEST_P(CopyFailureTest, ACopyThatIsNotWholeFailsTheInstall) {
     ExpectClosing(kInstallFinished);
     EXPECT_TRUE(m_sys.m_launches.empty());
     EXPECT_EQ(m_sys.m_files.OpenFiles(), 0);
-    // The other files went on being copied.
+    // No file cut short is left to pass for an installed one; the others went on being copied.
+    EXPECT_FALSE(m_sys.m_files.HasFile(Dest("QUENLOW.EXE")));
     EXPECT_TRUE(m_sys.m_files.HasFile(Dest("license.txt")));
 }
 

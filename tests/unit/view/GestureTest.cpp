@@ -151,6 +151,19 @@ TEST_F(GestureTest, ACaptureLostUnnoticedDoesNotBlockTheNextPress) {
     ExpectNoGesture();
 }
 
+TEST_F(GestureTest, APressDuringADragEndsTheDragWhoseReleaseWasLost) {
+    Press(OnFive());
+    Move(OnSix());
+    Press(OnSix()); // the release of the Five never came
+    EXPECT_EQ(Fan(0), "QH TC 5D") << "the Five is back on its fan";
+    EXPECT_TRUE(g_bDragging) << "the press lifts the Six";
+    Release(Centre(CardRect(0, 2)));
+    EXPECT_EQ(Fan(0), "QH TC 5D");
+    EXPECT_EQ(Fan(1), "6S");
+    ExpectNoGesture();
+    ExpectTableAsBefore();
+}
+
 TEST_F(GestureTest, ClosingTheViewMidDragLeavesNoStateBehind) {
     Press(OnFive());
     m_pTable.reset();
