@@ -89,13 +89,13 @@ CSolver::Arrival CSolver::Arrive(CSolverState& state, CSolveReport& report, int&
         ++m_nIndex;
         if (m_lost.Contains(key)) {
             ++report.m_nKnownLost;
-            m_table.SetValue(key, kLostValue);
+            m_table.SetLastValue(kLostValue);
             return Arrival::Lost;
         }
         if ((++report.m_nStates & 255) == 0) m_judge.SetEffort(report.m_nStates);
         CTableVerdict verdict = m_judge.Examine(state);
         if (verdict.m_bDead) {
-            m_table.SetValue(key, kLostValue);
+            m_table.SetLastValue(kLostValue);
             m_lost.Insert(key); // when that table is full, a later try searches this one again
             return Arrival::Lost;
         }

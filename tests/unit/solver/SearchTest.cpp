@@ -128,7 +128,7 @@ TEST(SearchTest, LimitsLeaveTheAnswerUndecided) {
     EXPECT_EQ(report.m_strLimit, "state limit");
     EXPECT_TRUE(report.m_moves.empty());
 
-    CSolver small(std::size_t(1) << 20); // room for some 24,000 tables: too few for seed 23
+    CSolver small(std::size_t(1) << 20); // room for some 29,000 tables: too few for seed 23
     CSolveReport full = small.Solve(MakeSeedPosition(23, false), CSolveLimits());
     EXPECT_EQ(full.m_result, SolveResult::Undecided);
     EXPECT_EQ(full.m_strLimit, "memory limit");
