@@ -64,10 +64,11 @@ TEST(SearchTest, AnswersOnSmallTablesMatchAPlainSearchWithoutPruning) {
         int nPlain = PlainSearch(position, kPlainLimit);
         if (nPlain < 0) continue;
         ++nCounts[nPlain];
-        // The best-first try run to the end, the depth-first search alone, and the depth-first
-        // search started again in other orders many times before a try runs to its end.
-        for (Tries tries :
-             {Tries::BestFirstThenDepthFirst, Tries::DepthFirstOnly, Tries::ManyDepthFirst}) {
+        // The best-first try run to the end, the depth-first search alone, started again in
+        // other orders many times before a try runs to its end, and never started again (a
+        // single try keeps no sets of lost tables).
+        for (Tries tries : {Tries::BestFirstThenDepthFirst, Tries::DepthFirstOnly,
+                            Tries::ManyDepthFirst, Tries::OneDepthFirst}) {
             CSolveReport report = Solve(position, 0, 0, tries);
             ASSERT_NE(report.m_result, SolveResult::Undecided);
             EXPECT_EQ(report.m_result == SolveResult::Winnable, nPlain == 1) << "table " << i;
