@@ -179,6 +179,7 @@ bool CSolver::SearchOnce(const CPosition& position, const CSolveLimits& limits, 
     m_members.clear();
     m_nIndex = 0;
     m_bLearn = nBudget != 0;
+    if (!m_bLearn) m_table.Reserve(); // the try that runs to its end may need every slot
     m_jitter = CMoveJitter(static_cast<std::uint64_t>(nTry), nTry == 0 ? 0 : kJitterSpread);
     std::uint64_t nEnd = nBudget == 0 ? UINT64_MAX : report.m_nStates + nBudget;
     report.m_result = SolveResult::NotWinnable;

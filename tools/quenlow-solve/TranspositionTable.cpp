@@ -34,8 +34,12 @@ CTranspositionTable::CTranspositionTable(std::size_t nMaxBytes) {
     m_nMaxSlots = kInitialSlots;
     while (m_nMaxSlots * 2 * kSlotBytes <= nMaxBytes)
         m_nMaxSlots *= 2;
+    // Below 4 GB of slots, so that Home's product fits in 64 bits.
+    m_nAllSlots = nMaxBytes / kSlotBytes;
+    if (m_nAllSlots > 0xffffffffu) m_nAllSlots = 0xffffffffu;
+    if (m_nAllSlots < kInitialSlots) m_nAllSlots = kInitialSlots;
     m_pSlots = static_cast<CSlot*>(std::calloc(kInitialSlots, kSlotBytes));
-    m_nMask = m_pSlots ? kInitialSlots - 1 : 0;
+    m_nSlots = m_pSlots ? kInitialSlots : 0;
 }
 
 CTranspositionTable::~CTranspositionTable() {
@@ -45,50 +49,65 @@ CTranspositionTable::~CTranspositionTable() {
 std::size_t CTranspositionTable::Capacity() const {
     // Three quarters full keeps probes short; at the largest size nine tenths is still fast
     // enough, and holds a fifth more.
-    std::size_t nSlots = m_nMask + 1;
-    return nSlots < m_nMaxSlots ? nSlots / 4 * 3 : nSlots / 10 * 9;
+    return m_bLargest ? m_nSlots / 10 * 9 : m_nSlots / 4 * 3;
 }
 
 void CTranspositionTable::Clear() {
-    if (m_nSize == 0 && m_pSlots != nullptr) return;
-    if (m_nMask + 1 != kInitialSlots || m_pSlots == nullptr) {
+    if (m_nSize == 0 && m_pSlots != nullptr && m_nSlots == kInitialSlots) return;
+    if (m_nSlots != kInitialSlots || m_pSlots == nullptr) {
         std::free(m_pSlots);
         m_pSlots = static_cast<CSlot*>(std::calloc(kInitialSlots, kSlotBytes));
     } else {
-        for (std::size_t i = 0; i <= m_nMask; ++i)
+        for (std::size_t i = 0; i < m_nSlots; ++i)
             m_pSlots[i] = CSlot();
     }
-    m_nMask = m_pSlots ? kInitialSlots - 1 : 0;
+    m_nSlots = m_pSlots ? kInitialSlots : 0;
     m_nSize = 0;
+    m_bLargest = false;
+}
+
+void CTranspositionTable::Reserve() {
+    if (m_nSlots < m_nAllSlots && Resize(m_nAllSlots)) m_bLargest = true;
 }
 
 bool CTranspositionTable::Grow() {
-    std::size_t nSlots = (m_nMask + 1) * 2;
-    if (nSlots > m_nMaxSlots) return false;
+    if (m_bLargest || m_nSlots * 2 > m_nMaxSlots) {
+        m_bLargest = true;
+        return false;
+    }
+    if (!Resize(m_nSlots * 2)) return false;
+    m_bLargest = m_nSlots * 2 > m_nMaxSlots;
+    return true;
+}
+
+bool CTranspositionTable::Resize(std::size_t nSlots) {
     // calloc hands out zeroed pages lazily, so a large table costs nothing until it is used.
-    CSlot* pNew = static_cast<CSlot*>(std::calloc(nSlots, kSlotBytes));
-    if (pNew == nullptr) return false;
-    std::size_t nMask = nSlots - 1;
-    for (std::size_t i = 0; i <= m_nMask; ++i) {
-        const CSlot& slot = m_pSlots[i];
+    CSlot* pOld = m_pSlots;
+    std::size_t nOld = m_nSlots;
+    m_pSlots = static_cast<CSlot*>(std::calloc(nSlots, kSlotBytes));
+    if (m_pSlots == nullptr) {
+        m_pSlots = pOld;
+        return false;
+    }
+    m_nSlots = nSlots;
+    for (std::size_t i = 0; i < nOld; ++i) {
+        const CSlot& slot = pOld[i];
         if (!slot.IsUsed()) continue;
         CStateKey key;
         for (int w = 0; w < 3; ++w)
             key.m_w[w] = slot.m_nKey[2 * w] | std::uint64_t(slot.m_nKey[2 * w + 1]) << 32;
-        std::size_t j = key.Hash() & nMask;
-        while (pNew[j].IsUsed())
-            j = (j + 1) & nMask;
-        pNew[j] = slot;
+        std::size_t j = Home(key);
+        while (m_pSlots[j].IsUsed())
+            j = Next(j);
+        m_pSlots[j] = slot;
     }
-    std::free(m_pSlots);
-    m_pSlots = pNew;
-    m_nMask = nMask;
+    std::free(pOld);
     return true;
 }
 
 std::size_t CTranspositionTable::Find(const CStateKey& key) const {
     if (m_pSlots == nullptr) return kNone;
-    for (std::size_t j = key.Hash() & m_nMask;; j = (j + 1) & m_nMask) {
+    for (std::size_t j = Home(key);; j = Next(j)) {
         const CSlot& slot = m_pSlots[j];
         if (!slot.IsUsed()) return kNone;
         if (slot.Holds(key)) return j;
@@ -103,7 +122,7 @@ void CTranspositionTable::SetValue(const CStateKey& key, std::uint32_t nValue) {
 CTranspositionTable::Result CTranspositionTable::Insert(const CStateKey& key,
                                                         std::uint32_t nValue) {
     if (m_pSlots == nullptr) return Result::Full;
-    std::size_t j = key.Hash() & m_nMask;
+    std::size_t j = Home(key);
     for (;;) {
         const CSlot& slot = m_pSlots[j];
         if (!slot.IsUsed()) break;
@@ -112,13 +131,13 @@ CTranspositionTable::Result CTranspositionTable::Insert(const CStateKey& key,
             m_nLastValue = slot.m_nValue;
             return Result::Seen;
         }
-        j = (j + 1) & m_nMask;
+        j = Next(j);
     }
     if (m_nSize + 1 > Capacity()) {
-        if (!Grow()) return Result::Full;
-        j = key.Hash() & m_nMask;
+        if (!Grow() && m_nSize + 1 > Capacity()) return Result::Full;
+        j = Home(key);
         while (m_pSlots[j].IsUsed())
-            j = (j + 1) & m_nMask;
+            j = Next(j);
     }
     m_pSlots[j].Set(key, nValue);
     m_nLast = j;

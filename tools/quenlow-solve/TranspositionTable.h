@@ -1,7 +1,7 @@
 // The set of tables already searched: open addressing over exact keys, so a table is skipped
 // only when it really was seen, each with a 32-bit value for the search's own use. A slot
 // holds the key and its value together in 28 bytes. The table grows by doubling up to a byte
-// limit, and at that size it may fill further before it is full.
+// limit, or takes all of it at once, and at its largest it may fill further before it is full.
 #pragma once
 
 #include "SolverState.h"
@@ -29,6 +29,8 @@ public:
     std::size_t Size() const { return m_nSize; }
     // Forgets every key, keeping the smallest table.
     void Clear();
+    // Takes every slot the byte limit allows, at once and without the doubling's second table.
+    void Reserve();
 
     static std::size_t DefaultMaxBytes();
     static constexpr std::size_t kSlotBytes = 28;
@@ -47,13 +49,21 @@ private:
 
     std::size_t Find(const CStateKey& key) const;
     bool Grow();
+    bool Resize(std::size_t nSlots);
+    // Where the key's probes start: its hash scaled to the table, which needs no power of two.
+    std::size_t Home(const CStateKey& key) const {
+        return static_cast<std::size_t>(((key.Hash() >> 32) * m_nSlots) >> 32);
+    }
+    std::size_t Next(std::size_t j) const { return j + 1 == m_nSlots ? 0 : j + 1; }
     // The most keys the table may hold before it grows, or at its largest before it is full.
     std::size_t Capacity() const;
 
     CSlot* m_pSlots = nullptr;
     std::uint32_t m_nLastValue = 0;
     std::size_t m_nLast = 0;
-    std::size_t m_nMask = 0; // slots - 1
+    std::size_t m_nSlots = 0;
     std::size_t m_nSize = 0;
-    std::size_t m_nMaxSlots = 0;
+    std::size_t m_nMaxSlots = 0; // by doubling
+    std::size_t m_nAllSlots = 0; // at once
+    bool m_bLargest = false;
 };
