@@ -1,6 +1,6 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of those.
 .PHONY: all bootstrap native win32 win64 windows unit asan fuzz fuzz-build fuzz-smoke e2e test run \
-	format format-check clean
+	format format-check lint clean
 
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
@@ -49,6 +49,11 @@ format:
 # Fails on any difference from .clang-format in the tracked C++ files.
 format-check: bootstrap
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# clang-tidy with .clang-tidy's checks over the product code, game/ and setup/; fails on any
+# finding. Not part of `make test`: it takes minutes.
+lint: native
+	@JOBS=$(JOBS) tools/scripts/lint.sh
 
 clean:
 	rm -rf build out

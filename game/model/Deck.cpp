@@ -1,13 +1,9 @@
 #include "Deck.h"
 
+#include "Deal.h"
 #include "resource.h"
 
-#include <utility>
-
-namespace {
-// Nothing else draws from the generator, so each shuffle depends on its seed alone.
-CShuffleRandom g_shuffleRandom;
-} // namespace
+#include <algorithm>
 
 CDeck::~CDeck() {
     for (CCard*& pCard : m_pCard) {
@@ -26,15 +22,13 @@ int CDeck::FaceResourceId(int nSuit, int nRankIndex) {
     return nRankIndex == 0 ? kAceIds[nSuit] : kTwoIds[nSuit] + nRankIndex - 1;
 }
 
-void CDeck::LoadFaces(IPlatform& platform) {
-    m_pPlatform = &platform;
+void CDeck::LoadFaces(IPictures& pictures) {
     for (int k = 0; k < kCardCount; ++k) {
         // A face that cannot be loaded stays empty; its card still counts as present.
-        m_bmFace[k].LoadBitmap(platform, FaceResourceId(k / kRankCount, k % kRankCount));
+        m_bmFace[k].LoadBitmap(pictures, FaceResourceId(k / kRankCount, k % kRankCount));
         if (m_pCard[k] == nullptr) m_pCard[k] = new CCard();
     }
     Reset();
-    Shuffle();
 }
 
 void CDeck::Reset() {
@@ -47,21 +41,15 @@ void CDeck::Reset() {
     m_nNext = 0;
 }
 
-void CDeck::Shuffle() {
-    std::uint32_t nNow = m_pPlatform != nullptr ? m_pPlatform->GetTimeSeconds() : 0;
-    ShuffleWithSeed(nNow);
-}
-
-void CDeck::ShuffleWithSeed(std::uint32_t nSeed) {
+void CDeck::Shuffle(std::uint32_t nSeed) {
     Reset();
-    g_shuffleRandom.Seed(nSeed);
-    for (int i = 0; i < 1000; ++i) {
-        int a = g_shuffleRandom.Next() & 255;
-        int b = g_shuffleRandom.Next() & 255;
-        if (a > 51) a = 0;
-        if (b > 51) b = 1;
-        std::swap(m_pCard[a], m_pCard[b]);
-    }
+    // After the reset the record at position k holds card k, so the shuffled order of the
+    // canonical indexes says which record goes where.
+    CCard* pInOrder[kCardCount];
+    std::copy(std::begin(m_pCard), std::end(m_pCard), pInOrder);
+    const CDeckOrder order = ShuffledDeck(nSeed);
+    for (int k = 0; k < kCardCount; ++k)
+        m_pCard[k] = pInOrder[order[k]];
     m_nNext = 0;
 }
 

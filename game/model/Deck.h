@@ -6,19 +6,6 @@
 
 #include <cstdint>
 
-// The shuffle's generator: one 32-bit state, each draw yielding 15 bits.
-class CShuffleRandom {
-public:
-    void Seed(std::uint32_t nSeed) { m_nState = nSeed; }
-    int Next() {
-        m_nState = m_nState * 214013u + 2531011u;
-        return static_cast<int>((m_nState >> 16) & 0x7fff);
-    }
-
-private:
-    std::uint32_t m_nState = 1;
-};
-
 class CDeck {
 public:
     CDeck() = default;
@@ -26,11 +13,11 @@ public:
     CDeck(const CDeck&) = delete;
     CDeck& operator=(const CDeck&) = delete;
 
-    // Loads the faces, makes the 52 cards, then resets and shuffles (seeded from the clock).
-    void LoadFaces(IPlatform& platform);
+    // Loads the faces, makes the 52 cards, then puts them in the canonical order.
+    void LoadFaces(IPictures& pictures);
     void Reset();
-    void Shuffle();
-    void ShuffleWithSeed(std::uint32_t nSeed);
+    // Reset, then the order the shuffle of the seed makes (ShuffledDeck); the cursor is 0.
+    void Shuffle(std::uint32_t nSeed);
     CCard* NextCard();
     // Face of suit s, rank index r (rank - 1); null outside the deck.
     CBitmap* GetFaceBitmap(int nSuit, int nRankIndex);
@@ -42,7 +29,4 @@ public:
     CCard* m_pCard[kCardCount] = {};
     int m_nNext = 0;
     int m_nCount = kCardCount;
-
-private:
-    IPlatform* m_pPlatform = nullptr;
 };

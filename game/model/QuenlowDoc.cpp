@@ -7,6 +7,19 @@
 const char* const kSettingsKey = "Software\\Halvane\\Quenlow\\1.0";
 
 namespace {
+struct CFoundationLayout {
+    int nEmptyBitmapId;
+    CRect rc;
+};
+
+// The foundations in pile order, in one column at the right of the fans.
+const CFoundationLayout kFoundationLayout[kFoundationCount] = {
+    {IDB_EMPTY_HEARTS, CRect(522, 18, 582, 100)},
+    {IDB_EMPTY_CLUBS, CRect(522, 111, 582, 193)},
+    {IDB_EMPTY_DIAMONDS, CRect(522, 204, 582, 286)},
+    {IDB_EMPTY_SPADES, CRect(522, 297, 582, 379)},
+};
+
 const CCmdEntry<CQuenlowDoc> kDocCommands[] = {
     {ID_EDIT_UNDO, &CQuenlowDoc::OnEditUndo, &CQuenlowDoc::OnUpdateEditUndo},
     {ID_START_OVER, &CQuenlowDoc::OnStartOver, &CQuenlowDoc::OnUpdateStartOver},
@@ -20,15 +33,13 @@ CQuenlowDoc::CQuenlowDoc(IPlatform& platform) : m_platform(platform) {
     m_pDeck->LoadFaces(m_platform);
     m_bInProgress = m_bChanged = m_bDealPending = FALSE;
     m_nHistory = 0;
-    // m_bmEmptyFoundation is indexed Spades, Clubs, Diamonds, Hearts.
-    m_bmEmptyFoundation[1].LoadBitmap(m_platform, IDB_EMPTY_CLUBS);
-    m_bmEmptyFoundation[3].LoadBitmap(m_platform, IDB_EMPTY_HEARTS);
-    m_bmEmptyFoundation[0].LoadBitmap(m_platform, IDB_EMPTY_SPADES);
-    m_bmEmptyFoundation[2].LoadBitmap(m_platform, IDB_EMPTY_DIAMONDS);
-    m_rcFoundation[2] = CRect(522, 18, 582, 100);  // Hearts
-    m_rcFoundation[1] = CRect(522, 111, 582, 193); // Clubs
-    m_rcFoundation[3] = CRect(522, 204, 582, 286); // Diamonds
-    m_rcFoundation[0] = CRect(522, 297, 582, 379); // Spades
+    for (int i = 0; i < kFoundationCount; ++i) {
+        CFoundation& foundation = m_foundation[i];
+        foundation.m_nPile = kFanCount + i;
+        foundation.m_nSuit = kFoundationSuitsByPile[i];
+        foundation.m_bmEmpty.LoadBitmap(m_platform, kFoundationLayout[i].nEmptyBitmapId);
+        foundation.m_rc = kFoundationLayout[i].rc;
+    }
     LoadState();
 }
 
@@ -59,15 +70,10 @@ BOOL CQuenlowDoc::OnNewDocument() {
     return TRUE;
 }
 
-namespace {
-// m_foundation holds Clubs, Diamonds, Spades, Hearts.
-const int kFoundationSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
-} // namespace
-
 void CQuenlowDoc::ClearFoundations() {
-    for (int i = 0; i < 4; ++i) {
-        m_foundation[i].Clear();
-        m_foundation[i].SetSuit(kFoundationSuits[i]);
+    for (CFoundation& foundation : m_foundation) {
+        foundation.m_card.Clear();
+        foundation.m_card.SetSuit(foundation.m_nSuit);
     }
 }
 
@@ -83,27 +89,22 @@ void CQuenlowDoc::Deal() {
     m_bInProgress = TRUE;
     m_bTableFromThisRun = TRUE;
     ClearFoundations();
-    m_pDeck->Reset();
-    m_pDeck->Shuffle();
-    auto dealInto = [this](int f, int s) {
-        CCard& slot = m_fan[f][s];
+    m_pDeck->Shuffle(m_platform.GetTimeSeconds());
+    for (int k = 0; k < kCardCount; ++k) {
+        const CSlotPlace place = DealtSlot(k);
+        CCard& slot = m_fan[place.nFan][place.nSlot];
         if (const CCard* pCard = m_pDeck->NextCard())
             slot = *pCard;
         else
             slot.Clear();
-        m_initial.m_nInitialSuit[3 * f + s] = slot.GetSuit();
-        m_initial.m_nInitialRank[3 * f + s] = slot.GetRank();
-    };
-    for (int f = 0; f < kFanCount; ++f) {
-        dealInto(f, 0);
-        dealInto(f, 1);
     }
-    for (int f = 0; f < 16; ++f)
-        dealInto(f, 2);
-    for (int f = 16; f < kFanCount; ++f) {
-        m_fan[f][2].Clear();
-        m_initial.m_nInitialSuit[3 * f + 2] = 0;
-        m_initial.m_nInitialRank[3 * f + 2] = 0;
+    for (int f = 0; f < kFanCount; ++f) {
+        for (int s = 0; s < kFanSlots; ++s) {
+            if (!IsDealtSlot(f, s)) m_fan[f][s].Clear();
+            // An undealt slot is recorded as it was cleared: suit 0, rank 0.
+            m_initial.m_nInitialSuit[SlotIndex(f, s)] = m_fan[f][s].GetSuit();
+            m_initial.m_nInitialRank[SlotIndex(f, s)] = m_fan[f][s].GetRank();
+        }
     }
     m_initial.m_bInitialValid = TRUE;
     RecordStartPosition();
@@ -117,20 +118,21 @@ void CQuenlowDoc::RestoreSavedGame() {
     for (int f = 0; f < kFanCount; ++f) {
         for (int s = 0; s < kFanSlots; ++s) {
             CCard& slot = m_fan[f][s];
-            slot.SetSuit(m_saved.m_nSavedSuit[3 * f + s]);
-            slot.SetRank(m_saved.m_nSavedRank[3 * f + s]);
+            slot.SetSuit(m_saved.m_nSavedSuit[SlotIndex(f, s)]);
+            slot.SetRank(m_saved.m_nSavedRank[SlotIndex(f, s)]);
             SetFaceFromDeck(slot);
         }
     }
-    for (int i = 0; i < 4; ++i) {
-        m_foundation[i].SetSuit(m_saved.m_nSavedFoundation[i][0]);
-        m_foundation[i].SetRank(m_saved.m_nSavedFoundation[i][1]);
-        SetFaceFromDeck(m_foundation[i]);
+    for (int i = 0; i < kFoundationCount; ++i) {
+        CCard& card = FoundationOfSuit(kSavedFoundationSuits[i]).m_card;
+        card.SetSuit(m_saved.m_nSavedFoundation[i][0]);
+        card.SetRank(m_saved.m_nSavedFoundation[i][1]);
+        SetFaceFromDeck(card);
     }
-    for (int i = 0; i < 4; ++i) {
-        if (!m_foundation[i].HasCard()) {
-            m_foundation[i].SetSuit(kFoundationSuits[i]);
-            m_foundation[i].SetRank(0);
+    for (CFoundation& foundation : m_foundation) {
+        if (!foundation.m_card.HasCard()) {
+            foundation.m_card.SetSuit(foundation.m_nSuit);
+            foundation.m_card.SetRank(0);
         }
     }
     m_bDealPending = FALSE;

@@ -4,18 +4,13 @@
 #include "Card.h"
 #include "Deck.h"
 #include "Document.h"
+#include "GameRules.h"
 #include "KingFixup.h"
 #include "Platform.h"
 #include "SavedRecords.h"
 
 #include <string>
 
-// Pile numbers: fans 0 to 17, then the foundations top to bottom on the table.
-constexpr int kPileHearts = 18;
-constexpr int kPileClubs = 19;
-constexpr int kPileDiamonds = 20;
-constexpr int kPileSpades = 21;
-constexpr int kPileCount = 22;
 constexpr int kHistoryLimit = 200;
 constexpr int kCardWidth = 60;
 constexpr int kCardHeight = 82;
@@ -29,10 +24,22 @@ public:
     virtual void AnimateDeal() = 0;
 };
 
-// One whole table: the 54 fan slots, then the Hearts, Diamonds, Spades and Clubs foundations.
-struct CTableSnapshot {
-    CCard m_card[kSlotCount + 4];
+// One foundation: its pile and suit, its place, the marker drawn while it is empty, and the
+// record of its top card (while empty: rank 0, its own suit and no face).
+struct CFoundation {
+    int m_nPile = 0;
+    int m_nSuit = 0;
+    CRect m_rc;
+    CBitmap m_bmEmpty;
+    CCard m_card;
 };
+
+// One whole table: the 54 fan slots, then the four foundations in the order of
+// kSnapshotFoundationSuits.
+struct CTableSnapshot {
+    CCard m_card[kSlotCount + kFoundationCount];
+};
+extern const int kSnapshotFoundationSuits[kFoundationCount];
 extern CTableSnapshot g_history[kHistoryLimit];
 
 class CQuenlowDoc : public CDocument {
@@ -56,11 +63,13 @@ public:
     CCard GetTopCard(int nFan) const;
     CBitmap* GetTopFace(int nFan) const;
     CBitmap* GetUnderFace(int nFan) const;
-    // The foundation of a pile number 18 to 21: its card record, rectangle and empty marker.
-    const CCard& GetFoundation(int nPile) const;
-    const CRect& GetFoundationRect(int nPile) const;
-    CBitmap& GetEmptyFoundationBitmap(int nPile);
-    static int FoundationPileOfSuit(int nSuit);
+    // The foundation of a pile number 18 to 21, or of a suit 0 to 3.
+    CFoundation& GetFoundation(int nPile) { return m_foundation[nPile - kFanCount]; }
+    const CFoundation& GetFoundation(int nPile) const { return m_foundation[nPile - kFanCount]; }
+    CFoundation& FoundationOfSuit(int nSuit) { return GetFoundation(FoundationPileOfSuit(nSuit)); }
+    const CFoundation& FoundationOfSuit(int nSuit) const {
+        return GetFoundation(FoundationPileOfSuit(nSuit));
+    }
 
     // Rules.
     BOOL CanMove(int nFrom, int nTo) const;
@@ -89,6 +98,7 @@ public:
     // every recorded change, every change of the scores, and when the session ends, so that
     // nothing counted is lost if the program is killed.
     void SaveStateNow();
+    void OnEndSession() override { SaveStateNow(); }
 
     IPlatform& m_platform;
     RegKey m_hKey = 0;
@@ -98,12 +108,11 @@ public:
     CInitialRecord m_initial;
     BOOL m_bDealPending = FALSE;
     int m_nHistory = 0;
-    CRect m_rcFoundation[4]; // Spades, Clubs, Hearts, Diamonds
     BOOL m_bChanged = FALSE;
     CRect m_rcFanTop[kFanCount];
-    CBitmap m_bmEmptyFoundation[4]; // Spades, Clubs, Diamonds, Hearts
     CCard m_fan[kFanCount][kFanSlots];
-    CCard m_foundation[4]; // Clubs, Diamonds, Spades, Hearts
+    // In pile order: Hearts, Clubs, Diamonds, Spades, top to bottom at the right of the table.
+    CFoundation m_foundation[kFoundationCount];
     BOOL m_bInProgress = FALSE;
     CDeck* m_pDeck = nullptr;
     BOOL m_bKingsAllowed = FALSE;
@@ -112,7 +121,6 @@ public:
     BOOL m_bTableFromThisRun = FALSE;
 
 private:
-    static int FoundationIndex(int nPile); // index into m_foundation
     void ClearFoundations();
     // A new starting position: a fresh undo history, a repaint, and the idle step to follow.
     void RecordStartPosition();

@@ -2,20 +2,16 @@
 
 CTableSnapshot g_history[kHistoryLimit];
 
-namespace {
-// Snapshot foundations come Hearts, Diamonds, Spades, Clubs; m_foundation is Clubs, Diamonds,
-// Spades, Hearts.
-const int kSnapshotFoundation[4] = {3, 1, 2, 0};
-} // namespace
+const int kSnapshotFoundationSuits[kFoundationCount] = {kHearts, kDiamonds, kSpades, kClubs};
 
 void CQuenlowDoc::RecordHistory() {
     if (m_nHistory >= kHistoryLimit || m_nHistory < 0) return;
     CTableSnapshot& snap = g_history[m_nHistory];
     for (int f = 0; f < kFanCount; ++f)
         for (int s = 0; s < kFanSlots; ++s)
-            snap.m_card[3 * f + s] = m_fan[f][s];
-    for (int i = 0; i < 4; ++i)
-        snap.m_card[kSlotCount + i] = m_foundation[kSnapshotFoundation[i]];
+            snap.m_card[SlotIndex(f, s)] = m_fan[f][s];
+    for (int i = 0; i < kFoundationCount; ++i)
+        snap.m_card[kSlotCount + i] = FoundationOfSuit(kSnapshotFoundationSuits[i]).m_card;
     ++m_nHistory;
 }
 
@@ -27,9 +23,9 @@ void CQuenlowDoc::RestoreHistory() {
     const CTableSnapshot& snap = g_history[m_nHistory];
     for (int f = 0; f < kFanCount; ++f)
         for (int s = 0; s < kFanSlots; ++s)
-            m_fan[f][s] = snap.m_card[3 * f + s];
-    for (int i = 0; i < 4; ++i)
-        m_foundation[kSnapshotFoundation[i]] = snap.m_card[kSlotCount + i];
+            m_fan[f][s] = snap.m_card[SlotIndex(f, s)];
+    for (int i = 0; i < kFoundationCount; ++i)
+        FoundationOfSuit(kSnapshotFoundationSuits[i]).m_card = snap.m_card[kSlotCount + i];
     LayoutFans();
     UpdateAllViews(nullptr);
     LayoutFans();
@@ -47,20 +43,18 @@ void CQuenlowDoc::OnUpdateEditUndo(CCmdUI* pCmdUI) {
 void CQuenlowDoc::OnStartOver() {
     if (!m_initial.m_bInitialValid) return;
     ClearFoundations();
-    auto restoreSlot = [this](int f, int s) {
-        CCard& slot = m_fan[f][s];
-        slot.SetSuit(m_initial.m_nInitialSuit[3 * f + s]);
-        slot.SetRank(m_initial.m_nInitialRank[3 * f + s]);
-        SetFaceFromDeck(slot);
-    };
     for (int f = 0; f < kFanCount; ++f) {
-        restoreSlot(f, 0);
-        restoreSlot(f, 1);
+        for (int s = 0; s < kFanSlots; ++s) {
+            CCard& slot = m_fan[f][s];
+            if (!IsDealtSlot(f, s)) {
+                slot.Clear();
+                continue;
+            }
+            slot.SetSuit(m_initial.m_nInitialSuit[SlotIndex(f, s)]);
+            slot.SetRank(m_initial.m_nInitialRank[SlotIndex(f, s)]);
+            SetFaceFromDeck(slot);
+        }
     }
-    for (int f = 0; f < 16; ++f)
-        restoreSlot(f, 2);
-    for (int f = 16; f < kFanCount; ++f)
-        m_fan[f][2].Clear();
     RecordStartPosition();
 }
 

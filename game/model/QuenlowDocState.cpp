@@ -5,19 +5,19 @@
 namespace {
 // A value counts only when it has exactly the size of its record: a shorter or longer one is
 // unreadable and takes its default, so nothing is ever half-read.
-bool ReadExact(IPlatform& platform, RegKey hKey, const char* name, std::vector<std::uint8_t>& data,
-               unsigned nSize) {
+bool ReadExact(ISettingsStore& settings, RegKey hKey, const char* name,
+               std::vector<std::uint8_t>& data, unsigned nSize) {
     data.assign(nSize, 0);
     unsigned nType = 0;
     unsigned cb = nSize;
-    if (platform.RegQueryValue(hKey, name, &nType, data.data(), &cb) != kRegOk) return false;
+    if (settings.RegQueryValue(hKey, name, &nType, data.data(), &cb) != kRegOk) return false;
     return cb == nSize;
 }
 
-void WriteValue(IPlatform& platform, RegKey hKey, const char* name,
+void WriteValue(ISettingsStore& settings, RegKey hKey, const char* name,
                 const std::vector<std::uint8_t>& data) {
     // A failed write is silent: the next start falls back to the default.
-    platform.RegSetValue(hKey, name, kRegBinary, data.data(), static_cast<unsigned>(data.size()));
+    settings.RegSetValue(hKey, name, kRegBinary, data.data(), static_cast<unsigned>(data.size()));
 }
 } // namespace
 
@@ -58,12 +58,12 @@ void CQuenlowDoc::FillSavedGameRecord(CSavedGameRecord& record) const {
     for (int f = 0; f < kFanCount; ++f) {
         for (int s = 0; s < kFanSlots; ++s) {
             const CCard& card = m_fan[f][s];
-            record.m_nSavedSuit[3 * f + s] = card.HasCard() ? card.GetSuit() : -1;
-            record.m_nSavedRank[3 * f + s] = card.HasCard() ? card.GetRank() : -1;
+            record.m_nSavedSuit[SlotIndex(f, s)] = card.HasCard() ? card.GetSuit() : -1;
+            record.m_nSavedRank[SlotIndex(f, s)] = card.HasCard() ? card.GetRank() : -1;
         }
     }
-    for (int i = 0; i < 4; ++i) {
-        const CCard& card = m_foundation[i];
+    for (int i = 0; i < kFoundationCount; ++i) {
+        const CCard& card = FoundationOfSuit(kSavedFoundationSuits[i]).m_card;
         record.m_nSavedFoundation[i][0] = card.HasCard() ? card.GetSuit() : -1;
         record.m_nSavedFoundation[i][1] = card.HasCard() ? card.GetRank() : -1;
     }

@@ -74,11 +74,11 @@ void CSavedGameRecord::Decode(const std::uint8_t* p) {
 bool CSavedGameRecord::IsConsistent() const {
     bool seen[kCardCount] = {};
     int nCards = 0;
-    for (int f = 0; f < kSlotCount / 3; ++f) {
+    for (int f = 0; f < kFanCount; ++f) {
         bool bEmptyBelow = false;
-        for (int s = 0; s < 3; ++s) {
-            int nSuit = m_nSavedSuit[3 * f + s];
-            int nRank = m_nSavedRank[3 * f + s];
+        for (int s = 0; s < kFanSlots; ++s) {
+            int nSuit = m_nSavedSuit[SlotIndex(f, s)];
+            int nRank = m_nSavedRank[SlotIndex(f, s)];
             if (nSuit == -1 && nRank == -1) {
                 bEmptyBelow = true;
                 continue;
@@ -87,12 +87,11 @@ bool CSavedGameRecord::IsConsistent() const {
             ++nCards;
         }
     }
-    static const int kFoundationSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kFoundationCount; ++i) {
         int nSuit = m_nSavedFoundation[i][0];
         int nRank = m_nSavedFoundation[i][1];
         if (nSuit == -1 && nRank == -1) continue;
-        if (nSuit != kFoundationSuits[i] || !IsRealCard(nSuit, nRank)) return false;
+        if (nSuit != kSavedFoundationSuits[i] || !IsRealCard(nSuit, nRank)) return false;
         for (int r = kAce; r <= nRank; ++r) {
             if (!Take(seen, nSuit, r)) return false;
             ++nCards;
@@ -125,7 +124,7 @@ bool CInitialRecord::IsProperDeal() const {
     for (int i = 0; i < kSlotCount; ++i) {
         int nSuit = m_nInitialSuit[i];
         int nRank = m_nInitialRank[i];
-        if (i == 50 || i == 53) {
+        if (!IsDealtSlot(i / kFanSlots, i % kFanSlots)) {
             if (nSuit != 0 || nRank != 0) return false;
         } else if (!IsRealCard(nSuit, nRank) || !Take(seen, nSuit, nRank)) {
             return false;

@@ -2,10 +2,13 @@
 // signed integers, little-endian, no header.
 #pragma once
 
+#include "GameRules.h"
+
 #include <cstdint>
 #include <vector>
 
-constexpr int kSlotCount = 54; // 18 fans of 3 slots; slot s of fan f at 3f + s
+// The order of the foundation pairs in the "game" record: Clubs, Diamonds, Spades, Hearts.
+constexpr int kSavedFoundationSuits[kFoundationCount] = {kClubs, kDiamonds, kSpades, kHearts};
 
 // The position at exit ("game", 472 bytes).
 struct CSavedGameRecord {
@@ -13,8 +16,9 @@ struct CSavedGameRecord {
     std::int32_t m_bSavedInProgress = 0;
     std::int32_t m_nSavedSuit[kSlotCount] = {};
     std::int32_t m_nSavedRank[kSlotCount] = {};
-    // (suit, rank) of each foundation's top card, Clubs, Diamonds, Spades, Hearts.
-    std::int32_t m_nSavedFoundation[4][2] = {};
+    // (suit, rank) of each foundation's top card, in the order of kSavedFoundationSuits; slot s
+    // of fan f at SlotIndex(f, s) above.
+    std::int32_t m_nSavedFoundation[kFoundationCount][2] = {};
 
     static constexpr unsigned kSize = 472;
     std::vector<std::uint8_t> Encode() const;
@@ -32,7 +36,7 @@ struct CInitialRecord {
     static constexpr unsigned kSize = 436;
     std::vector<std::uint8_t> Encode() const;
     void Decode(const std::uint8_t* pData); // kSize bytes
-    // The 52 dealt slots hold the 52 cards once each; slots 50 and 53 hold suit 0, rank 0.
+    // The 52 dealt slots hold the 52 cards once each; the two others hold suit 0, rank 0.
     bool IsProperDeal() const;
 };
 

@@ -65,16 +65,12 @@ void CQuenlowView::OnDraw(IDrawContext& dc) {
     if (!pDoc->m_bDealPending) PaintFans(dc, *pDoc, rcClip);
 }
 
-void CQuenlowView::PaintFoundations(IDrawContext& dc, CQuenlowDoc& doc, const CRect& rcClip) const {
-    static const int kOrder[4] = {kPileHearts, kPileSpades, kPileClubs, kPileDiamonds};
-    for (int nPile : kOrder) {
-        const CRect& rc = doc.GetFoundationRect(nPile);
-        if (!Intersects(rc, rcClip)) continue;
-        const CCard& card = doc.GetFoundation(nPile);
-        if (card.HasCard())
-            BlitInto(dc, *card.GetFace(), rc);
-        else
-            BlitInto(dc, doc.GetEmptyFoundationBitmap(nPile), rc);
+void CQuenlowView::PaintFoundations(IDrawContext& dc, const CQuenlowDoc& doc,
+                                    const CRect& rcClip) const {
+    for (const CFoundation& foundation : doc.m_foundation) {
+        if (!Intersects(foundation.m_rc, rcClip)) continue;
+        const CCard& card = foundation.m_card;
+        BlitInto(dc, card.HasCard() ? *card.GetFace() : foundation.m_bmEmpty, foundation.m_rc);
     }
 }
 

@@ -68,7 +68,7 @@ public:
 
 private:
     void FillCloth(IDrawContext& dc, const CRect& rc) const;
-    void PaintFoundations(IDrawContext& dc, CQuenlowDoc& doc, const CRect& rcClip) const;
+    void PaintFoundations(IDrawContext& dc, const CQuenlowDoc& doc, const CRect& rcClip) const;
     void PaintFans(IDrawContext& dc, const CQuenlowDoc& doc, const CRect& rcClip) const;
     void SetDragImage(const CBitmap& face);
     CRect GetLandingRect(int nFrom, int nDest) const;

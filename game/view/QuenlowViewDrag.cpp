@@ -102,7 +102,7 @@ CRect CQuenlowView::GetLandingRect(int nFrom, int nDest) const {
     if (nDest < kFanCount)
         doc.GetCardRect(nDest, doc.GetCardCount(nDest), rc);
     else
-        rc = doc.GetFoundationRect(nDest);
+        rc = doc.GetFoundation(nDest).m_rc;
     return rc;
 }
 
@@ -163,8 +163,8 @@ void CQuenlowView::GlideDragImage(CPoint ptFrom, CPoint ptTo, int nSteps) {
     CTimerPeriod period(m_platform);
     float x = static_cast<float>(ptFrom.x);
     float y = static_cast<float>(ptFrom.y);
-    const float dx = static_cast<float>(ptTo.x - ptFrom.x) / nSteps;
-    const float dy = static_cast<float>(ptTo.y - ptFrom.y) / nSteps;
+    const float dx = static_cast<float>(ptTo.x - ptFrom.x) / static_cast<float>(nSteps);
+    const float dy = static_cast<float>(ptTo.y - ptFrom.y) / static_cast<float>(nSteps);
     CPoint pt = ptFrom;
     for (int i = 0; pt != ptTo; ++i) {
         x += dx;

@@ -7,10 +7,10 @@ int Sign(int n) {
 
 // The foundations count as a fourth row, columns 0 to 3, for the direction of a drop.
 int ColumnOf(int nPile) {
-    return nPile < kFanCount ? nPile % 6 : nPile - kFanCount;
+    return nPile < kFanCount ? nPile % kFanColumns : nPile - kFanCount;
 }
 int RowOf(int nPile) {
-    return nPile < kFanCount ? nPile / 6 : 3;
+    return nPile < kFanCount ? nPile / kFanColumns : kFanCount / kFanColumns;
 }
 } // namespace
 
@@ -24,10 +24,10 @@ int CQuenlowView::DropTarget(CPoint point) const {
         if (CRect(rc.left - 10, rc.top - 14, rc.right + 30, rc.bottom + 42).PtInRect(point))
             return f;
     }
-    for (int nPile = kPileHearts; nPile <= kPileSpades; ++nPile) {
-        const CRect& rc = pDoc->GetFoundationRect(nPile);
+    for (const CFoundation& foundation : pDoc->m_foundation) {
+        const CRect& rc = foundation.m_rc;
         if (CRect(rc.left - 10, rc.top - 14, rc.right + 10, rc.bottom + 14).PtInRect(point))
-            return nPile;
+            return foundation.m_nPile;
     }
     return -1;
 }
@@ -46,7 +46,8 @@ int CQuenlowView::ResolveDrop(int nFrom, int nTarget) const {
     int nDest = nFrom;
     BOOL bFound = FALSE;
     auto tryFoundations = [&] {
-        for (int k = kPileHearts; k <= kPileSpades; ++k) {
+        for (const CFoundation& foundation : doc.m_foundation) {
+            const int k = foundation.m_nPile;
             if (k != nTarget && doc.CanMove(nFrom, k)) {
                 nDest = k;
                 bFound = TRUE;
@@ -60,10 +61,10 @@ int CQuenlowView::ResolveDrop(int nFrom, int nTarget) const {
     int n = nFrom;
     for (int i = 0; i < 5 && !bFound; ++i) {
         n += dc;
-        if (dc > 0 && (n == 6 || n == 12 || n == 18)) n -= 1;
-        n += 6 * dr;
-        if (n < 0) n += 6;
-        if (n > 17) n -= 6;
+        if (dc > 0 && n % kFanColumns == 0) n -= 1;
+        n += kFanColumns * dr;
+        if (n < 0) n += kFanColumns;
+        if (n >= kFanCount) n -= kFanColumns;
         if (n >= 0 && n != nFrom && doc.CanMove(nFrom, n)) {
             nDest = n;
             bFound = TRUE;

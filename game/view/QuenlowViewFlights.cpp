@@ -23,8 +23,8 @@ void CQuenlowView::FlyCard(CBitmap* pFace, CRect& rcSrc, const CRect& rcDst, int
     CTimerPeriod period(m_platform);
     float x = static_cast<float>(rcSrc.left);
     float y = static_cast<float>(rcSrc.top);
-    const float dx = static_cast<float>(rcDst.left - rcSrc.left) / nSteps;
-    const float dy = static_cast<float>(rcDst.top - rcSrc.top) / nSteps;
+    const float dx = static_cast<float>(rcDst.left - rcSrc.left) / static_cast<float>(nSteps);
+    const float dy = static_cast<float>(rcDst.top - rcSrc.top) / static_cast<float>(nSteps);
     const int cx = rcSrc.Width();
     const int cy = rcSrc.Height();
     SetDragImage(*pFace);
@@ -74,7 +74,7 @@ void CQuenlowView::FlyBetweenSlots(int nFan, int nFromSlot, int nToSlot) {
 void CQuenlowView::FlyKingExchange(int nFan, int nLowerSlot) {
     FlyBetweenSlots(nFan, nLowerSlot + 1, nLowerSlot);
     FlyBetweenSlots(nFan, nLowerSlot, nLowerSlot + 1);
-    if (nLowerSlot == 0 && nFan < 16) FlyBetweenSlots(nFan, 1, 2);
+    if (nLowerSlot == 0 && IsDealtSlot(nFan, 2)) FlyBetweenSlots(nFan, 1, 2);
 }
 
 void CQuenlowView::AnimateDeal() {
@@ -82,11 +82,9 @@ void CQuenlowView::AnimateDeal() {
     if (pDoc == nullptr) return;
     CTimerPeriod period(m_platform);
     // Slot by slot across the table, not in the order the deal filled the fans.
-    for (int s = 0; s < 2; ++s)
+    for (int s = 0; s < kFanSlots; ++s)
         for (int f = 0; f < kFanCount; ++f)
-            FlyDealtCard(f, s);
-    for (int f = 0; f < 16; ++f)
-        FlyDealtCard(f, 2);
+            if (IsDealtSlot(f, s)) FlyDealtCard(f, s);
     FixUpKings(pDoc->m_fan,
                [this](int nFan, int nLowerSlot) { FlyKingExchange(nFan, nLowerSlot); });
 }

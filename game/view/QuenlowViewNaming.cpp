@@ -4,12 +4,6 @@
 
 #include <cstdio>
 
-namespace {
-bool AreNeighbours(int nRankA, int nRankB) {
-    return nRankA == nRankB + 1 || nRankA == nRankB - 1;
-}
-} // namespace
-
 BOOL CQuenlowView::PickCardAt(CPoint point) {
     const CQuenlowDoc* pDoc = GetDocument();
     if (pDoc == nullptr) return FALSE;
@@ -28,13 +22,11 @@ BOOL CQuenlowView::PickCardAt(CPoint point) {
         }
         return FALSE;
     }
-    static const int kOrder[4] = {kPileDiamonds, kPileHearts, kPileSpades, kPileClubs};
-    for (int nPile : kOrder) {
-        if (!pDoc->GetFoundationRect(nPile).PtInRect(point)) continue;
-        const CCard& card = pDoc->GetFoundation(nPile);
-        if (!card.HasCard()) return FALSE;
-        g_namedCard = card;
-        g_nPickedPile = nPile;
+    for (const CFoundation& foundation : pDoc->m_foundation) {
+        if (!foundation.m_rc.PtInRect(point)) continue;
+        if (!foundation.m_card.HasCard()) return FALSE;
+        g_namedCard = foundation.m_card;
+        g_nPickedPile = foundation.m_nPile;
         return TRUE;
     }
     return FALSE;
@@ -47,7 +39,7 @@ std::vector<CRect> CQuenlowView::GetPartnerAreas() const {
     const int nRank = g_namedCard.GetRank();
     const int nSuit = g_namedCard.GetSuit();
     // A card named on a foundation has partners of its own suit only.
-    const bool bOwnSuitOnly = g_nPickedPile > 17;
+    const bool bOwnSuitOnly = IsFoundationPile(g_nPickedPile);
     for (int f = 0; f < kFanCount; ++f) {
         const int nTop = pDoc->GetCardCount(f) - 1;
         for (int s = 0; s < kFanSlots; ++s) {
@@ -65,12 +57,12 @@ std::vector<CRect> CQuenlowView::GetPartnerAreas() const {
             }
         }
     }
-    static const int kOrder[4] = {kPileHearts, kPileSpades, kPileDiamonds, kPileClubs};
-    for (int nPile : kOrder) {
-        const CCard& card = pDoc->GetFoundation(nPile);
-        if (card.HasCard() && CQuenlowDoc::FoundationPileOfSuit(nSuit) == nPile &&
-            AreNeighbours(card.GetRank(), nRank))
-            areas.push_back(pDoc->GetFoundationRect(nPile));
+    // Only the named card's own suit has a foundation partner.
+    const int nHome = FoundationPileOfSuit(nSuit);
+    if (IsFoundationPile(nHome)) {
+        const CFoundation& foundation = pDoc->GetFoundation(nHome);
+        if (foundation.m_card.HasCard() && AreNeighbours(foundation.m_card.GetRank(), nRank))
+            areas.push_back(foundation.m_rc);
     }
     return areas;
 }

@@ -6,13 +6,11 @@
 
 class CTimerPeriod {
 public:
-    explicit CTimerPeriod(IPlatform& platform) : m_platform(platform) {
-        m_platform.BeginTimerPeriod();
-    }
-    ~CTimerPeriod() { m_platform.EndTimerPeriod(); }
+    explicit CTimerPeriod(ITime& time) : m_time(time) { m_time.BeginTimerPeriod(); }
+    ~CTimerPeriod() { m_time.EndTimerPeriod(); }
     CTimerPeriod(const CTimerPeriod&) = delete;
     CTimerPeriod& operator=(const CTimerPeriod&) = delete;
 
 private:
-    IPlatform& m_platform;
+    ITime& m_time;
 };

@@ -1,7 +1,7 @@
 # Helpers for the game's scenarios: starting and closing QUENLOW.EXE, its settings values,
 # its commands and dialogs, and tables written as saved records.
 
-Q_EXE_HOST=$E2E_BUILD/game/shell/win32/QUENLOW.EXE
+Q_EXE_HOST=$E2E_BUILD/game/app/QUENLOW.EXE
 Q_EXE=$(e2e_winpath "$Q_EXE_HOST")
 Q_FRAME=QuenlowFrame
 Q_VIEW=QuenlowView
@@ -73,40 +73,19 @@ q_button() { e2e_drv toolbar-enabled "$QPID" "$Q_FRAME" "$1"; }
 q_wait_button() { e2e_drv wait-toolbar "$QPID" "$Q_FRAME" "$1" "$2" >/dev/null; }
 
 # Tables as saved records. The deal used here is the deck in order (Clubs, Hearts, Spades,
-# Diamonds, Ace to King) laid out in the game's dealing order.
-q_deal_cards() {
-  local f s i=0
-  Q_SUIT=()
-  Q_RANK=()
-  for f in $(seq 0 17); do
-    for s in 0 1; do
-      Q_SUIT[3 * f + s]=$((i / 13))
-      Q_RANK[3 * f + s]=$((i % 13 + 1))
-      i=$((i + 1))
-    done
-  done
-  for f in $(seq 0 15); do
-    Q_SUIT[3 * f + 2]=$((i / 13))
-    Q_RANK[3 * f + 2]=$((i % 13 + 1))
-    i=$((i + 1))
-  done
+# Diamonds, Ace to King) laid out in the game's dealing order, as quenlow-deal prints its records:
+# "initial" holds it, and q_game_deal is that deal in progress.
+Q_DEAL=$E2E_ROOT/build/native/tools/quenlow-deal/quenlow-deal
+q_deal_record() {
+  [ -x "$Q_DEAL" ] || e2e_fail "$Q_DEAL is missing (build the native preset)"
+  "$Q_DEAL" --unshuffled --records | sed -n "s/^$1 //p"
 }
-
-# "initial": the deal above.
-q_initial() {
-  q_deal_cards
-  Q_SUIT[50]=0 Q_RANK[50]=0 Q_SUIT[53]=0 Q_RANK[53]=0
-  echo 1 "${Q_SUIT[@]}" "${Q_RANK[@]}"
-}
+q_initial() { q_deal_record initial; }
 
 # "game" records: the deal above in progress; one card left to play (the King of Spades on
 # fan 0, the Queen on top of the Spades foundation); every card played but the game still in
 # progress (as a game closed right after its last move would be saved).
-q_game_deal() {
-  q_deal_cards
-  Q_SUIT[50]=-1 Q_RANK[50]=-1 Q_SUIT[53]=-1 Q_RANK[53]=-1
-  echo 1 1 "${Q_SUIT[@]}" "${Q_RANK[@]}" -1 -1 -1 -1 -1 -1 -1 -1
-}
+q_game_deal() { q_deal_record game; }
 
 q_empty_fans() {
   local i
@@ -148,7 +127,7 @@ q_foundations() {
   echo "${values[@]:110:8}"
 }
 
-Q_RENDER=$E2E_ROOT/build/native/tools/quenlow-render/quenlow-render
+Q_RENDER=$E2E_ROOT/build/native/tests/e2e/render/quenlow-render
 
 # Saves a picture of the running game's table (out/e2e/NAME-view.png) and remembers where it
 # was; q_compare_table then compares it with the headless painting of a saved "game" value.

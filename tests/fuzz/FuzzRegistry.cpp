@@ -21,9 +21,11 @@ void CheckTable(const CQuenlowDoc& doc) {
             if (fan[s].HasCard()) ++count[fan[s].GetSuit() * kRankCount + fan[s].GetRank() - 1];
         }
     }
-    for (const CCard& top : doc.m_foundation)
+    for (const CFoundation& foundation : doc.m_foundation) {
+        const CCard& top = foundation.m_card;
         for (int r = 1; r <= top.GetRank() && top.HasCard(); ++r)
             ++count[top.GetSuit() * kRankCount + r - 1];
+    }
     for (int n : count)
         if (n != 1) std::abort();
 }

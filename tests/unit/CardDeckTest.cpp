@@ -112,7 +112,7 @@ TEST_F(DeckTest, NextCardHandsOutTheDeckInOrderThenNull) {
 }
 
 TEST_F(DeckTest, ShuffleSeededWithOneGivesTheKnownOrder) {
-    m_deck.ShuffleWithSeed(1);
+    m_deck.Shuffle(1);
     EXPECT_EQ(CodeAt(m_deck, 0), "3C");
     EXPECT_EQ(CodeAt(m_deck, 1), "KD");
     EXPECT_EQ(CodeAt(m_deck, 2), "9D");
@@ -122,23 +122,18 @@ TEST_F(DeckTest, ShuffleSeededWithOneGivesTheKnownOrder) {
     EXPECT_EQ(m_deck.m_nNext, 0);
 }
 
-TEST_F(DeckTest, ShuffleIsSeededFromThePlatformClock) {
-    m_platform.m_nTime = 1;
-    m_deck.Shuffle();
-    EXPECT_EQ(CodeAt(m_deck, 0), "3C");
-    std::vector<std::string> first;
-    m_platform.m_nTime = 1234567;
-    m_deck.Shuffle();
-    for (int k = 0; k < 52; ++k)
-        first.push_back(CodeAt(m_deck, k));
-    m_deck.Shuffle();
-    for (int k = 0; k < 52; ++k)
-        EXPECT_EQ(CodeAt(m_deck, k), first[k]) << "two deals in the same second are identical";
+TEST_F(DeckTest, TheDeckTakesTheOrderOfThePureShuffle) {
+    for (std::uint32_t seed : {1234567u, 1234567u, 0u}) {
+        m_deck.Shuffle(seed);
+        const CDeckOrder order = ShuffledDeck(seed);
+        for (int k = 0; k < 52; ++k)
+            EXPECT_EQ(CodeAt(m_deck, k), CardCode(order[k] / 13, order[k] % 13 + 1)) << seed;
+    }
 }
 
 TEST_F(DeckTest, EveryShuffleLeavesEachCardOnceWithItsOwnFace) {
     for (std::uint32_t seed : {0u, 1u, 2u, 99u, 65535u, 0x7fffffffu, 0xffffffffu}) {
-        m_deck.ShuffleWithSeed(seed);
+        m_deck.Shuffle(seed);
         std::set<std::string> codes;
         for (int k = 0; k < 52; ++k) {
             const CCard* pCard = m_deck.GetCardAt(k);

@@ -30,7 +30,12 @@ TEST_F(DealTest, FirstStartWithNoSavedStateDealsAFreshGame) {
 
 TEST_F(DealTest, FansTakeTheDeckTwoCardsAtATimeThenTheThirdCards) {
     const CDeck& deck = *m_pDoc->m_pDeck;
+    const CDeal deal = DealFromSeed(1);
     for (int f = 0; f < 18; ++f) {
+        for (int s = 0; s < 3; ++s) {
+            EXPECT_EQ(m_pDoc->m_fan[f][s].GetRank(), deal.m_fan[f][s].GetRank()) << "the pure deal";
+            EXPECT_EQ(m_pDoc->m_fan[f][s].GetSuit(), deal.m_fan[f][s].GetSuit());
+        }
         EXPECT_EQ(m_pDoc->m_fan[f][0].GetFace(), deck.GetCardAt(2 * f)->GetFace());
         EXPECT_EQ(m_pDoc->m_fan[f][1].GetFace(), deck.GetCardAt(2 * f + 1)->GetFace());
         if (f < 16) {
@@ -40,9 +45,9 @@ TEST_F(DealTest, FansTakeTheDeckTwoCardsAtATimeThenTheThirdCards) {
     }
     EXPECT_EQ(Fan(0), "3C KD 4S") << "seed 1";
     for (int p = kPileHearts; p <= kPileSpades; ++p)
-        EXPECT_FALSE(m_pDoc->GetFoundation(p).HasCard());
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).GetSuit(), kHearts);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileSpades).GetSuit(), kSpades);
+        EXPECT_FALSE(m_pDoc->GetFoundation(p).m_card.HasCard());
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetSuit(), kHearts);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileSpades).m_card.GetSuit(), kSpades);
 }
 
 TEST_F(DealTest, TheInitialLayoutRecordHoldsTheDealWithTwoZeroSlots) {
@@ -141,17 +146,14 @@ TEST(KingFixupTest, TwoKingsInOneFanEndBelowTheirOwnSuitsWhereTheyCan) {
 }
 
 TEST(KingFixupTest, AfterAnyDealNoKingLiesAboveACardOfItsSuit) {
-    CHeadlessPlatform platform;
-    CQuenlowDoc doc(platform);
     for (std::uint32_t seed = 0; seed < 300; ++seed) {
-        platform.m_nTime = seed;
-        doc.Deal();
-        FixUpKings(doc.m_fan, nullptr);
+        CDeal deal = DealFromSeed(seed);
+        FixUpKings(deal.m_fan, nullptr);
         for (int f = 0; f < kFanCount; ++f)
             for (int hi = 1; hi < 3; ++hi)
                 for (int lo = 0; lo < hi; ++lo) {
-                    const CCard& k = doc.m_fan[f][hi];
-                    const CCard& c = doc.m_fan[f][lo];
+                    const CDealtCard& k = deal.m_fan[f][hi];
+                    const CDealtCard& c = deal.m_fan[f][lo];
                     ASSERT_FALSE(k.HasCard() && k.GetRank() == kKing && c.GetSuit() == k.GetSuit())
                         << "seed " << seed << " fan " << f;
                 }

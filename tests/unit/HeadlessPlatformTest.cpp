@@ -41,11 +41,11 @@ TEST(HeadlessCanvasTest, PatternIsAlignedToTheClientOriginAndInvertingTwiceResto
     ASSERT_TRUE(pattern.LoadBitmap(platform, IDB_PATTERN));
     auto dc = platform.GetClientDC(hView);
     dc->FillPattern(CRect(3, 5, 20, 20), pattern);
-    CHeadlessImage& canvas = platform.Canvas(hView);
+    CRgbImage& canvas = platform.Canvas(hView);
     EXPECT_EQ(canvas.At(4, 6), (CRgb{0, 255, 255})) << "x + y even is cyan";
     EXPECT_EQ(canvas.At(3, 6), (CRgb{0, 128, 0}));
     EXPECT_EQ(canvas.At(2, 6), (CRgb{255, 0, 255})) << "outside the rectangle untouched";
-    CHeadlessImage before = canvas;
+    CRgbImage before = canvas;
     dc->InvertRect(CRect(0, 0, 10, 10));
     EXPECT_EQ(canvas.At(4, 6), (CRgb{255, 0, 0}));
     dc->InvertRect(CRect(0, 0, 10, 10));
@@ -61,7 +61,7 @@ TEST(HeadlessCanvasTest, ABlitCopiesOnlyWhatTheSourceCovers) {
     auto dc = platform.GetClientDC(hView);
     dc->FillSolid(CRect(0, 0, 100, 100), CRgb{1, 2, 3});
     dc->BlitBitmap(marker, 10, 10, 60, 82);
-    CHeadlessImage& canvas = platform.Canvas(hView);
+    CRgbImage& canvas = platform.Canvas(hView);
     EXPECT_EQ(canvas.At(10, 89), CHeadlessPlatform::FaceColour(IDB_EMPTY_CLUBS));
     EXPECT_EQ(canvas.At(10, 90), (CRgb{1, 2, 3}));
     ASSERT_EQ(platform.m_blits.size(), 1u);

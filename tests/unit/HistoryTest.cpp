@@ -103,12 +103,12 @@ TEST_F(HistoryTest, UndoTakesACardBackFromAFoundation) {
     m_pDoc->m_bChanged = TRUE;
     Idle();
     Move(0, kPileHearts);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).GetRank(), 1);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetRank(), 1);
     m_pDoc->OnEditUndo();
     EXPECT_EQ(Fan(0), "AH");
-    EXPECT_FALSE(m_pDoc->GetFoundation(kPileHearts).HasCard());
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).GetSuit(), kHearts);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).GetRank(), 1);
+    EXPECT_FALSE(m_pDoc->GetFoundation(kPileHearts).m_card.HasCard());
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetSuit(), kHearts);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).m_card.GetRank(), 1);
 }
 
 TEST_F(HistoryTest, AtTheCapNothingIsRecordedAndUndoGoesBackToSnapshot198) {
@@ -135,10 +135,7 @@ TEST_F(HistoryTest, StartOverBringsBackTheDealBeforeTheKingFixUp) {
     // A deal whose King fix-up exchanges cards.
     std::uint32_t seed = 0;
     for (;; ++seed) {
-        CHeadlessPlatform platform;
-        platform.m_nTime = seed;
-        CQuenlowDoc probe(platform);
-        probe.Deal();
+        CDeal probe = DealFromSeed(seed);
         if (FixUpKings(probe.m_fan, nullptr) > 0) break;
     }
     m_platform.m_nTime = seed;

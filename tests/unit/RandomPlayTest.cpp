@@ -24,10 +24,9 @@ protected:
             if (n > 0) doc.GetCardRect(f, n - 1, rc);
             ASSERT_EQ(doc.m_rcFanTop[f], rc) << "fan " << f;
         }
-        static const int kSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
-        for (int i = 0; i < 4; ++i) {
-            const CCard& top = doc.m_foundation[i];
-            ASSERT_EQ(top.GetSuit(), kSuits[i]);
+        for (const CFoundation& foundation : doc.m_foundation) {
+            const CCard& top = foundation.m_card;
+            ASSERT_EQ(top.GetSuit(), foundation.m_nSuit);
             ASSERT_EQ(top.HasCard(), top.GetRank() > 0);
             for (int r = 1; r <= top.GetRank(); ++r)
                 ++count[top.GetSuit() * kRankCount + r - 1];

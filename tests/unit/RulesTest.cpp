@@ -74,10 +74,10 @@ TEST_F(RulesTest, FoundationsBuildUpBySuitFromTheAce) {
     EXPECT_TRUE(m_pDoc->MoveCard(0, kPileHearts));
     EXPECT_TRUE(m_pDoc->CanMove(1, kPileHearts));
     EXPECT_TRUE(m_pDoc->MoveCard(1, kPileHearts));
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).GetRank(), 2);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).GetSuit(), kHearts);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetRank(), 2);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetSuit(), kHearts);
     EXPECT_TRUE(m_pDoc->MoveCard(2, kPileClubs));
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).GetRank(), 1);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).m_card.GetRank(), 1);
 }
 
 TEST_F(RulesTest, ASuccessfulMovePlaysTheClickOnceRepaintsAndMarksTheChange) {

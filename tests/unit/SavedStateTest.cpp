@@ -19,7 +19,7 @@ protected:
         for (int f = 0; f < kFanCount; ++f)
             out += Fan(f) + "|";
         for (int p = kPileHearts; p <= kPileSpades; ++p)
-            out += std::to_string(m_pDoc->GetFoundation(p).GetRank()) + "|";
+            out += std::to_string(m_pDoc->GetFoundation(p).m_card.GetRank()) + "|";
         return out;
     }
     void Put(const char* name, const std::vector<std::uint8_t>& data, unsigned nType = kRegBinary) {
@@ -143,12 +143,12 @@ TEST_F(SavedStateTest, FoundationsAndEmptyFansComeBack) {
     Put("game", record.Encode());
     MakeDoc();
     ASSERT_TRUE(m_pDoc->OnNewDocument());
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).GetRank(), 3);
-    EXPECT_TRUE(m_pDoc->GetFoundation(kPileHearts).HasCard());
-    EXPECT_FALSE(m_pDoc->GetFoundation(kPileClubs).HasCard());
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).GetSuit(), kClubs);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileSpades).GetSuit(), kSpades);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileDiamonds).GetSuit(), kDiamonds);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetRank(), 3);
+    EXPECT_TRUE(m_pDoc->GetFoundation(kPileHearts).m_card.HasCard());
+    EXPECT_FALSE(m_pDoc->GetFoundation(kPileClubs).m_card.HasCard());
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).m_card.GetSuit(), kClubs);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileSpades).m_card.GetSuit(), kSpades);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileDiamonds).m_card.GetSuit(), kDiamonds);
     ExpectAllCardsOnce();
 }
 

@@ -1,7 +1,7 @@
 #include "ContactSheet.h"
 
 #include "ArtSet.h"
-#include "HeadlessBitmapFile.h"
+#include "BmpReader.h"
 #include "PngFile.h"
 #include "Pictures.h"
 #include "resource.h"
@@ -14,20 +14,20 @@ constexpr int kGap = 6;
 constexpr int kSheetWidth = kGap + 13 * (60 + kGap);
 constexpr int kSheetHeight = kGap + 4 * (82 + kGap) + 132 + kGap;
 
-CHeadlessImage Load(const std::string& folder, const std::string& name) {
-    CHeadlessImage image;
+CRgbImage Load(const std::string& folder, const std::string& name) {
+    CRgbImage image;
     if (!ReadBitmapFile(folder + "/" + name, &image))
         throw std::runtime_error("cannot read " + folder + "/" + name);
     return image;
 }
 
-void Blit(CHeadlessImage& sheet, const CHeadlessImage& image, int x, int y) {
+void Blit(CRgbImage& sheet, const CRgbImage& image, int x, int y) {
     for (int j = 0; j < image.Height(); ++j)
         for (int i = 0; i < image.Width(); ++i)
             if (sheet.Contains(x + i, y + j)) sheet.Set(x + i, y + j, image.At(i, j));
 }
 
-std::vector<std::uint8_t> EnlargedRgb(const CHeadlessImage& sheet) {
+std::vector<std::uint8_t> EnlargedRgb(const CRgbImage& sheet) {
     std::vector<std::uint8_t> rgb;
     rgb.reserve(static_cast<size_t>(sheet.Width()) * sheet.Height() * 3 * kScale * kScale);
     for (int y = 0; y < sheet.Height() * kScale; ++y)
@@ -45,8 +45,8 @@ int AlignToPhase(int x, int y, int nPhase) {
 } // namespace
 
 std::vector<std::uint8_t> MakeContactSheet(const std::string& folder) {
-    CHeadlessImage sheet(kSheetWidth, kSheetHeight);
-    CHeadlessImage cloth = Load(folder, std::to_string(IDB_PATTERN) + ".bmp");
+    CRgbImage sheet(kSheetWidth, kSheetHeight);
+    CRgbImage cloth = Load(folder, std::to_string(IDB_PATTERN) + ".bmp");
     for (int y = 0; y < kSheetHeight; ++y)
         for (int x = 0; x < kSheetWidth; ++x)
             sheet.Set(x, y, cloth.At(x % cloth.Width(), y % cloth.Height()));

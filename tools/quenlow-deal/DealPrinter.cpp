@@ -1,16 +1,17 @@
 #include "DealPrinter.h"
 
-#include "HeadlessPlatform.h"
-#include "QuenlowDoc.h"
+#include "Deal.h"
+#include "KingFixup.h"
+#include "SavedRecords.h"
 
 #include <sstream>
 
 namespace {
-std::vector<std::vector<std::string>> FanCodes(const CCard (&fan)[kFanCount][kFanSlots]) {
+std::vector<std::vector<std::string>> FanCodes(const CDealtCard (&fan)[kFanCount][kFanSlots]) {
     std::vector<std::vector<std::string>> out;
     for (const auto& slots : fan) {
         std::vector<std::string> codes;
-        for (const CCard& card : slots)
+        for (const CDealtCard& card : slots)
             codes.push_back(card.HasCard() ? CardCode(card.GetSuit(), card.GetRank()) : "--");
         out.push_back(codes);
     }
@@ -31,6 +32,13 @@ void AppendFans(std::ostringstream& os, const char* title,
         os << "fan " << (f + 1) << ": " << JoinCodes(fans[f], " ", "") << "\n";
 }
 
+std::string JoinInts(const std::vector<std::uint8_t>& bytes) {
+    std::string out;
+    for (size_t i = 0; i + 4 <= bytes.size(); i += 4)
+        out += (i ? " " : "") + std::to_string(DecodeInt(&bytes[i]));
+    return out;
+}
+
 void AppendJsonFans(std::ostringstream& os, const std::vector<std::vector<std::string>>& fans) {
     os << "[";
     for (size_t f = 0; f < fans.size(); ++f)
@@ -40,19 +48,14 @@ void AppendJsonFans(std::ostringstream& os, const std::vector<std::vector<std::s
 } // namespace
 
 CDealReport MakeDealReport(std::uint32_t nSeed) {
-    CHeadlessPlatform platform;
-    platform.m_nTime = nSeed;
-    CQuenlowDoc doc(platform);
-    doc.Deal();
+    CDeal deal = DealFromSeed(nSeed);
     CDealReport report;
     report.nSeed = nSeed;
-    for (int k = 0; k < kCardCount; ++k) {
-        const CCard* pCard = doc.m_pDeck->GetCardAt(k);
-        report.deck.push_back(CardCode(pCard->GetSuit(), pCard->GetRank()));
-    }
-    report.dealt = FanCodes(doc.m_fan);
-    FixUpKings(doc.m_fan, nullptr);
-    report.fixedUp = FanCodes(doc.m_fan);
+    for (int nCard : deal.m_nDeck)
+        report.deck.push_back(CardCode(nCard / kRankCount, nCard % kRankCount + 1));
+    report.dealt = FanCodes(deal.m_fan);
+    FixUpKings(deal.m_fan, nullptr);
+    report.fixedUp = FanCodes(deal.m_fan);
     return report;
 }
 
@@ -86,4 +89,25 @@ std::string FormatPosition(const CDealReport& report) {
     }
     os << "foundations C:- D:- S:- H:-\n";
     return os.str();
+}
+
+std::string FormatRecords(const CDeal& deal) {
+    CInitialRecord initial;
+    CSavedGameRecord game;
+    initial.m_bInitialValid = 1;
+    game.m_bSavedGame = 1;
+    game.m_bSavedInProgress = 1;
+    for (int f = 0; f < kFanCount; ++f) {
+        for (int s = 0; s < kFanSlots; ++s) {
+            // An undealt place: suit 0, rank 0 in the deal, -1 in the table.
+            const CDealtCard& card = deal.m_fan[f][s];
+            initial.m_nInitialSuit[SlotIndex(f, s)] = card.GetSuit();
+            initial.m_nInitialRank[SlotIndex(f, s)] = card.GetRank();
+            game.m_nSavedSuit[SlotIndex(f, s)] = card.HasCard() ? card.GetSuit() : -1;
+            game.m_nSavedRank[SlotIndex(f, s)] = card.HasCard() ? card.GetRank() : -1;
+        }
+    }
+    for (auto& pair : game.m_nSavedFoundation)
+        pair[0] = pair[1] = -1;
+    return "initial " + JoinInts(initial.Encode()) + "\ngame " + JoinInts(game.Encode()) + "\n";
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Card.h"
-#include "KingFixup.h"
+#include "Deal.h"
 
 #include <cstdint>
 #include <string>
@@ -22,3 +22,6 @@ std::string FormatJson(const CDealReport& report);
 // The fixed-up layout as a table in text, as quenlow-solve --position reads it: one line a fan
 // with its cards from bottom to top ("-" for none), then the four empty foundations.
 std::string FormatPosition(const CDealReport& report);
+// The integers of the two records the game stores for a deal as dealt: a line "initial ..." and
+// a line "game ..." (that deal in progress, before the King fix-up).
+std::string FormatRecords(const CDeal& deal);

@@ -16,14 +16,11 @@ RunBatch(const CBatchOptions& options,
     std::vector<CDealOutcome> outcomes(nDeals);
     std::atomic<std::size_t> nNext{0};
     std::atomic<std::size_t> nDone{0};
-    CSpinLock dealLock; // the deck's shuffle is process-wide
     auto work = [&](int) {
         CSolver solver(options.m_nMaxBytes);
         for (std::size_t i = nNext++; i < nDeals; i = nNext++) {
             std::uint32_t nSeed = options.m_nFrom + static_cast<std::uint32_t>(i);
-            dealLock.Lock();
             CPosition position = MakeSeedPosition(nSeed, options.m_bKingsAllowed);
-            dealLock.Unlock();
             CSolveReport report = solver.Solve(position, options.m_limits);
             CDealOutcome& outcome = outcomes[i];
             outcome.m_nSeed = nSeed;

@@ -102,13 +102,11 @@ bool ParseRegFile(const std::string& text, std::vector<std::uint8_t>& record, CR
 } // namespace
 
 namespace {
-const int kRecordSuits[4] = {0, 3, 2, 1}; // foundation pairs: Clubs, Diamonds, Spades, Hearts
-
 bool SlotsToFans(const CSavedGameRecord& record, CPosition& position, std::string& error) {
     for (int f = 0; f < kSolverFans; ++f) {
         for (int s = 0; s < kSolverSlots; ++s) {
-            int nSuit = record.m_nSavedSuit[3 * f + s];
-            int nRank = record.m_nSavedRank[3 * f + s];
+            int nSuit = record.m_nSavedSuit[SlotIndex(f, s)];
+            int nRank = record.m_nSavedRank[SlotIndex(f, s)];
             std::string where =
                 "slot " + std::to_string(s + 1) + " of fan " + std::to_string(f + 1);
             if (nSuit == -1 && nRank == -1) continue;
@@ -128,14 +126,14 @@ bool SlotsToFans(const CSavedGameRecord& record, CPosition& position, std::strin
 }
 
 bool PairsToFoundations(const CSavedGameRecord& record, CPosition& position, std::string& error) {
-    static const char* const kNames[4] = {"Clubs", "Diamonds", "Spades", "Hearts"};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kFoundationCount; ++i) {
         int nSuit = record.m_nSavedFoundation[i][0];
         int nRank = record.m_nSavedFoundation[i][1];
         if (nSuit == -1 && nRank == -1) continue;
-        if (nSuit != kRecordSuits[i] || nRank < 1 || nRank > 13) {
-            error = std::string("the ") + kNames[i] + " foundation holds suit " +
-                    std::to_string(nSuit) + ", rank " + std::to_string(nRank);
+        if (nSuit != kSavedFoundationSuits[i] || nRank < 1 || nRank > 13) {
+            error = std::string("the ") + SuitName(kSavedFoundationSuits[i]) +
+                    " foundation holds suit " + std::to_string(nSuit) + ", rank " +
+                    std::to_string(nRank);
             return false;
         }
         position.m_nHome[nSuit] = nRank;

@@ -1,18 +1,14 @@
 #include "SolverMoves.h"
 
-namespace {
-bool AreNeighbours(int nRankA, int nRankB) {
-    return nRankA == nRankB + 1 || nRankA == nRankB - 1;
-}
-} // namespace
+#include "GameRules.h"
 
 int HomePileOfSuit(int nSuit) {
-    static const int kPiles[4] = {19, 18, 21, 20}; // Clubs, Hearts, Spades, Diamonds
-    return kPiles[nSuit];
+    return FoundationPileOfSuit(nSuit);
 }
 
 bool IsLegalMove(const CSolverState& state, int nFrom, int nTo) {
-    if (nFrom < 0 || nFrom >= kSolverFans || state.Count(nFrom) == 0 || nTo < 0 || nTo > 21)
+    if (nFrom < 0 || nFrom >= kSolverFans || state.Count(nFrom) == 0 || nTo < 0 ||
+        nTo >= kPileCount)
         return false;
     int nCard = state.Top(nFrom);
     if (nTo >= kSolverFans)

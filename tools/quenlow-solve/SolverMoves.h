@@ -5,7 +5,7 @@
 
 #include "SolverState.h"
 
-constexpr int kMaxMoves = 18 * 19;
+constexpr int kMaxMoves = kSolverFans * (kSolverFans + 1);
 
 // Whether the top card of fan nFrom may go to pile nTo (fans 0 to 17, foundations by the
 // game's pile numbers 18 Hearts, 19 Clubs, 20 Diamonds, 21 Spades).

@@ -2,16 +2,18 @@
 // a canonical key in which fans are interchangeable (only their contents matter).
 #pragma once
 
+#include "GameRules.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-constexpr int kSolverFans = 18;
-constexpr int kSolverSlots = 3;
-constexpr int kSolverCards = 52;
+constexpr int kSolverFans = kFanCount;
+constexpr int kSolverSlots = kFanSlots;
+constexpr int kSolverCards = kCardCount;
 constexpr std::uint8_t kNoCard = 0xff;
 // Destination of a move to the foundation of the moving card's own suit.
-constexpr std::uint8_t kToHome = 18;
+constexpr std::uint8_t kToHome = kFanCount;
 
 // Card ids are suit * 13 + rank - 1, with the model's suit numbers (Clubs, Hearts, Spades,
 // Diamonds).

@@ -40,15 +40,6 @@ void RunOnThreads(int nThreads, const std::function<void(int)>& work,
         CloseHandle(h);
 }
 
-void CSpinLock::Lock() {
-    while (InterlockedExchange(&m_nHeld, 1) != 0)
-        Sleep(0);
-}
-
-void CSpinLock::Unlock() {
-    InterlockedExchange(&m_nHeld, 0);
-}
-
 #else
 #include <atomic>
 #include <chrono>
@@ -70,14 +61,5 @@ void RunOnThreads(int nThreads, const std::function<void(int)>& work,
     }
     for (std::thread& t : threads)
         t.join();
-}
-
-void CSpinLock::Lock() {
-    while (__atomic_exchange_n(&m_nHeld, 1, __ATOMIC_ACQUIRE) != 0)
-        std::this_thread::yield();
-}
-
-void CSpinLock::Unlock() {
-    __atomic_store_n(&m_nHeld, 0, __ATOMIC_RELEASE);
 }
 #endif

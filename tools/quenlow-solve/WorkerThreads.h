@@ -8,13 +8,3 @@
 // calling thread about twenty times a second until all have returned.
 void RunOnThreads(int nThreads, const std::function<void(int)>& work,
                   const std::function<void()>& onTick);
-
-// A lock for short critical sections, made of an atomic flag.
-class CSpinLock {
-public:
-    void Lock();
-    void Unlock();
-
-private:
-    volatile long m_nHeld = 0;
-};

@@ -10,7 +10,7 @@ source tools/scripts/wine.sh
 root=$(pwd)
 arch=$(wine_first_arch)
 wine_use "$arch"
-game=$root/build/$arch/game/shell/win32/QUENLOW.EXE
+game=$root/build/$arch/game/app/QUENLOW.EXE
 driver=$root/build/$arch/tests/e2e/driver/e2e-driver.exe
 work=$root/build/run/$arch
 for f in "$game" "$driver"; do

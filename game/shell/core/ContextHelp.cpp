@@ -1,34 +1,34 @@
 #include "ContextHelp.h"
 
 #include "Platform.h"
-#include "resource.h"
+#include "FrameworkIds.h"
 
-void CContextHelpMode::Enter(IPlatform& platform) {
-    if (!m_bActive) m_hPreviousCursor = platform.GetCursor();
+void CContextHelpMode::Enter(IPointer& pointer) {
+    if (!m_bActive) m_hPreviousCursor = pointer.GetCursor();
     m_bActive = true;
-    if (m_hHelpCursor == 0) m_hHelpCursor = platform.LoadCursor(IDC_CONTEXTHELP);
+    if (m_hHelpCursor == 0) m_hHelpCursor = pointer.LoadCursor(IDC_CONTEXTHELP);
     // Without its cursor the mode still works; the pointer keeps its shape.
-    if (m_hHelpCursor != 0) platform.SetCursor(m_hHelpCursor);
+    if (m_hHelpCursor != 0) pointer.SetCursor(m_hHelpCursor);
 }
 
-BOOL CContextHelpMode::OnSetCursor(IPlatform& platform) const {
+BOOL CContextHelpMode::OnSetCursor(IPointer& pointer) const {
     if (!m_bActive) return FALSE;
-    if (m_hHelpCursor != 0) platform.SetCursor(m_hHelpCursor);
+    if (m_hHelpCursor != 0) pointer.SetCursor(m_hHelpCursor);
     return TRUE;
 }
 
-BOOL CContextHelpMode::OnClick(IPlatform& platform, HelpHit hit, int nID, std::string& context) {
+BOOL CContextHelpMode::OnClick(IPointer& pointer, HelpHit hit, int nID, std::string& context) {
     if (!m_bActive) return FALSE;
-    Cancel(platform);
+    Cancel(pointer);
     if (hit == HelpHit::Outside) return FALSE;
     context = HelpContextOf(hit, nID);
     return TRUE;
 }
 
-void CContextHelpMode::Cancel(IPlatform& platform) {
+void CContextHelpMode::Cancel(IPointer& pointer) {
     if (!m_bActive) return;
     m_bActive = false;
-    platform.SetCursor(m_hPreviousCursor != 0 ? m_hPreviousCursor : platform.LoadArrowCursor());
+    pointer.SetCursor(m_hPreviousCursor != 0 ? m_hPreviousCursor : pointer.LoadArrowCursor());
 }
 
 std::string HelpContextOf(HelpHit hit, int nID) {

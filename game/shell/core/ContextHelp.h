@@ -6,7 +6,7 @@
 
 #include <string>
 
-class IPlatform;
+class IPointer;
 
 // What the click that ends the mode landed on.
 enum class HelpHit {
@@ -20,14 +20,14 @@ enum class HelpHit {
 
 class CContextHelpMode {
 public:
-    void Enter(IPlatform& platform);
+    void Enter(IPointer& pointer);
     bool IsActive() const { return m_bActive; }
     // Keeps the help cursor up while the mode lasts; FALSE when it is not active.
-    BOOL OnSetCursor(IPlatform& platform) const;
+    BOOL OnSetCursor(IPointer& pointer) const;
     // Ends the mode with a click. TRUE when a topic is to be opened for the help context it
     // names: a command id, "table", "toolbar", "statusbar", or empty for the contents.
-    BOOL OnClick(IPlatform& platform, HelpHit hit, int nID, std::string& context);
-    void Cancel(IPlatform& platform);
+    BOOL OnClick(IPointer& pointer, HelpHit hit, int nID, std::string& context);
+    void Cancel(IPointer& pointer);
 
 private:
     bool m_bActive = false;

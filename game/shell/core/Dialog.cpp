@@ -9,8 +9,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value) {
         pDX->m_controls.SetItemText(nIDC, value);
 }
 
-int CDialog::DoModal(IPlatform& platform) {
-    return platform.DoModal(*this);
+int CDialog::DoModal(IDialogs& dialogs) {
+    return dialogs.DoModal(*this);
 }
 
 BOOL CDialog::OnInitDialog() {

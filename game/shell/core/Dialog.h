@@ -6,7 +6,7 @@
 
 #include <string>
 
-class IPlatform;
+class IDialogs;
 
 // The controls of an open dialog, as the platform provides them.
 class IDialogControls {
@@ -34,7 +34,7 @@ public:
     virtual ~CDialog() = default;
 
     int GetTemplateId() const { return m_nIDTemplate; }
-    int DoModal(IPlatform& platform);
+    int DoModal(IDialogs& dialogs);
 
     // Called by the platform while the dialog runs.
     void AttachControls(IDialogControls* pControls) { m_pControls = pControls; }

@@ -4,7 +4,7 @@
 #include "Document.h"
 #include "FileMessages.h"
 #include "ShellServices.h"
-#include "resource.h"
+#include "FrameworkIds.h"
 
 void CDocManager::LoadRecentFileList() {
     m_recent.ReadList([this](const std::string& key) {

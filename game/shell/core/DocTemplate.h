@@ -12,6 +12,13 @@ class CDocument;
 class CFrameWnd;
 class CView;
 
+// The document type as the shell knows it, from the program's document string.
+struct CDocumentType {
+    std::string m_strTypeId;    // the class key, e.g. "Quenlow.Document"
+    std::string m_strTypeName;  // its description, e.g. "QuenlowDocument"
+    std::string m_strExtension; // with its dot, e.g. ".QNL"
+};
+
 class CSingleDocTemplate {
 public:
     using DocFactory = std::function<std::unique_ptr<CDocument>()>;
@@ -39,6 +46,10 @@ public:
     void SetDocString(const std::string& str) { m_strDocStrings = str; }
     // One field of the document string; empty when the string has fewer fields.
     std::string GetDocString(DocStringIndex index) const;
+    CDocumentType GetDocumentType() const {
+        return {GetDocString(regFileTypeId), GetDocString(regFileTypeName),
+                GetDocString(filterExt)};
+    }
 
     // The first call makes the document (which reads the saved state), the frame with its bars
     // and view, runs the new-document step (or opens the file) and shows the frame; it fails,

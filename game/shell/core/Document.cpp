@@ -2,7 +2,7 @@
 
 #include "DocManager.h"
 #include "View.h"
-#include "resource.h"
+#include "FrameworkIds.h"
 
 #include <algorithm>
 

@@ -22,6 +22,9 @@ public:
     virtual BOOL OnOpenDocument(const std::string& path);
     virtual BOOL OnSaveDocument(const std::string& path);
     virtual void DeleteContents() {}
+    // The session is ending and the process may be ended at any moment: what must survive is
+    // stored now, and the document stays as it is.
+    virtual void OnEndSession() {}
 
     // Save (Ctrl+S) goes through the application's document files; without them nothing
     // handles it.

@@ -1,6 +1,6 @@
 #include "FileMessages.h"
 
-#include "resource.h"
+#include "FrameworkIds.h"
 
 namespace {
 // The system's error codes, as numbers: this file is portable.

@@ -4,7 +4,7 @@
 #include "Document.h"
 #include "View.h"
 #include "WinApp.h"
-#include "resource.h"
+#include "FrameworkIds.h"
 
 namespace {
 const CCmdEntry<CFrameWnd> kFrameCommands[] = {

@@ -1,12 +1,12 @@
 #include "Platform.h"
 
-BOOL CBitmap::LoadBitmap(IPlatform& platform, int nResourceId) {
+BOOL CBitmap::LoadBitmap(IPictures& pictures, int nResourceId) {
     DeleteObject();
     int cx = 0;
     int cy = 0;
-    PlatformHandle h = platform.LoadBitmap(nResourceId, &cx, &cy);
+    PlatformHandle h = pictures.LoadBitmap(nResourceId, &cx, &cy);
     if (h == 0) return FALSE;
-    m_pPlatform = &platform;
+    m_pPictures = &pictures;
     m_hObject = h;
     m_nWidth = cx;
     m_nHeight = cy;
@@ -14,8 +14,8 @@ BOOL CBitmap::LoadBitmap(IPlatform& platform, int nResourceId) {
 }
 
 void CBitmap::DeleteObject() {
-    if (m_hObject != 0 && m_pPlatform != nullptr) m_pPlatform->DeleteBitmap(m_hObject);
+    if (m_hObject != 0 && m_pPictures != nullptr) m_pPictures->DeleteBitmap(m_hObject);
     m_hObject = 0;
-    m_pPlatform = nullptr;
+    m_pPictures = nullptr;
     m_nWidth = m_nHeight = 0;
 }

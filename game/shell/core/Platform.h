@@ -1,6 +1,7 @@
-// The platform services the game model and the table view rely on. The game logic calls
-// nothing else of the platform: the Win32 layer implements this for the real program, the
-// headless layer for the unit tests.
+// The platform services the game model and the table view rely on, one interface for each
+// concern, so that each part names only what it uses. The game logic calls nothing else of the
+// platform: the Win32 layer implements all of them for the real program, the headless platform
+// of the tests and tools likewise.
 #pragma once
 
 #include "ShellTypes.h"
@@ -25,12 +26,11 @@ public:
     virtual CRect GetClipBox() const = 0;
 };
 
-class IPlatform {
+// The settings store. Results are the system's error codes (kRegOk on success). A value larger
+// than the caller's buffer fails with kRegMoreData; the stored type is reported, not checked.
+class ISettingsStore {
 public:
-    virtual ~IPlatform() = default;
-
-    // Settings store. Results are the system's error codes (kRegOk on success). A value larger
-    // than the caller's buffer fails with kRegMoreData; the stored type is reported, not checked.
+    virtual ~ISettingsStore() = default;
     virtual long RegCreateKey(RegRoot root, const std::string& subKey, const char* className,
                               RegKey* pKey) = 0;
     virtual long RegQueryValue(RegKey key, const char* name, unsigned* pType, void* pData,
@@ -38,17 +38,22 @@ public:
     virtual long RegSetValue(RegKey key, const char* name, unsigned type, const void* pData,
                              unsigned cbData) = 0;
     virtual long RegCloseKey(RegKey key) = 0;
+};
 
+class ISound {
+public:
+    virtual ~ISound() = default;
     // Sound from a WAVE resource of the program; resource id 0 with flags 0 stops the sound.
     virtual BOOL PlaySound(int nResourceId, unsigned nFlags) = 0;
+};
 
-    // Bitmaps and cursors from the program's resources; 0 when missing.
+// Bitmaps from the program's resources, drawing on a view, and the drag image.
+class IPictures {
+public:
+    virtual ~IPictures() = default;
+    // 0 when the bitmap is missing.
     virtual PlatformHandle LoadBitmap(int nResourceId, int* pcx, int* pcy) = 0;
     virtual void DeleteBitmap(PlatformHandle hBitmap) = 0;
-    virtual PlatformHandle LoadCursor(int nResourceId) = 0;
-    virtual PlatformHandle LoadArrowCursor() = 0;
-    virtual void SetCursor(PlatformHandle hCursor) = 0;
-    virtual PlatformHandle GetCursor() = 0;
 
     // Drawing on a view outside its paint, and asking for a repaint (null: the whole client).
     virtual std::unique_ptr<IDrawContext> GetClientDC(WindowRef view) = 0;
@@ -63,26 +68,57 @@ public:
     virtual BOOL DragEnter(WindowRef view, CPoint pt) = 0;
     virtual BOOL DragMove(CPoint pt) = 0;
     virtual void EndDrag() = 0;
+};
 
-    // Pointer capture.
+// The pointer's shape and its capture by a view.
+class IPointer {
+public:
+    virtual ~IPointer() = default;
+    // Cursors from the program's resources; 0 when missing.
+    virtual PlatformHandle LoadCursor(int nResourceId) = 0;
+    virtual PlatformHandle LoadArrowCursor() = 0;
+    virtual void SetCursor(PlatformHandle hCursor) = 0;
+    virtual PlatformHandle GetCursor() = 0;
+
     virtual void SetCapture(WindowRef view) = 0;
     virtual void ReleaseCapture() = 0;
     virtual WindowRef GetCapture() = 0;
+};
 
+// The clock, and the pacing of animations.
+class ITime {
+public:
+    virtual ~ITime() = default;
     // Calendar time in whole seconds since 1 January 1970 UTC, taken to 32 bits.
     virtual std::uint32_t GetTimeSeconds() = 0;
-
-    // Pacing of animations: Sleep(1) really sleeps about 1 ms between Begin and End.
+    // Sleep(1) really sleeps about 1 ms between Begin and End.
     virtual void Sleep(unsigned nMilliseconds) = 0;
     virtual void BeginTimerPeriod() = 0;
     virtual void EndTimerPeriod() = 0;
+};
 
-    // First pane of the main window's status bar, redrawn at once.
-    virtual void SetStatusText(const std::string& text) = 0;
-
+class IDialogs {
+public:
+    virtual ~IDialogs() = default;
     // Runs a dialog modally; kDialogFailed when it cannot be shown.
     virtual int DoModal(CDialog& dlg) = 0;
 };
+
+class IStatusText {
+public:
+    virtual ~IStatusText() = default;
+    // First pane of the main window's status bar, redrawn at once.
+    virtual void SetStatusText(const std::string& text) = 0;
+};
+
+// All of them, as the one Win32 object and the one headless object provide them.
+class IPlatform : public ISettingsStore,
+                  public ISound,
+                  public IPictures,
+                  public IPointer,
+                  public ITime,
+                  public IDialogs,
+                  public IStatusText {};
 
 // A bitmap object: empty, or holding a bitmap loaded from the program's resources.
 class CBitmap {
@@ -92,14 +128,14 @@ public:
     CBitmap(const CBitmap&) = delete;
     CBitmap& operator=(const CBitmap&) = delete;
 
-    BOOL LoadBitmap(IPlatform& platform, int nResourceId);
+    BOOL LoadBitmap(IPictures& pictures, int nResourceId);
     void DeleteObject();
     PlatformHandle GetSafeHandle() const { return m_hObject; }
     int GetWidth() const { return m_nWidth; }
     int GetHeight() const { return m_nHeight; }
 
 private:
-    IPlatform* m_pPlatform = nullptr;
+    IPictures* m_pPictures = nullptr;
     PlatformHandle m_hObject = 0;
     int m_nWidth = 0;
     int m_nHeight = 0;

@@ -7,7 +7,7 @@
 #include "ShellRegistration.h"
 #include "ShellServices.h"
 #include "View.h"
-#include "resource.h"
+#include "FrameworkIds.h"
 
 namespace {
 // The framework's print command, which nothing in the game handles.
@@ -48,7 +48,9 @@ BOOL CShellIntegration::Print(const std::string& path) {
 }
 
 BOOL CShellIntegration::Unregister(IClassesRoot& classes) {
-    bool bAll = UnregisterShellFileTypes(classes);
+    CSingleDocTemplate* pTemplate = m_docManager.GetTemplate();
+    bool bAll =
+        pTemplate != nullptr && UnregisterShellFileTypes(classes, pTemplate->GetDocumentType());
     m_services.ShowMessage(m_services.LoadString(bAll ? IDS_UNREG_DONE : IDS_UNREG_FAILURE));
     m_nExitCode = bAll ? 0 : 1;
     return FALSE;

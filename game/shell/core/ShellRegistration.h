@@ -2,6 +2,8 @@
 // at every start, and the ones removed by "/Unregister".
 #pragma once
 
+#include "DocTemplate.h"
+
 #include <string>
 #include <vector>
 
@@ -11,19 +13,16 @@ struct CRegistryText {
     std::string m_strData;
 };
 
-extern const char* const kFileTypeId;    // "Quenlow.Document"
-extern const char* const kFileTypeName;  // "QuenlowDocument"
-extern const char* const kFileExtension; // ".QNL"
-
 // Everything but the extension key, for the program at short path strProgram; bIconReadable
 // says whether the document icon (the program's second) can be read.
-std::vector<CRegistryText> DocumentTypeEntries(const std::string& strProgram, bool bIconReadable);
+std::vector<CRegistryText> DocumentTypeEntries(const CDocumentType& type,
+                                               const std::string& strProgram, bool bIconReadable);
 // The extension key and its "ShellNew" entry.
-std::vector<CRegistryText> ExtensionEntries();
+std::vector<CRegistryText> ExtensionEntries(const CDocumentType& type);
 // The extension is ours to set, or to remove, when it names no type or names ours.
-bool ExtensionIsOurs(const std::string& strCurrentType);
+bool ExtensionIsOurs(const CDocumentType& type, const std::string& strCurrentType);
 // Keys to delete on unregistering, deepest first; the extension key is handled apart.
-std::vector<std::string> DocumentTypeKeys();
+std::vector<std::string> DocumentTypeKeys(const CDocumentType& type);
 // The program as the shell's commands name it: quoted when it holds a blank (a folder without
 // a short name), since the shell would otherwise cut the command there.
 std::string CommandProgram(const std::string& strProgram);
@@ -41,8 +40,10 @@ public:
     virtual bool DeleteKey(const std::string& key) = 0;
 };
 
-// Writes the document type; false when any of it could not be written.
-bool RegisterShellFileTypes(IClassesRoot& root, const std::string& strProgram, bool bIconReadable);
+// Writes the document type; false when any of it could not be written, or when the type has no
+// class key or extension.
+bool RegisterShellFileTypes(IClassesRoot& root, const CDocumentType& type,
+                            const std::string& strProgram, bool bIconReadable);
 // Removes it again, leaving an extension key that names another type alone; true when nothing
-// of ours is left.
-bool UnregisterShellFileTypes(IClassesRoot& root);
+// of ours is left, false also for a type without class key or extension.
+bool UnregisterShellFileTypes(IClassesRoot& root, const CDocumentType& type);

@@ -22,7 +22,6 @@ public:
     void Detach();
     WindowRef GetSafeHwnd() const { return m_hWnd; }
     CDocument* GetDocument() const { return m_pDocument; }
-    IPlatform& GetPlatform() const { return m_platform; }
 
     virtual void OnDraw(IDrawContext& dc) = 0;
     // A repaint request from the document: the base invalidates the whole client area.

@@ -1,14 +1,12 @@
 #include "WinApp.h"
 
 #include "FrameWnd.h"
-#include "GameDialogs.h"
-#include "resource.h"
+#include "FrameworkIds.h"
 
 namespace {
 const CCmdEntry<CWinApp> kAppCommands[] = {
     {ID_FILE_NEW, &CWinApp::OnFileNew, nullptr},
     {ID_APP_EXIT, &CWinApp::OnAppExit, nullptr},
-    {ID_APP_ABOUT, &CWinApp::OnAppAbout, nullptr},
 };
 } // namespace
 
@@ -41,10 +39,4 @@ void CWinApp::OnFileNew() {
 
 void CWinApp::OnAppExit() {
     if (m_pMainWnd != nullptr) m_pMainWnd->OnClose();
-}
-
-void CWinApp::OnAppAbout() {
-    CAboutDlg dlg;
-    // The result does not matter; a dialog that cannot be shown is simply not shown.
-    dlg.DoModal(m_platform);
 }

@@ -1,5 +1,5 @@
-// The application object's portable half: its document template, its commands (New, Exit,
-// About) and the idle pass of the message loop.
+// The application object's portable half: its document template, its commands (New and Exit)
+// and the idle pass of the message loop.
 #pragma once
 
 #include "CmdTarget.h"
@@ -8,11 +8,10 @@
 #include <memory>
 
 class CFrameWnd;
-class IPlatform;
 
 class CWinApp : public CCmdTarget {
 public:
-    explicit CWinApp(IPlatform& platform) : m_platform(platform) {}
+    CWinApp() = default;
     ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -30,9 +29,7 @@ public:
     // The single document is reused: its new-document step runs again.
     void OnFileNew();
     void OnAppExit();
-    void OnAppAbout();
 
-    IPlatform& GetPlatform() const { return m_platform; }
     // Completed idle passes since start-up; nothing depends on it but a read-only query.
     long GetIdlePasses() const { return m_nIdlePasses; }
 
@@ -41,8 +38,6 @@ public:
 protected:
     // Ends the template before the members it uses go (a derived destructor calls this).
     void CloseTemplate() { m_pDocTemplate.reset(); }
-
-    IPlatform& m_platform;
 
 private:
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;

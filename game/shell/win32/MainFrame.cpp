@@ -2,7 +2,7 @@
 
 #include "DocTemplate.h"
 #include "Win32Platform.h"
-#include "resource.h"
+#include "FrameworkIds.h"
 
 CMainFrame::CMainFrame(CWinApp& app, CWin32Platform& platform, int nCmdShow)
     : CFrameWnd(app), m_platform(platform), m_nCmdShow(nCmdShow) {}
@@ -13,6 +13,7 @@ CMainFrame::~CMainFrame() {
 
 BOOL CMainFrame::LoadFrame(int nIDResource, CCreateContext& context) {
     HINSTANCE hInstance = m_platform.GetInstance();
+    m_nIDResource = nIDResource;
     TakeView(context);
     HICON hIcon = LoadIconA(hInstance, MAKEINTRESOURCEA(nIDResource));
     if (!RegisterClassOnce(hInstance, kClassName, CS_DBLCLKS, hIcon,
@@ -48,7 +49,7 @@ int CMainFrame::OnCreate() {
     if (!m_pView || !m_wndView.Create(m_hWnd, hInstance, m_pView.get())) return -1;
     m_pView->Attach(CWin32Platform::FromHwnd(m_wndView.GetSafeHwnd()), m_pCreatingDoc);
     if (!m_wndToolBar.Create(m_hWnd, IDW_TOOLBAR, hInstance) ||
-        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        !m_wndToolBar.LoadToolBar(m_nIDResource))
         return -1;
     if (!m_wndStatusBar.Create(m_hWnd, IDW_STATUS_BAR, hInstance) ||
         !m_wndStatusBar.SetIndicators({ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL},

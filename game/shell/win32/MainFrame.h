@@ -75,6 +75,7 @@ private:
     CWin32Platform& m_platform;
     int m_nCmdShow;
     HACCEL m_hAccel = nullptr;
+    int m_nIDResource = 0; // the menu, accelerators, icon and toolbar of the frame
     CViewWnd m_wndView;
     CDocument* m_pCreatingDoc = nullptr; // the document the view joins while the window is made
     std::string m_strTipA;               // the texts tool tips point at until the next request

@@ -5,10 +5,10 @@
 #include "MainFrame.h"
 
 #include "FileNames.h"
-#include "QuenlowApp.h"
+#include "FrameworkIds.h"
+#include "Win32App.h"
 #include "Win32Platform.h"
 #include "Win32ShellServices.h"
-#include "resource.h"
 
 #include <vector>
 
@@ -69,7 +69,7 @@ void CMainFrame::OpenHelp(const std::string& context) {
     const CHelpTopic* pTopic = context.empty() ? nullptr : file.FindByContext(context);
     // A viewer that cannot be made leaves the game as it is; there is nothing else to show.
     m_wndHelp.Show(m_hWnd, m_platform.GetInstance(),
-                   static_cast<CQuenlowApp&>(GetApp()).GetShellServices(), file, pTopic);
+                   static_cast<CWin32App&>(GetApp()).GetShellServices(), file, pTopic);
 }
 
 void CMainFrame::OnContextHelp() {
@@ -196,5 +196,5 @@ void CMainFrame::OnDropFiles(HDROP hDrop) {
     }
     DragFinish(hDrop);
     SetForegroundWindow(m_hWnd);
-    static_cast<CQuenlowApp&>(GetApp()).OnDropFiles(files);
+    static_cast<CWin32App&>(GetApp()).OnDropFiles(files);
 }

@@ -1,7 +1,7 @@
 // The main window's messages: commands, menus, prompts, tool tips and the end of a session.
 #include "MainFrame.h"
 
-#include "QuenlowDoc.h"
+#include "Document.h"
 #include "Win32Platform.h"
 #include "WinApp.h"
 
@@ -149,5 +149,5 @@ void CMainFrame::OnEndSession(BOOL bEnding) {
     // The process may be ended at any moment now, and a dialog may still be open on the
     // document: the game is stored as it stands, the document stays as it is.
     if (!bEnding) return;
-    if (auto* pDoc = dynamic_cast<CQuenlowDoc*>(GetActiveDocument())) pDoc->SaveStateNow();
+    if (CDocument* pDoc = GetActiveDocument()) pDoc->OnEndSession();
 }

@@ -1,6 +1,6 @@
 #include "StatusBar.h"
 
-#include "resource.h"
+#include "FrameworkIds.h"
 
 CStatusBar* g_pStatusBar = nullptr;
 

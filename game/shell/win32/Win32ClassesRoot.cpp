@@ -22,7 +22,7 @@ bool CWin32ClassesRoot::SetText(const std::string& key, const std::string& value
         return false;
     LONG nResult = RegSetValueExA(hKey, ValueName(value), 0, REG_SZ,
                                   reinterpret_cast<const BYTE*>(data.c_str()),
-                                  static_cast<DWORD>(data.size() + 1));
+                                  static_cast<DWORD>(data.size()) + 1);
     RegCloseKey(hKey);
     return nResult == ERROR_SUCCESS;
 }

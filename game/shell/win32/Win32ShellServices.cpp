@@ -2,8 +2,8 @@
 
 #include "FileMessages.h"
 #include "FileNames.h"
+#include "FrameworkIds.h"
 #include "Win32Platform.h"
-#include "resource.h"
 
 #include <commdlg.h>
 #include <shlobj.h>

@@ -74,7 +74,7 @@ e2e_scenario kings-option-survives-restart scenario_kings_option_survives_restar
 # by the other, scores, option and deal included.
 q_start_build() {
   local exe=$Q_EXE
-  Q_EXE=$(e2e_winpath "$E2E_ROOT/build/$1/game/shell/win32/QUENLOW.EXE")
+  Q_EXE=$(e2e_winpath "$E2E_ROOT/build/$1/game/app/QUENLOW.EXE")
   q_start
   Q_EXE=$exe
 }

@@ -1,6 +1,6 @@
 // The headless platform's bitmap reader, on the generated art and on broken files.
 #include "ArtFiles.h"
-#include "HeadlessBitmapFile.h"
+#include "BmpReader.h"
 #include "HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +69,7 @@ CRgb RgbOf(std::uint32_t v) {
 }
 } // namespace
 
-TEST(HeadlessBitmapFile, DecodesPalettedAndTrueColourRowsInEitherOrder) {
+TEST(BmpReader, DecodesPalettedAndTrueColourRowsInEitherOrder) {
     CBmpSpec s;
     s.cx = 3;
     s.nClrUsed = 4;
@@ -78,7 +78,7 @@ TEST(HeadlessBitmapFile, DecodesPalettedAndTrueColourRowsInEitherOrder) {
         for (int sign : {1, -1}) {
             s.nBitCount = bits;
             s.cy = 2 * sign;
-            CHeadlessImage image;
+            CRgbImage image;
             ASSERT_TRUE(DecodeBitmapFile(MakeBmp(s), &image)) << bits << " " << sign;
             ASSERT_EQ(image.Width(), 3);
             ASSERT_EQ(image.Height(), 2);
@@ -92,27 +92,27 @@ TEST(HeadlessBitmapFile, DecodesPalettedAndTrueColourRowsInEitherOrder) {
     s.rows = {{1, 0, 1}, {0, 1, 1}};
     s.palette = {0x000000, 0xffffff};
     s.nClrUsed = 0;
-    CHeadlessImage mono;
+    CRgbImage mono;
     ASSERT_TRUE(DecodeBitmapFile(MakeBmp(s), &mono));
     EXPECT_EQ(mono.At(0, 0), RgbOf(0xffffff));
     EXPECT_EQ(mono.At(0, 1), RgbOf(0x000000));
     s.nBitCount = 24;
     s.palette.clear();
     s.rows = {{0x123456, 0xabcdef, 0x010203}, {0xff0000, 0x00ff00, 0x0000ff}};
-    CHeadlessImage rgb;
+    CRgbImage rgb;
     ASSERT_TRUE(DecodeBitmapFile(MakeBmp(s), &rgb));
     EXPECT_EQ(rgb.At(1, 0), RgbOf(0xabcdef));
     EXPECT_EQ(rgb.At(2, 1), RgbOf(0x0000ff));
 }
 
-TEST(HeadlessBitmapFile, RejectsBrokenFilesWithoutTouchingTheImage) {
+TEST(BmpReader, RejectsBrokenFilesWithoutTouchingTheImage) {
     CBmpSpec good;
     good.nClrUsed = 4;
     good.rows = {{1, 2}, {3, 0}};
     const CBytes file = MakeBmp(good);
-    const CHeadlessImage untouched(1, 1, CRgb{9, 9, 9});
+    const CRgbImage untouched(1, 1, CRgb{9, 9, 9});
     auto rejects = [&](const CBytes& bytes) {
-        CHeadlessImage image = untouched;
+        CRgbImage image = untouched;
         return !DecodeBitmapFile(bytes, &image) && image == untouched;
     };
     for (size_t n = 0; n < file.size(); ++n)
@@ -143,7 +143,7 @@ TEST(HeadlessBitmapFile, RejectsBrokenFilesWithoutTouchingTheImage) {
     CBytes sixteenBits = file;
     sixteenBits[28] = 16;
     EXPECT_TRUE(rejects(sixteenBits));
-    CHeadlessImage image;
+    CRgbImage image;
     EXPECT_FALSE(ReadBitmapFile(ArtPath("no-such-file.bmp"), &image));
 }
 
@@ -155,7 +155,7 @@ TEST(HeadlessPlatform, LoadsTheRealArtInPlaceOfItsSyntheticPictures) {
         CBitmap real, fake;
         ASSERT_TRUE(real.LoadBitmap(platform, id)) << id;
         ASSERT_TRUE(fake.LoadBitmap(synthetic, id)) << id;
-        CHeadlessImage file;
+        CRgbImage file;
         ASSERT_TRUE(ReadBitmapFile(ArtPath(std::to_string(id) + ".bmp"), &file));
         EXPECT_TRUE(*platform.FindBitmap(real.GetSafeHandle()) == file) << id;
         EXPECT_EQ(real.GetWidth(), fake.GetWidth()) << id;

@@ -4,6 +4,7 @@
 #include "resource.h"
 
 namespace {
+const CDocumentType kQuenlowType{"Quenlow.Document", "QuenlowDocument", ".QNL"};
 
 TEST_F(ShellTest, AFileNameOpensAnEmptyTableAndNewGameRestoresTheSavedGame) {
     auto pApp = Start({"C:\\games\\a.qnl"});
@@ -83,7 +84,7 @@ TEST_F(ShellTest, PrintingOpensTheFileHiddenAndEnds) {
 
 TEST_F(ShellTest, UnregisterRemovesTheTypeAndSaysSo) {
     auto pApp = std::make_unique<CShellTestApp>(m_platform, m_log, m_services);
-    RegisterShellFileTypes(pApp->m_classes, "C:\\QUENLOW.EXE", true);
+    RegisterShellFileTypes(pApp->m_classes, kQuenlowType, "C:\\QUENLOW.EXE", true);
     ASSERT_FALSE(pApp->InitInstance({"/Unregister"}));
     EXPECT_EQ(std::vector<std::string>{"61707: %1"}, m_services.m_messages);
     EXPECT_TRUE(pApp->m_classes.m_keys.empty());
@@ -92,7 +93,7 @@ TEST_F(ShellTest, UnregisterRemovesTheTypeAndSaysSo) {
 
     m_services.m_messages.clear();
     pApp = std::make_unique<CShellTestApp>(m_platform, m_log, m_services);
-    RegisterShellFileTypes(pApp->m_classes, "C:\\QUENLOW.EXE", true);
+    RegisterShellFileTypes(pApp->m_classes, kQuenlowType, "C:\\QUENLOW.EXE", true);
     pApp->m_classes.m_locked.insert("Quenlow.Document\\DefaultIcon");
     ASSERT_FALSE(pApp->InitInstance({"-unregserver"}));
     EXPECT_EQ(std::vector<std::string>{"61708: %1"}, m_services.m_messages);

@@ -93,7 +93,7 @@ std::string CMemoryClassesRoot::Default(const std::string& key) const {
 
 CShellTestApp::CShellTestApp(CHeadlessPlatform& platform, CEventLog& log,
                              CFakeShellServices& services)
-    : CWinApp(platform), m_headless(platform), m_log(log), m_shell(services) {}
+    : m_headless(platform), m_log(log), m_shell(services) {}
 
 BOOL CShellTestApp::OnIdle(long nCount) {
     if (CQuenlowDoc* pDoc = Doc()) pDoc->OnIdleUpdate();

@@ -2,7 +2,7 @@
 // and dialogs, a class registry in memory, and an application that starts from a command line.
 #pragma once
 
-#include "../shell/FrameworkTestSupport.h"
+#include "FrameworkTestSupport.h"
 #include "ShellIntegration.h"
 #include "ShellRegistration.h"
 #include "ShellServices.h"

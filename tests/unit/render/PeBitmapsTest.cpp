@@ -41,7 +41,7 @@ TEST(DecodeDib, FourBitsBottomUpWithPalette) {
     }
     for (std::uint8_t b : {0x12, 0x30, 0x00, 0x00, 0xAB, 0xC0, 0x00, 0x00})
         dib.push_back(b);
-    CHeadlessImage image;
+    CRgbImage image;
     ASSERT_TRUE(DecodeDib(dib, image));
     ASSERT_EQ(3, image.Width());
     ASSERT_EQ(2, image.Height());
@@ -57,14 +57,14 @@ TEST(DecodeDib, TwentyFourBitsTopDown) {
     std::vector<std::uint8_t> dib = Header(1, -2, 24);
     for (std::uint8_t b : {1, 2, 3, 0, 4, 5, 6, 0})
         dib.push_back(b);
-    CHeadlessImage image;
+    CRgbImage image;
     ASSERT_TRUE(DecodeDib(dib, image));
     EXPECT_EQ((CRgb{3, 2, 1}), image.At(0, 0));
     EXPECT_EQ((CRgb{6, 5, 4}), image.At(0, 1));
 }
 
 TEST(DecodeDib, RefusesWhatItCannotRead) {
-    CHeadlessImage image;
+    CRgbImage image;
     std::vector<std::uint8_t> compressed = Header(2, 2, 8, 1);
     compressed.resize(compressed.size() + 1024 + 8);
     EXPECT_FALSE(DecodeDib(compressed, image));
@@ -123,7 +123,7 @@ TEST(ReadBitmapResources, ReadsThirtyTwoAndSixtyFourBitPrograms) {
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(program.data()),
                    static_cast<std::streamsize>(program.size()));
-        std::map<int, CHeadlessImage> bitmaps;
+        std::map<int, CRgbImage> bitmaps;
         std::string error;
         ASSERT_TRUE(ReadBitmapResources(path, bitmaps, error)) << std::hex << nMagic << error;
         ASSERT_EQ(1u, bitmaps.count(7));
@@ -134,7 +134,7 @@ TEST(ReadBitmapResources, ReadsThirtyTwoAndSixtyFourBitPrograms) {
 }
 
 TEST(ReadBitmapResources, RefusesFilesThatAreNoWindowsProgram) {
-    std::map<int, CHeadlessImage> bitmaps;
+    std::map<int, CRgbImage> bitmaps;
     std::string error;
     EXPECT_FALSE(ReadBitmapResources("/nonexistent/QUENLOW.EXE", bitmaps, error));
     EXPECT_FALSE(error.empty());

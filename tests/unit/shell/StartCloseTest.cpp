@@ -40,6 +40,10 @@ TEST(StartUp, DocumentStringFields) {
     EXPECT_EQ("Quenlow Files (*.QNL)", tmpl.GetDocString(CSingleDocTemplate::filterName));
     EXPECT_EQ(".QNL", tmpl.GetDocString(CSingleDocTemplate::filterExt));
     EXPECT_EQ("QuenlowDocument", tmpl.GetDocString(CSingleDocTemplate::regFileTypeName));
+    const CDocumentType type = tmpl.GetDocumentType();
+    EXPECT_EQ("Quenlow.Document", type.m_strTypeId);
+    EXPECT_EQ("QuenlowDocument", type.m_strTypeName);
+    EXPECT_EQ(".QNL", type.m_strExtension);
 
     CSingleDocTemplate shortOne(1, nullptr, nullptr, nullptr);
     shortOne.SetDocString("Title\nName");

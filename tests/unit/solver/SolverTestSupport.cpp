@@ -83,8 +83,7 @@ CRulesDoc::CRulesDoc(const CPosition& position) {
         }
     }
     for (int nSuit = 0; nSuit < 4; ++nSuit) {
-        CCard& foundation =
-            const_cast<CCard&>(doc.GetFoundation(CQuenlowDoc::FoundationPileOfSuit(nSuit)));
+        CCard& foundation = doc.FoundationOfSuit(nSuit).m_card;
         foundation.Clear();
         foundation.SetSuit(nSuit);
         foundation.SetRank(position.m_nHome[nSuit]);
@@ -108,8 +107,8 @@ std::string CRulesDoc::Table() const {
             out += CardCode(m_pDoc->m_fan[f][s].GetSuit(), m_pDoc->m_fan[f][s].GetRank());
         out += '|';
     }
-    for (const CCard& foundation : m_pDoc->m_foundation)
-        out += std::to_string(foundation.GetRank()) + ",";
+    for (const CFoundation& foundation : m_pDoc->m_foundation)
+        out += std::to_string(foundation.m_card.GetRank()) + ",";
     return out;
 }
 

@@ -117,7 +117,7 @@ TEST_F(DragTest, ReleaseOnALegalFanGlidesThereAndMovesTheCard) {
 TEST_F(DragTest, AClickSendsAnAceToItsFoundation) {
     Click(Centre(CardRect(4, 0)));
     EXPECT_EQ(Fan(4), "");
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).GetRank(), kAce);
+    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetRank(), kAce);
     CPoint ptGrab = Centre(CardRect(4, 0));
     CRect rc = CardRect(4, 0);
     CPoint ptEnd(522 + ptGrab.x - rc.left, 18 + ptGrab.y - rc.top);

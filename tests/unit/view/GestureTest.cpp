@@ -30,7 +30,7 @@ protected:
         EXPECT_EQ(Canvas(), m_before);
     }
 
-    CHeadlessImage m_before;
+    CRgbImage m_before;
     static constexpr WindowRef kOtherWindow = 0x7777;
 };
 } // namespace

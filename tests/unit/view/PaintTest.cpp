@@ -22,7 +22,7 @@ protected:
         return CRect(rc.left, rc.top + 14, rc.left + 10, rc.bottom);
     }
     void ExpectFoundationsPainted() {
-        const CRect& rcHearts = m_pDoc->GetFoundationRect(kPileHearts);
+        const CRect& rcHearts = m_pDoc->GetFoundation(kPileHearts).m_rc;
         EXPECT_EQ(WhatFills(CRect(522, 18, 582, 98)), "empty-H");
         EXPECT_EQ(WhatFills(CRect(522, 98, 582, 100)), "cloth") << "two rows under the marker";
         EXPECT_EQ(rcHearts, CRect(522, 18, 582, 100));
@@ -104,7 +104,7 @@ TEST_F(PaintTest, AFoundationCardReplacedByItsMarkerLeavesNoCardRows) {
 
 TEST_F(PaintTest, PaintsOnlyWhatTheClipBoxNeeds) {
     PaintAll();
-    CHeadlessImage before = Canvas();
+    CRgbImage before = Canvas();
     // Scribble over fan 2, then repaint just its card.
     for (int y = 0; y < kViewHeight; ++y)
         for (int x = 0; x < kViewWidth; ++x)

@@ -71,11 +71,11 @@ void ViewTest::PaintInvalidated() {
     }
 }
 
-CHeadlessImage ViewTest::Rendering() {
-    CHeadlessImage saved = Canvas();
+CRgbImage ViewTest::Rendering() {
+    CRgbImage saved = Canvas();
     std::size_t nBlits = m_platform.m_blits.size();
     PaintAll();
-    CHeadlessImage painted = Canvas();
+    CRgbImage painted = Canvas();
     Canvas() = saved;
     m_platform.m_blits.resize(nBlits);
     return painted;

@@ -24,12 +24,12 @@ protected:
 
     // A new view in the old one's place, made with the platform's resources as they are now.
     void RecreateView();
-    CHeadlessImage& Canvas() { return m_platform.Canvas(m_hView); }
+    CRgbImage& Canvas() { return m_platform.Canvas(m_hView); }
     void PaintAll() { m_platform.Paint(*m_pTable); }
     // Paints every area invalidated since the last call, as the system's paint would.
     void PaintInvalidated();
     // The canvas as a full repaint from the document would leave it (the canvas is kept).
-    CHeadlessImage Rendering();
+    CRgbImage Rendering();
 
     // What a canvas pixel shows: "cloth", a card code ("QH"), "empty-H" for a foundation
     // marker, "~QH" for an inverted face, or "?" for anything else.

@@ -1,5 +1,6 @@
 #include "FrameworkTestSupport.h"
 
+#include "GameDialogs.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -12,6 +13,9 @@ const CCmdEntry<CTestView> kViewCommands[] = {
 const CCmdEntry<CTestFrame> kTestFrameCommands[] = {
     {ID_FILE_SAVE, &CTestFrame::OnSharedCommand, nullptr},
     {ID_HELP_FINDER, &CTestFrame::OnSharedCommand, nullptr},
+};
+const CCmdEntry<CTestApp> kTestAppCommands[] = {
+    {ID_APP_ABOUT, &CTestApp::OnAppAbout, nullptr},
 };
 } // namespace
 
@@ -50,7 +54,16 @@ std::string CTestFrame::LoadString(int nID) const {
 }
 
 CTestApp::CTestApp(CHeadlessPlatform& platform, CEventLog& log)
-    : CWinApp(platform), m_headless(platform), m_log(log) {}
+    : m_headless(platform), m_log(log) {}
+
+BOOL CTestApp::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
+    return DispatchCmdMsg(this, kTestAppCommands, nID, pCmdUI) || CWinApp::OnCmdMsg(nID, pCmdUI);
+}
+
+void CTestApp::OnAppAbout() {
+    CAboutDlg dlg;
+    dlg.DoModal(m_headless);
+}
 
 BOOL CTestApp::OnIdle(long nCount) {
     if (auto* pDoc = static_cast<CQuenlowDoc*>(GetDocument())) pDoc->OnIdleUpdate();

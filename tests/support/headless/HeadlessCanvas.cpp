@@ -13,7 +13,7 @@ template <class F> void CHeadlessDrawContext::ForEachPixel(const CRect& rc, F f)
 }
 
 void CHeadlessDrawContext::FillPattern(const CRect& rc, const CBitmap& pattern) {
-    const CHeadlessImage* pImage = m_resolve(pattern.GetSafeHandle());
+    const CRgbImage* pImage = m_resolve(pattern.GetSafeHandle());
     if (pImage == nullptr || pImage->Width() == 0 || pImage->Height() == 0) return;
     // A pattern brush is aligned to the client origin, whatever the rectangle.
     ForEachPixel(rc, [&](int x, int y) {
@@ -27,7 +27,7 @@ void CHeadlessDrawContext::FillSolid(const CRect& rc, CRgb color) {
 
 void CHeadlessDrawContext::BlitBitmap(const CBitmap& bm, int x, int y, int cx, int cy) {
     if (m_pBlits != nullptr) m_pBlits->push_back(CBlitRecord{bm.GetSafeHandle(), x, y, cx, cy});
-    const CHeadlessImage* pImage = m_resolve(bm.GetSafeHandle());
+    const CRgbImage* pImage = m_resolve(bm.GetSafeHandle());
     if (pImage == nullptr) return;
     // Only the part the source bitmap covers is copied.
     CRect rc(x, y, x + std::min(cx, pImage->Width()), y + std::min(cy, pImage->Height()));

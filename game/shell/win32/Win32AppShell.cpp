@@ -1,7 +1,7 @@
 // The application's start-up steps that concern the shell: the profile with its recent-file
 // list, DDE open, the document type's registration and the command line; and the commands and
 // drops the application takes from the shell.
-#include "QuenlowApp.h"
+#include "Win32App.h"
 
 #include "CommandLineInfo.h"
 #include "FileNames.h"
@@ -35,26 +35,26 @@ bool DocumentIconReadable(HINSTANCE hInstance, const std::string& program) {
 }
 } // namespace
 
-void CQuenlowApp::LoadStdProfileSettings() {
+void CWin32App::LoadStdProfileSettings() {
     m_shell.GetDocManager().LoadRecentFileList();
 }
 
-void CQuenlowApp::EnableShellOpen() {
+void CWin32App::EnableShellOpen() {
     std::string name = FileNameOf(ChangeFileExtension(CWin32ShellServices::ModulePath(), ""));
     // Without the server the shell cannot reach the program by DDE; everything else works.
     if (!m_ddeServer.Create(name.empty() ? "QUENLOW" : name)) m_ddeServer.Destroy();
 }
 
-void CQuenlowApp::RegisterShellFileTypes() {
+void CWin32App::RegisterShellFileTypes() {
     std::string program = ShortPath(CWin32ShellServices::ModulePath());
     if (program.empty()) return;
     CWin32ClassesRoot classes;
     // A registry that refuses the type leaves the shell without it; the game does not need it.
-    ::RegisterShellFileTypes(classes, program,
+    ::RegisterShellFileTypes(classes, GetDocTemplate()->GetDocumentType(), program,
                              DocumentIconReadable(m_win32.GetInstance(), program));
 }
 
-BOOL CQuenlowApp::ProcessShellCommand() {
+BOOL CWin32App::ProcessShellCommand() {
     CCommandLineInfo info = CCommandLineInfo::Parse(ArgumentsOf(GetCommandLineA()));
     CWin32ClassesRoot classes;
     if (!m_shell.ProcessShellCommand(info, classes)) return FALSE;
@@ -62,14 +62,10 @@ BOOL CQuenlowApp::ProcessShellCommand() {
     return TRUE;
 }
 
-int CQuenlowApp::FrameShowCommand() const {
+int CWin32App::FrameShowCommand() const {
     return m_shell.IsFrameHidden() ? SW_HIDE : m_nCmdShow;
 }
 
-BOOL CQuenlowApp::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
-    return m_shell.OnCmdMsg(nID, pCmdUI) || CWinApp::OnCmdMsg(nID, pCmdUI);
-}
-
-void CQuenlowApp::OnDropFiles(const std::vector<std::string>& files) {
+void CWin32App::OnDropFiles(const std::vector<std::string>& files) {
     m_shell.OnDropFiles(files);
 }

@@ -2,7 +2,7 @@
 // program file, so the host can paint with exactly the pictures the program paints with.
 #pragma once
 
-#include "HeadlessCanvas.h"
+#include "RgbImage.h"
 
 #include <cstdint>
 #include <map>
@@ -11,9 +11,9 @@
 
 // A device-independent bitmap as a resource holds it (header, palette, bits), uncompressed
 // with 1, 4, 8, 24 or 32 bits per pixel. False for anything else.
-bool DecodeDib(const std::vector<std::uint8_t>& dib, CHeadlessImage& image);
+bool DecodeDib(const std::vector<std::uint8_t>& dib, CRgbImage& image);
 
 // Every bitmap resource with a numeric id, by id; false (with the reason) when the file is not
 // a Windows program (32-bit or 64-bit) or its resources cannot be read.
-bool ReadBitmapResources(const std::string& path, std::map<int, CHeadlessImage>& bitmaps,
+bool ReadBitmapResources(const std::string& path, std::map<int, CRgbImage>& bitmaps,
                          std::string& error);

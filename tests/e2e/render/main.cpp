@@ -25,7 +25,7 @@ std::vector<int> PictureIds() {
     return ids;
 }
 
-bool WritePpm(const std::string& path, const CHeadlessImage& image) {
+bool WritePpm(const std::string& path, const CRgbImage& image) {
     std::ofstream out(path, std::ios::binary);
     out << "P6\n" << image.Width() << ' ' << image.Height() << "\n255\n";
     for (int y = 0; y < image.Height(); ++y) {
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         values.push_back(static_cast<std::int32_t>(std::strtol(argv[i], nullptr, 10)));
 
     CHeadlessPlatform platform;
-    std::map<int, CHeadlessImage> bitmaps;
+    std::map<int, CRgbImage> bitmaps;
     std::string error;
     if (!ReadBitmapResources(argv[1], bitmaps, error)) {
         std::fprintf(stderr, "quenlow-render: %s\n", error.c_str());

@@ -1,7 +1,7 @@
 #include "HeadlessPlatform.h"
 
 #include "Dialog.h"
-#include "HeadlessBitmapFile.h"
+#include "BmpReader.h"
 #include "View.h"
 #include "resource.h"
 
@@ -22,12 +22,12 @@ public:
     int m_nResult = kDialogFailed;
 };
 
-CHeadlessImage SolidImage(int cx, int cy, CRgb c) {
-    return CHeadlessImage(cx, cy, c);
+CRgbImage SolidImage(int cx, int cy, CRgb c) {
+    return CRgbImage(cx, cy, c);
 }
 
-CHeadlessImage Checkerboard() {
-    CHeadlessImage image(8, 8);
+CRgbImage Checkerboard() {
+    CRgbImage image(8, 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             image.Set(x, y, (x + y) % 2 == 0 ? CRgb{0, 255, 255} : CRgb{0, 128, 0});
@@ -102,7 +102,7 @@ void CHeadlessPlatform::SetCursor(PlatformHandle hCursor) {
 }
 
 std::unique_ptr<IDrawContext> CHeadlessPlatform::GetClientDC(WindowRef view) {
-    CHeadlessImage& canvas = m_canvases.at(view);
+    CRgbImage& canvas = m_canvases.at(view);
     return std::make_unique<CHeadlessDrawContext>(
         canvas, [this](PlatformHandle h) { return FindBitmap(h); },
         CRect(0, 0, canvas.Width(), canvas.Height()), &m_blits);
@@ -186,14 +186,14 @@ int CHeadlessPlatform::DoModal(CDialog& dlg) {
     return controls.m_bEnded ? controls.m_nResult : kDialogFailed;
 }
 
-void CHeadlessPlatform::SetBitmapResource(int nResourceId, const CHeadlessImage& image) {
+void CHeadlessPlatform::SetBitmapResource(int nResourceId, const CRgbImage& image) {
     m_resources[nResourceId] = image;
 }
 
 bool CHeadlessPlatform::LoadBitmapsFromDirectory(const std::string& dir) {
     bool bAll = true;
     for (auto& entry : m_resources) {
-        CHeadlessImage image;
+        CRgbImage image;
         if (ReadBitmapFile(dir + "/" + std::to_string(entry.first) + ".bmp", &image))
             entry.second = std::move(image);
         else
@@ -206,7 +206,7 @@ void CHeadlessPlatform::RemoveBitmapResource(int nResourceId) {
     m_resources.erase(nResourceId);
 }
 
-const CHeadlessImage* CHeadlessPlatform::FindBitmap(PlatformHandle hBitmap) const {
+const CRgbImage* CHeadlessPlatform::FindBitmap(PlatformHandle hBitmap) const {
     auto it = m_liveBitmaps.find(hBitmap);
     if (it == m_liveBitmaps.end()) return nullptr;
     auto itRes = m_resources.find(it->second);
@@ -220,12 +220,12 @@ int CHeadlessPlatform::ResourceIdOf(PlatformHandle hBitmap) const {
 
 WindowRef CHeadlessPlatform::CreateView(int cx, int cy) {
     WindowRef h = m_nextHandle++;
-    m_canvases[h] = CHeadlessImage(cx, cy, CRgb{255, 0, 255});
+    m_canvases[h] = CRgbImage(cx, cy, CRgb{255, 0, 255});
     return h;
 }
 
 void CHeadlessPlatform::Paint(CView& view, const CRect* prcClip) {
-    CHeadlessImage& canvas = m_canvases.at(view.GetSafeHwnd());
+    CRgbImage& canvas = m_canvases.at(view.GetSafeHwnd());
     CRect rcClip = prcClip != nullptr ? *prcClip : CRect(0, 0, canvas.Width(), canvas.Height());
     CHeadlessDrawContext dc(
         canvas, [this](PlatformHandle h) { return FindBitmap(h); }, rcClip, &m_blits);

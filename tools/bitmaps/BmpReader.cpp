@@ -1,4 +1,4 @@
-#include "HeadlessBitmapFile.h"
+#include "BmpReader.h"
 
 #include <fstream>
 #include <iterator>
@@ -64,10 +64,10 @@ bool ReadPixel(const std::vector<std::uint8_t>& b, const CBmpLayout& l, const st
 }
 } // namespace
 
-bool DecodeBitmapFile(const std::vector<std::uint8_t>& bytes, CHeadlessImage* pImage) {
+bool DecodeBitmapFile(const std::vector<std::uint8_t>& bytes, CRgbImage* pImage) {
     CBmpLayout l;
     if (!ReadLayout(bytes, &l)) return false;
-    CHeadlessImage image(static_cast<int>(l.cx), static_cast<int>(l.cy));
+    CRgbImage image(static_cast<int>(l.cx), static_cast<int>(l.cy));
     for (std::int64_t y = 0; y < l.cy; ++y) {
         const std::int64_t stored = l.bTopDown ? y : l.cy - 1 - y;
         const std::uint8_t* row =
@@ -82,7 +82,7 @@ bool DecodeBitmapFile(const std::vector<std::uint8_t>& bytes, CHeadlessImage* pI
     return true;
 }
 
-bool ReadBitmapFile(const std::string& path, CHeadlessImage* pImage) {
+bool ReadBitmapFile(const std::string& path, CRgbImage* pImage) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),

@@ -120,7 +120,7 @@ CRgb PaletteColour(const std::vector<std::uint8_t>& dib, std::size_t nPalette, u
 }
 } // namespace
 
-bool DecodeDib(const std::vector<std::uint8_t>& dib, CHeadlessImage& image) {
+bool DecodeDib(const std::vector<std::uint8_t>& dib, CRgbImage& image) {
     std::uint32_t nHeaderSize = Read32(dib, 0);
     auto nWidth = static_cast<std::int32_t>(Read32(dib, 4));
     auto nHeight = static_cast<std::int32_t>(Read32(dib, 8));
@@ -137,7 +137,7 @@ bool DecodeDib(const std::vector<std::uint8_t>& dib, CHeadlessImage& image) {
     std::size_t nPixels = nPalette + 4 * nColours;
     std::size_t nStride = ((static_cast<std::size_t>(nWidth) * nBits + 31) / 32) * 4;
     if (nPixels + nStride * cy > dib.size()) return false;
-    image = CHeadlessImage(nWidth, cy);
+    image = CRgbImage(nWidth, cy);
     for (int y = 0; y < cy; ++y) {
         std::size_t nRow = nPixels + nStride * (bBottomUp ? cy - 1 - y : y);
         for (int x = 0; x < nWidth; ++x) {
@@ -155,7 +155,7 @@ bool DecodeDib(const std::vector<std::uint8_t>& dib, CHeadlessImage& image) {
     return true;
 }
 
-bool ReadBitmapResources(const std::string& path, std::map<int, CHeadlessImage>& bitmaps,
+bool ReadBitmapResources(const std::string& path, std::map<int, CRgbImage>& bitmaps,
                          std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -170,7 +170,7 @@ bool ReadBitmapResources(const std::string& path, std::map<int, CHeadlessImage>&
         for (const auto& item :
              DirectoryEntries(pe, pe.ResourceBase() + (type.second & 0x7fffffffu))) {
             std::vector<std::uint8_t> dib;
-            CHeadlessImage image;
+            CRgbImage image;
             if (IsNamed(item.first) || !ResourceData(pe, item.second, dib) ||
                 !DecodeDib(dib, image))
                 continue;

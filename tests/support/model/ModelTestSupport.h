@@ -1,6 +1,7 @@
 // A document on the headless platform, and ways to lay out a table by card codes.
 #pragma once
 
+#include "Deal.h"
 #include "HeadlessPlatform.h"
 #include "QuenlowDoc.h"
 #include "View.h"

@@ -80,9 +80,9 @@ public:
 
     // Resources: every picture of the game exists by default, each face a distinct colour
     // (see FaceColour) and the table pattern its real checkerboard.
-    void SetBitmapResource(int nResourceId, const CHeadlessImage& image);
+    void SetBitmapResource(int nResourceId, const CRgbImage& image);
     void RemoveBitmapResource(int nResourceId);
-    const CHeadlessImage* FindBitmap(PlatformHandle hBitmap) const;
+    const CRgbImage* FindBitmap(PlatformHandle hBitmap) const;
     int ResourceIdOf(PlatformHandle hBitmap) const; // -1 when unknown
     void RemoveCursorResource(int nResourceId) { m_missingCursors.insert(nResourceId); }
     static CRgb FaceColour(int nResourceId);
@@ -92,7 +92,7 @@ public:
 
     // Views: each has a canvas of its client size.
     WindowRef CreateView(int cx, int cy);
-    CHeadlessImage& Canvas(WindowRef view) { return m_canvases.at(view); }
+    CRgbImage& Canvas(WindowRef view) { return m_canvases.at(view); }
     // Paints the view as the system would after an invalidation (clip: the whole client area).
     void Paint(class CView& view, const CRect* prcClip = nullptr);
 
@@ -121,10 +121,10 @@ public:
     std::map<int, std::string> m_dialogInitTexts; // control texts of the last dialog as opened
 
 private:
-    std::map<int, CHeadlessImage> m_resources;
+    std::map<int, CRgbImage> m_resources;
     std::map<PlatformHandle, int> m_liveBitmaps; // handle -> resource id
     std::set<int> m_missingCursors;
     std::map<PlatformHandle, std::vector<PlatformHandle>> m_imageLists;
-    std::map<WindowRef, CHeadlessImage> m_canvases;
+    std::map<WindowRef, CRgbImage> m_canvases;
     PlatformHandle m_nextHandle = 0x1000;
 };

@@ -77,8 +77,11 @@ class CTestApp : public CWinApp {
 public:
     CTestApp(CHeadlessPlatform& platform, CEventLog& log);
     ~CTestApp() override { CloseTemplate(); }
-    // As the program's application does: the document's idle step, then the framework's.
+    // As the program's application does: the document's idle step, then the framework's, and
+    // About as the application's own command.
     BOOL OnIdle(long nCount) override;
+    BOOL OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
+    void OnAppAbout();
     BOOL InitInstance();
 
     CHeadlessPlatform& m_headless;

@@ -41,17 +41,15 @@ void SetTableByCodes(CQuenlowDoc& doc, const std::vector<std::string>& fans,
             doc.SetFaceFromDeck(doc.m_fan[f][s]);
         }
     }
-    static const int kSuits[4] = {kClubs, kDiamonds, kSpades, kHearts};
-    for (int i = 0; i < 4; ++i) {
-        doc.m_foundation[i].Clear();
-        doc.m_foundation[i].SetSuit(kSuits[i]);
+    for (CFoundation& foundation : doc.m_foundation) {
+        foundation.m_card.Clear();
+        foundation.m_card.SetSuit(foundation.m_nSuit);
     }
     for (const std::string& top : tops) {
         int nSuit = 0;
         int nRank = 0;
         ASSERT_TRUE(ParseCardCode(top, nSuit, nRank)) << top;
-        CCard& foundation =
-            const_cast<CCard&>(doc.GetFoundation(CQuenlowDoc::FoundationPileOfSuit(nSuit)));
+        CCard& foundation = doc.FoundationOfSuit(nSuit).m_card;
         foundation.SetRank(nRank);
         doc.SetFaceFromDeck(foundation);
     }
@@ -77,10 +75,10 @@ void ModelTest::ExpectAllCardsOnce() const {
     for (const auto& fan : m_pDoc->m_fan)
         for (const CCard& card : fan)
             if (card.HasCard()) ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
-    for (const CCard& foundation : m_pDoc->m_foundation)
-        if (foundation.HasCard())
-            for (int r = 1; r <= foundation.GetRank(); ++r)
-                ++count[foundation.GetSuit() * kRankCount + r - 1];
+    for (const CFoundation& foundation : m_pDoc->m_foundation)
+        if (foundation.m_card.HasCard())
+            for (int r = 1; r <= foundation.m_card.GetRank(); ++r)
+                ++count[foundation.m_card.GetSuit() * kRankCount + r - 1];
     for (int k = 0; k < kCardCount; ++k)
         EXPECT_EQ(count[k], 1) << CardCode(k / kRankCount, k % kRankCount + 1);
 }

@@ -1,10 +1,7 @@
-#include "QuenlowApp.h"
+#include "Win32App.h"
 
 #include "MainFrame.h"
-#include "QuenlowDoc.h"
-#include "TableView.h"
 #include "Win32Platform.h"
-#include "resource.h"
 
 #include <shellapi.h>
 
@@ -12,22 +9,22 @@ namespace {
 constexpr UINT kSystemTimerMessage = 0x0118;
 } // namespace
 
-CQuenlowApp::CQuenlowApp(CWin32Platform& platform)
-    : CWinApp(platform), m_win32(platform), m_services(platform), m_shell(m_services),
-      m_ddeServer(platform, m_shell) {}
+CWin32App::CWin32App(CWin32Platform& platform)
+    : m_win32(platform), m_services(platform), m_shell(m_services), m_ddeServer(platform, m_shell) {
+}
 
-CQuenlowApp::~CQuenlowApp() {
+CWin32App::~CWin32App() {
     CloseTemplate();
 }
 
-std::string CQuenlowApp::LoadString(int nID) const {
+std::string CWin32App::LoadString(int nID) const {
     char buffer[512] = {};
     int nLength = LoadStringA(m_win32.GetInstance(), static_cast<UINT>(nID), buffer,
                               static_cast<int>(sizeof(buffer)));
     return std::string(buffer, static_cast<std::size_t>(nLength > 0 ? nLength : 0));
 }
 
-BOOL CQuenlowApp::InitInstance(int nCmdShow) {
+BOOL CWin32App::InitInstance(int nCmdShow) {
     // Dialog controls are drawn in three dimensions by the system itself; the bars need the
     // common controls registered.
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
@@ -35,37 +32,28 @@ BOOL CQuenlowApp::InitInstance(int nCmdShow) {
     m_nCmdShow = nCmdShow;
     LoadStdProfileSettings();
 
-    CWin32Platform& platform = m_win32;
-    CDocManager& manager = m_shell.GetDocManager();
-    auto makeDoc = [&platform, &manager] {
-        auto pDoc = std::make_unique<CQuenlowDoc>(platform);
-        pDoc->SetDocManager(&manager);
-        return pDoc;
-    };
-    auto makeFrame = [this, &platform]() -> std::unique_ptr<CFrameWnd> {
-        return std::make_unique<CMainFrame>(*this, platform, FrameShowCommand());
-    };
-    auto makeView = [&platform] { return CreateTableView(platform); };
-    auto pTemplate =
-        std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, makeDoc, makeFrame, makeView);
-    pTemplate->SetDocString(LoadString(IDR_MAINFRAME));
-    AddDocTemplate(std::move(pTemplate));
-    manager.SetTemplate(GetDocTemplate());
+    AddDocTemplate(MakeDocTemplate());
+    CSingleDocTemplate* pTemplate = GetDocTemplate();
+    pTemplate->SetDocString(LoadString(pTemplate->GetResourceId()));
+    m_shell.GetDocManager().SetTemplate(pTemplate);
 
     EnableShellOpen();
     RegisterShellFileTypes();
-    // A plain start runs the new-document step, which restores the saved game or deals one.
+    // A plain start runs the document's new-document step.
     if (!ProcessShellCommand()) return FALSE;
     if (HWND hMain = m_win32.GetMainWindow()) DragAcceptFiles(hMain, TRUE);
     return TRUE;
 }
 
-BOOL CQuenlowApp::OnIdle(long nCount) {
-    if (auto* pDoc = dynamic_cast<CQuenlowDoc*>(GetDocument())) pDoc->OnIdleUpdate();
-    return CWinApp::OnIdle(nCount);
+BOOL CWin32App::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
+    return m_shell.OnCmdMsg(nID, pCmdUI) || CWinApp::OnCmdMsg(nID, pCmdUI);
 }
 
-BOOL CQuenlowApp::PreTranslateMessage(MSG& msg) {
+std::unique_ptr<CFrameWnd> CWin32App::MakeMainFrame() {
+    return std::make_unique<CMainFrame>(*this, m_win32, FrameShowCommand());
+}
+
+BOOL CWin32App::PreTranslateMessage(MSG& msg) {
     if (m_pMainWnd == nullptr) return FALSE;
     auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
     if (pFrame->PreTranslateHelp(msg)) return TRUE;
@@ -75,7 +63,7 @@ BOOL CQuenlowApp::PreTranslateMessage(MSG& msg) {
     return TranslateAcceleratorA(hFrame, pFrame->GetAccelerators(), &msg) != 0;
 }
 
-BOOL CQuenlowApp::IsIdleMessage(const MSG& msg) {
+BOOL CWin32App::IsIdleMessage(const MSG& msg) {
     if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
         if (m_nLastMouseMsg == msg.message && m_ptLastMouse.x == msg.pt.x &&
             m_ptLastMouse.y == msg.pt.y)
@@ -87,7 +75,7 @@ BOOL CQuenlowApp::IsIdleMessage(const MSG& msg) {
     return msg.message != WM_PAINT && msg.message != kSystemTimerMessage;
 }
 
-int CQuenlowApp::Run() {
+int CWin32App::Run() {
     MSG msg = {};
     BOOL bIdle = TRUE;
     long nIdleCount = 0;
@@ -112,7 +100,7 @@ int CQuenlowApp::Run() {
     }
 }
 
-int CQuenlowApp::ExitInstance() {
+int CWin32App::ExitInstance() {
     // Normally the close has already stored the game; a loop ended any other way stores it here.
     CloseTemplate();
     m_ddeServer.Destroy();
