@@ -9,7 +9,7 @@ const char* const kUsage =
     "       quenlow-solve --position FILE [--kings] [options]\n"
     "       quenlow-solve --registry FILE [--kings | --no-kings] [options]\n"
     "       quenlow-solve --batch FROM TO [--kings] [--threads N] [--csv FILE] [options]\n"
-    "options: --json, --max-states N, --max-seconds S, --cpu-time, --max-memory MB\n"
+    "options: --json, --max-states N, --max-seconds S, --cpu-time, --max-memory MB, --one-try\n"
     "  --seed N          the deal the game makes when its clock reads N, after the King fix-up\n"
     "  --position FILE   a table in text (as quenlow-deal --position writes it); - reads stdin\n"
     "  --registry FILE   the game's 472-byte \"game\" value, raw or in a .reg export\n"
@@ -18,6 +18,8 @@ const char* const kUsage =
     "  --batch FROM TO   decide every seed from FROM to TO (at most 10 s a deal unless told)\n"
     "  --cpu-time        the seconds are the processor time spent on the deal, which other\n"
     "                    work on a busy machine does not take away\n"
+    "  --one-try         one depth-first search to its end, never started again in another\n"
+    "                    order: all the memory goes to its tables (for the hardest deals)\n"
     "exit codes: 0 winnable, 1 not winnable, 3 undecided, 2 bad input\n";
 
 namespace {
@@ -119,6 +121,8 @@ bool ParseCommandLine(int argc, const char* const* argv, CCommandLine& line, std
             line.m_bJson = true;
         else if (arg == "--cpu-time")
             line.m_limits.m_bCpuTime = true;
+        else if (arg == "--one-try")
+            line.m_limits.m_nFirstBudget = 0;
         else if ((parsed = ParseInput(argc, argv, i, line, error)) == Parsed::NotMine)
             parsed = ParseSetting(argc, argv, i, line);
         if (parsed == Parsed::NotMine) {

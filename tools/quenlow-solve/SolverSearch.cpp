@@ -87,19 +87,20 @@ CSolver::Arrival CSolver::Arrive(CSolverState& state, CSolveReport& report, int&
         if (added == CTranspositionTable::Result::Full) return Arrival::Full;
         if (added == CTranspositionTable::Result::Seen) return Seen();
         ++m_nIndex;
-        if (m_lost.Contains(key)) {
+        if (m_bLearn && m_lost.Contains(key)) {
             ++report.m_nKnownLost;
-            m_table.SetValue(key, kLostValue);
+            m_table.SetLastValue(kLostValue);
             return Arrival::Lost;
         }
         if ((++report.m_nStates & 255) == 0) m_judge.SetEffort(report.m_nStates);
         CTableVerdict verdict = m_judge.Examine(state);
         if (verdict.m_bDead) {
-            m_table.SetValue(key, kLostValue);
-            m_lost.Insert(key); // when that table is full, a later try searches this one again
+            m_table.SetLastValue(kLostValue);
+            // When that table is full, a later try searches this one again.
+            if (m_bLearn) m_lost.Insert(key);
             return Arrival::Lost;
         }
-        m_members.push_back(key);
+        if (m_bLearn) m_members.push_back(key);
         if (verdict.m_nSafeFan < 0) return Arrival::Open;
         int nFan = verdict.m_nSafeFan;
         CSolverMove move{static_cast<std::uint8_t>(nFan), kToHome,
@@ -177,6 +178,8 @@ bool CSolver::SearchOnce(const CPosition& position, const CSolveLimits& limits, 
     m_path.clear();
     m_members.clear();
     m_nIndex = 0;
+    m_bLearn = nBudget != 0;
+    if (!m_bLearn) m_table.Reserve(); // the try that runs to its end may need every slot
     m_jitter = CMoveJitter(static_cast<std::uint64_t>(nTry), nTry == 0 ? 0 : kJitterSpread);
     std::uint64_t nEnd = nBudget == 0 ? UINT64_MAX : report.m_nStates + nBudget;
     report.m_result = SolveResult::NotWinnable;

@@ -88,6 +88,9 @@ private:
     CTranspositionTable m_lost;
     // This try's tables not yet settled, in the order they were reached; m_nIndex numbers them.
     std::vector<CStateKey> m_members;
+    // Whether a later try may follow, which the sets of lost tables are kept for: a single try
+    // that runs to its end needs no more than the tables it has seen.
+    bool m_bLearn = true;
     std::uint32_t m_nIndex = 0;
     std::uint32_t m_nArrivalLow = 0;
     CTableJudge m_judge;

@@ -44,13 +44,14 @@ struct CSolverMove {
     std::uint8_t m_nCard = 0; // the card that moves
 };
 
-// The canonical key: 256 bits, equal for two tables exactly when one is the other with its
-// fans reordered.
+// The canonical key: an exact number for the table, equal for two tables exactly when one is
+// the other with its fans reordered. At most 182 bits are used, and bit 191 marks a key in use.
 struct CStateKey {
-    std::uint64_t m_w[4] = {0, 0, 0, 0};
+    std::uint64_t m_w[3] = {0, 0, 0};
     bool operator==(const CStateKey& o) const {
-        return m_w[0] == o.m_w[0] && m_w[1] == o.m_w[1] && m_w[2] == o.m_w[2] && m_w[3] == o.m_w[3];
+        return m_w[0] == o.m_w[0] && m_w[1] == o.m_w[1] && m_w[2] == o.m_w[2];
     }
+    bool IsUsed() const { return (m_w[2] >> 63) != 0; }
     std::uint64_t Hash() const;
 };
 
@@ -86,6 +87,8 @@ private:
     // ever be a bottom are the bottoms of the start and the Kings: at most 22. The key lists
     // the fans in the order of their bottoms in this set.
     std::int8_t m_nBottomIndex[kSolverCards];
+    std::uint8_t m_nCandidate[22];
+    int m_nCandidates = 0;
     int m_nOnTable = 0;
     bool m_bKingsAllowed = false;
 };

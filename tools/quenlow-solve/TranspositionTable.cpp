@@ -1,13 +1,28 @@
 #include "TranspositionTable.h"
 
 #include <cstdlib>
-#include <new>
 
 namespace {
 // Small, because most positions are decided within a few thousand tables and the table is
 // cleared for each.
 constexpr std::size_t kInitialSlots = std::size_t(1) << 12;
 } // namespace
+
+bool CTranspositionTable::CSlot::Holds(const CStateKey& key) const {
+    for (int w = 0; w < 3; ++w)
+        if (m_nKey[2 * w] != static_cast<std::uint32_t>(key.m_w[w]) ||
+            m_nKey[2 * w + 1] != static_cast<std::uint32_t>(key.m_w[w] >> 32))
+            return false;
+    return true;
+}
+
+void CTranspositionTable::CSlot::Set(const CStateKey& key, std::uint32_t nValue) {
+    for (int w = 0; w < 3; ++w) {
+        m_nKey[2 * w] = static_cast<std::uint32_t>(key.m_w[w]);
+        m_nKey[2 * w + 1] = static_cast<std::uint32_t>(key.m_w[w] >> 32);
+    }
+    m_nValue = nValue;
+}
 
 std::size_t CTranspositionTable::DefaultMaxBytes() {
     // A 32-bit process has 2 GB of address space: 256 MB for the table, plus the half-size
@@ -19,101 +34,113 @@ CTranspositionTable::CTranspositionTable(std::size_t nMaxBytes) {
     m_nMaxSlots = kInitialSlots;
     while (m_nMaxSlots * 2 * kSlotBytes <= nMaxBytes)
         m_nMaxSlots *= 2;
-    m_nMask = Allocate(kInitialSlots, m_pSlots, m_pValues) ? kInitialSlots - 1 : 0;
+    // Below 4 GB of slots, so that Home's product fits in 64 bits.
+    m_nAllSlots = nMaxBytes / kSlotBytes;
+    if (m_nAllSlots > 0xffffffffu) m_nAllSlots = 0xffffffffu;
+    if (m_nAllSlots < kInitialSlots) m_nAllSlots = kInitialSlots;
+    m_pSlots = static_cast<CSlot*>(std::calloc(kInitialSlots, kSlotBytes));
+    m_nSlots = m_pSlots ? kInitialSlots : 0;
 }
 
 CTranspositionTable::~CTranspositionTable() {
     std::free(m_pSlots);
-    std::free(m_pValues);
 }
 
-bool CTranspositionTable::Allocate(std::size_t nSlots, CStateKey*& pSlots,
-                                   std::uint32_t*& pValues) {
-    // calloc hands out zeroed pages lazily, so a large table costs nothing until it is used.
-    pSlots = static_cast<CStateKey*>(std::calloc(nSlots, sizeof(CStateKey)));
-    pValues = static_cast<std::uint32_t*>(std::calloc(nSlots, sizeof(std::uint32_t)));
-    if (pSlots != nullptr && pValues != nullptr) return true;
-    std::free(pSlots);
-    std::free(pValues);
-    pSlots = nullptr;
-    pValues = nullptr;
-    return false;
+std::size_t CTranspositionTable::Capacity() const {
+    // Three quarters full keeps probes short; at the largest size nine tenths is still fast
+    // enough, and holds a fifth more.
+    return m_bLargest ? m_nSlots / 10 * 9 : m_nSlots / 4 * 3;
 }
 
 void CTranspositionTable::Clear() {
-    if (m_nSize == 0 && m_pSlots != nullptr) return;
-    if (m_nMask + 1 != kInitialSlots || m_pSlots == nullptr) {
+    if (m_nSize == 0 && m_pSlots != nullptr && m_nSlots == kInitialSlots) return;
+    if (m_nSlots != kInitialSlots || m_pSlots == nullptr) {
         std::free(m_pSlots);
-        std::free(m_pValues);
-        Allocate(kInitialSlots, m_pSlots, m_pValues);
+        m_pSlots = static_cast<CSlot*>(std::calloc(kInitialSlots, kSlotBytes));
     } else {
-        for (std::size_t i = 0; i <= m_nMask; ++i)
-            m_pSlots[i] = CStateKey();
+        for (std::size_t i = 0; i < m_nSlots; ++i)
+            m_pSlots[i] = CSlot();
     }
-    m_nMask = m_pSlots ? kInitialSlots - 1 : 0;
+    m_nSlots = m_pSlots ? kInitialSlots : 0;
     m_nSize = 0;
+    m_bLargest = false;
+}
+
+void CTranspositionTable::Reserve() {
+    if (m_nSlots < m_nAllSlots && Resize(m_nAllSlots)) m_bLargest = true;
 }
 
 bool CTranspositionTable::Grow() {
-    std::size_t nSlots = (m_nMask + 1) * 2;
-    if (nSlots > m_nMaxSlots) return false;
-    CStateKey* pNew = nullptr;
-    std::uint32_t* pNewValues = nullptr;
-    if (!Allocate(nSlots, pNew, pNewValues)) return false;
-    std::size_t nMask = nSlots - 1;
-    for (std::size_t i = 0; i <= m_nMask; ++i) {
-        const CStateKey& key = m_pSlots[i];
-        if (key.m_w[3] == 0) continue;
-        std::size_t j = key.Hash() & nMask;
-        while (pNew[j].m_w[3] != 0)
-            j = (j + 1) & nMask;
-        pNew[j] = key;
-        pNewValues[j] = m_pValues[i];
+    if (m_bLargest || m_nSlots * 2 > m_nMaxSlots) {
+        m_bLargest = true;
+        return false;
     }
-    std::free(m_pSlots);
-    std::free(m_pValues);
-    m_pSlots = pNew;
-    m_pValues = pNewValues;
-    m_nMask = nMask;
+    if (!Resize(m_nSlots * 2)) return false;
+    m_bLargest = m_nSlots * 2 > m_nMaxSlots;
+    return true;
+}
+
+bool CTranspositionTable::Resize(std::size_t nSlots) {
+    // calloc hands out zeroed pages lazily, so a large table costs nothing until it is used.
+    CSlot* pOld = m_pSlots;
+    std::size_t nOld = m_nSlots;
+    m_pSlots = static_cast<CSlot*>(std::calloc(nSlots, kSlotBytes));
+    if (m_pSlots == nullptr) {
+        m_pSlots = pOld;
+        return false;
+    }
+    m_nSlots = nSlots;
+    for (std::size_t i = 0; i < nOld; ++i) {
+        const CSlot& slot = pOld[i];
+        if (!slot.IsUsed()) continue;
+        CStateKey key;
+        for (int w = 0; w < 3; ++w)
+            key.m_w[w] = slot.m_nKey[2 * w] | std::uint64_t(slot.m_nKey[2 * w + 1]) << 32;
+        std::size_t j = Home(key);
+        while (m_pSlots[j].IsUsed())
+            j = Next(j);
+        m_pSlots[j] = slot;
+    }
+    std::free(pOld);
     return true;
 }
 
 std::size_t CTranspositionTable::Find(const CStateKey& key) const {
     if (m_pSlots == nullptr) return kNone;
-    for (std::size_t j = key.Hash() & m_nMask;; j = (j + 1) & m_nMask) {
-        const CStateKey& slot = m_pSlots[j];
-        if (slot.m_w[3] == 0) return kNone;
-        if (slot == key) return j;
+    for (std::size_t j = Home(key);; j = Next(j)) {
+        const CSlot& slot = m_pSlots[j];
+        if (!slot.IsUsed()) return kNone;
+        if (slot.Holds(key)) return j;
     }
 }
 
 void CTranspositionTable::SetValue(const CStateKey& key, std::uint32_t nValue) {
     std::size_t j = Find(key);
-    if (j != kNone) m_pValues[j] = nValue;
+    if (j != kNone) m_pSlots[j].m_nValue = nValue;
 }
 
 CTranspositionTable::Result CTranspositionTable::Insert(const CStateKey& key,
                                                         std::uint32_t nValue) {
     if (m_pSlots == nullptr) return Result::Full;
-    std::size_t j = key.Hash() & m_nMask;
+    std::size_t j = Home(key);
     for (;;) {
-        const CStateKey& slot = m_pSlots[j];
-        if (slot.m_w[3] == 0) break;
-        if (slot == key) {
-            m_nLastValue = m_pValues[j];
+        const CSlot& slot = m_pSlots[j];
+        if (!slot.IsUsed()) break;
+        if (slot.Holds(key)) {
+            m_nLast = j;
+            m_nLastValue = slot.m_nValue;
             return Result::Seen;
         }
-        j = (j + 1) & m_nMask;
+        j = Next(j);
     }
-    // Kept at most three quarters full so that probes stay short.
-    if ((m_nSize + 1) * 4 > (m_nMask + 1) * 3) {
-        if (!Grow()) return Result::Full;
-        j = key.Hash() & m_nMask;
-        while (m_pSlots[j].m_w[3] != 0)
-            j = (j + 1) & m_nMask;
+    if (m_nSize + 1 > Capacity()) {
+        if (!Grow() && m_nSize + 1 > Capacity()) return Result::Full;
+        j = Home(key);
+        while (m_pSlots[j].IsUsed())
+            j = Next(j);
     }
-    m_pSlots[j] = key;
-    m_pValues[j] = nValue;
+    m_pSlots[j].Set(key, nValue);
+    m_nLast = j;
     ++m_nSize;
     return Result::Added;
 }

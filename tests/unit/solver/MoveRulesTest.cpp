@@ -109,7 +109,7 @@ TEST(MoveRulesTest, KeysAreEqualExactlyForTablesThatDifferOnlyInFanOrder) {
         std::set<std::vector<std::uint64_t>> keys;
         for (int nStep = 0; nStep < 300; ++nStep) {
             CStateKey key = state.Key();
-            std::vector<std::uint64_t> words(key.m_w, key.m_w + 4);
+            std::vector<std::uint64_t> words(std::begin(key.m_w), std::end(key.m_w));
             auto fans = FanMultiset(state);
             auto it = keyOf.find(fans);
             if (it != keyOf.end())

@@ -131,8 +131,10 @@ TEST(OutputTest, CommandLinesAreReadOrRefused) {
     EXPECT_DOUBLE_EQ(line.m_limits.m_dMaxSeconds, 0.5);
     EXPECT_TRUE(line.m_limits.m_bCpuTime);
     EXPECT_EQ(line.m_limits.m_nMaxStates, 1000u);
-    ASSERT_TRUE(Parse({"--registry", "game.reg", "--no-kings", "--max-memory", "64"}, line, error));
+    ASSERT_TRUE(Parse({"--registry", "game.reg", "--no-kings", "--max-memory", "64", "--one-try"},
+                      line, error));
     EXPECT_EQ(line.m_nKings, 0);
+    EXPECT_EQ(line.m_limits.m_nFirstBudget, 0u);
     EXPECT_EQ(line.m_nMaxBytes, std::size_t(64) << 20);
     EXPECT_FALSE(Parse({}, line, error));
     EXPECT_FALSE(Parse({"--seed", "-1"}, line, error));

@@ -64,10 +64,11 @@ TEST(SearchTest, AnswersOnSmallTablesMatchAPlainSearchWithoutPruning) {
         int nPlain = PlainSearch(position, kPlainLimit);
         if (nPlain < 0) continue;
         ++nCounts[nPlain];
-        // The best-first try run to the end, the depth-first search alone, and the depth-first
-        // search started again in other orders many times before a try runs to its end.
-        for (Tries tries :
-             {Tries::BestFirstThenDepthFirst, Tries::DepthFirstOnly, Tries::ManyDepthFirst}) {
+        // The best-first try run to the end, the depth-first search alone, started again in
+        // other orders many times before a try runs to its end, and never started again (a
+        // single try keeps no sets of lost tables).
+        for (Tries tries : {Tries::BestFirstThenDepthFirst, Tries::DepthFirstOnly,
+                            Tries::ManyDepthFirst, Tries::OneDepthFirst}) {
             CSolveReport report = Solve(position, 0, 0, tries);
             ASSERT_NE(report.m_result, SolveResult::Undecided);
             EXPECT_EQ(report.m_result == SolveResult::Winnable, nPlain == 1) << "table " << i;
@@ -128,7 +129,7 @@ TEST(SearchTest, LimitsLeaveTheAnswerUndecided) {
     EXPECT_EQ(report.m_strLimit, "state limit");
     EXPECT_TRUE(report.m_moves.empty());
 
-    CSolver small(std::size_t(1) << 20); // room for some 24,000 tables: too few for seed 23
+    CSolver small(std::size_t(1) << 20); // room for some 29,000 tables: too few for seed 23
     CSolveReport full = small.Solve(MakeSeedPosition(23, false), CSolveLimits());
     EXPECT_EQ(full.m_result, SolveResult::Undecided);
     EXPECT_EQ(full.m_strLimit, "memory limit");
