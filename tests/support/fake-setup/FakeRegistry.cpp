@@ -155,14 +155,19 @@ long CFakeRegistry::ValueQuery(RegHandle hKey, const std::string& strName, unsig
     return kErrNone;
 }
 
-long CFakeRegistry::KeyDelete(RegHandle hParent, const std::string& strSubKey) {
+long CFakeRegistry::KeyToDelete(RegHandle hParent, const std::string& strSubKey,
+                                std::string& strKey) {
     const COpenKey* pParent = Handle(hParent);
     if (pParent == nullptr) return kErrInvalidParameter;
     if (m_pContext->m_faults.Fails(FakeOp::KeyDelete) || pParent->m_access == RegAccess::Query)
         return kErrAccessDenied;
-    std::string strKey =
-        strSubKey.empty() ? pParent->m_strKey : pParent->m_strKey + "\\" + Lower(strSubKey);
-    if (m_keys.count(strKey) == 0) return kErrFileNotFound;
+    strKey = strSubKey.empty() ? pParent->m_strKey : pParent->m_strKey + "\\" + Lower(strSubKey);
+    return m_keys.count(strKey) == 0 ? kErrFileNotFound : kErrNone;
+}
+
+long CFakeRegistry::KeyDelete(RegHandle hParent, const std::string& strSubKey) {
+    std::string strKey;
+    if (long nError = KeyToDelete(hParent, strSubKey, strKey); nError != kErrNone) return nError;
     if (HasSubkeys(strKey)) return kErrAccessDenied;
     m_keys.erase(strKey);
     m_pContext->Note("regdelete " + strKey);
@@ -170,14 +175,9 @@ long CFakeRegistry::KeyDelete(RegHandle hParent, const std::string& strSubKey) {
 }
 
 long CFakeRegistry::KeyDeleteTree(RegHandle hParent, const std::string& strSubKey) {
-    const COpenKey* pParent = Handle(hParent);
-    if (pParent == nullptr) return kErrInvalidParameter;
-    if (m_pContext->m_faults.Fails(FakeOp::KeyDelete) || pParent->m_access == RegAccess::Query)
-        return kErrAccessDenied;
     // An empty name deletes everything beneath the parent and its values.
-    std::string strKey =
-        strSubKey.empty() ? pParent->m_strKey : pParent->m_strKey + "\\" + Lower(strSubKey);
-    if (m_keys.count(strKey) == 0) return kErrFileNotFound;
+    std::string strKey;
+    if (long nError = KeyToDelete(hParent, strSubKey, strKey); nError != kErrNone) return nError;
     for (auto it = m_keys.begin(); it != m_keys.end();)
         it = IsBelow(it->first, strKey) ? m_keys.erase(it) : std::next(it);
     if (strSubKey.empty())

@@ -58,6 +58,8 @@ private:
     static std::string Key(RegRoot root, const std::string& strPath);
     bool HasSubkeys(const std::string& strKey) const;
     const COpenKey* Handle(RegHandle hKey) const;
+    // The key a delete names, once the handle, the access and the fault plan allow it.
+    long KeyToDelete(RegHandle hParent, const std::string& strSubKey, std::string& strKey);
     long SetValue(RegHandle hKey, const std::string& strName, unsigned nType, const void* pData,
                   std::size_t cbData);
     void Create(const std::string& strKey);
