@@ -57,14 +57,13 @@ CDocument* CSingleDocTemplate::CreateFirstDocument(const char* pszPathName) {
     if (app.m_pMainWnd == nullptr) app.m_pMainWnd = m_pFrame.get();
     BOOL bOk = pszPathName == nullptr ? m_pDocument->OnNewDocument()
                                       : m_pDocument->OnOpenDocument(pszPathName);
-    if (!bOk) {
+    if (!bOk || !m_pFrame->InitialUpdateFrame()) {
         m_pFrame->DestroyFrame();
         CloseDocument();
         if (app.m_pMainWnd == m_pFrame.get()) app.m_pMainWnd = nullptr;
         m_pFrame.reset();
         return nullptr;
     }
-    m_pFrame->InitialUpdateFrame();
     return m_pDocument.get();
 }
 

@@ -23,9 +23,9 @@ CDocument* CFrameWnd::GetActiveDocument() const {
     return m_pView ? m_pView->GetDocument() : nullptr;
 }
 
-void CFrameWnd::InitialUpdateFrame() {
+BOOL CFrameWnd::InitialUpdateFrame() {
     if (m_pView && m_pView->GetDocument() != nullptr) m_pView->OnUpdate(nullptr, 0, nullptr);
-    ShowFrame();
+    return ShowFrame();
 }
 
 BOOL CFrameWnd::RouteCmdMsg(int nID, CCmdUI* pCmdUI) {

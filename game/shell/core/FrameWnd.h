@@ -34,11 +34,12 @@ public:
     CFrameWnd(const CFrameWnd&) = delete;
     CFrameWnd& operator=(const CFrameWnd&) = delete;
 
-    // Makes the window (menu, accelerators, icon and caption of nIDResource), its bars and its
-    // view, which it attaches to the document; FALSE when any part fails.
+    // Makes the window (menu, accelerators, icon and caption of nIDResource) and its view, which
+    // it attaches to the document; FALSE when any part fails.
     virtual BOOL LoadFrame(int nIDResource, CCreateContext& context) = 0;
-    // The view's first repaint, then the window shows with the program's start-up show state.
-    virtual void InitialUpdateFrame();
+    // The view's first repaint, then the window shows with the program's start-up show state;
+    // FALSE when what ShowFrame makes fails.
+    virtual BOOL InitialUpdateFrame();
 
     CView* GetActiveView() const { return m_pView.get(); }
     CDocument* GetActiveDocument() const;
@@ -68,7 +69,9 @@ public:
     // Toolbar buttons and status indicators, brought up to date on the first idle pass.
     virtual void OnIdleUpdateCmdUI() {}
 
-    virtual void ShowFrame() = 0;
+    // Shows the window, then makes what it does not need to appear (its bars), in place before
+    // its first paint; FALSE when that fails.
+    virtual BOOL ShowFrame() = 0;
     virtual void HideFrame() = 0;
     virtual void DestroyFrame() = 0;
 

@@ -19,7 +19,7 @@ public:
     ~CMainFrame() override;
 
     BOOL LoadFrame(int nIDResource, CCreateContext& context) override;
-    void ShowFrame() override;
+    BOOL ShowFrame() override;
     void HideFrame() override;
     void DestroyFrame() override;
     void OnIdleUpdateCmdUI() override;
@@ -58,6 +58,7 @@ protected:
 
 private:
     int OnCreate();
+    BOOL CreateBars();
     void RecalcLayout();
     void OnPaint();
     void OnInitMenuPopup(HMENU hMenu, BOOL bSysMenu);

@@ -67,6 +67,63 @@ MMRESULT MediaEndPeriod(UINT nPeriod) {
     return pfn != nullptr ? pfn(nPeriod) : TIMERR_NOCANDO;
 }
 
+BOOL ControlsInit(DWORD nClasses) {
+    static const auto pfn =
+        Proc<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), nClasses};
+    return pfn != nullptr && pfn(&icc);
+}
+
+HBITMAP ControlsMappedBitmap(HINSTANCE hInstance, int nIDBitmap) {
+    static const auto pfn =
+        Proc<decltype(&CreateMappedBitmap)>("comctl32.dll", "CreateMappedBitmap");
+    return pfn != nullptr ? pfn(hInstance, nIDBitmap, 0, nullptr, 0) : nullptr;
+}
+
+HIMAGELIST ControlsImageListCreate(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
+    static const auto pfn = Proc<decltype(&ImageList_Create)>("comctl32.dll", "ImageList_Create");
+    return pfn != nullptr ? pfn(cx, cy, nFlags, nInitial, nGrow) : nullptr;
+}
+
+int ControlsImageListAdd(HIMAGELIST hList, HBITMAP hImage) {
+    static const auto pfn = Proc<decltype(&ImageList_Add)>("comctl32.dll", "ImageList_Add");
+    return pfn != nullptr ? pfn(hList, hImage, nullptr) : -1;
+}
+
+BOOL ControlsImageListReplace(HIMAGELIST hList, int nImage, HBITMAP hImage) {
+    static const auto pfn = Proc<decltype(&ImageList_Replace)>("comctl32.dll", "ImageList_Replace");
+    return pfn != nullptr && pfn(hList, nImage, hImage, nullptr);
+}
+
+BOOL ControlsBeginDrag(HIMAGELIST hList, int nImage, int xHotspot, int yHotspot) {
+    static const auto pfn =
+        Proc<decltype(&ImageList_BeginDrag)>("comctl32.dll", "ImageList_BeginDrag");
+    return pfn != nullptr && pfn(hList, nImage, xHotspot, yHotspot);
+}
+
+BOOL ControlsDragEnter(HWND hWndLock, int x, int y) {
+    static const auto pfn =
+        Proc<decltype(&ImageList_DragEnter)>("comctl32.dll", "ImageList_DragEnter");
+    return pfn != nullptr && pfn(hWndLock, x, y);
+}
+
+BOOL ControlsDragMove(int x, int y) {
+    static const auto pfn =
+        Proc<decltype(&ImageList_DragMove)>("comctl32.dll", "ImageList_DragMove");
+    return pfn != nullptr && pfn(x, y);
+}
+
+BOOL ControlsDragLeave(HWND hWndLock) {
+    static const auto pfn =
+        Proc<decltype(&ImageList_DragLeave)>("comctl32.dll", "ImageList_DragLeave");
+    return pfn != nullptr && pfn(hWndLock);
+}
+
+void ControlsEndDrag() {
+    static const auto pfn = Proc<decltype(&ImageList_EndDrag)>("comctl32.dll", "ImageList_EndDrag");
+    if (pfn != nullptr) pfn();
+}
+
 void AcceptDroppedFiles(HWND hWnd) {
     // A window already gone takes no drops: the style then fails to change, and nothing is lost.
     SetWindowLongPtrA(hWnd, GWL_EXSTYLE, GetWindowLongPtrA(hWnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);

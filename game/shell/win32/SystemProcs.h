@@ -1,6 +1,7 @@
-// The functions of shell32, comdlg32 and winmm the program calls, from libraries loaded the
-// first time one of them is called rather than at process start: under some systems loading
-// those (and what they import) costs as much as the rest of the start-up, which needs none.
+// The functions of shell32, comdlg32, winmm and comctl32 the program calls, from libraries
+// loaded the first time one of them is called rather than at process start: under some systems
+// loading those (and what they import) costs as much as the rest of the start-up, and the
+// window can show before any of them is needed.
 #pragma once
 
 #include "Win32Api.h"
@@ -24,5 +25,18 @@ UINT MediaWaveOutDevices();
 // TIMERR_NOCANDO when the library cannot be loaded.
 MMRESULT MediaBeginPeriod(UINT nPeriod);
 MMRESULT MediaEndPeriod(UINT nPeriod);
+// FALSE when the library cannot be loaded: the bars cannot be made.
+BOOL ControlsInit(DWORD nClasses);
+// Null when the library cannot be loaded.
+HBITMAP ControlsMappedBitmap(HINSTANCE hInstance, int nIDBitmap);
+// Null, -1 or FALSE as each fails when the library cannot be loaded: there is no drag image.
+HIMAGELIST ControlsImageListCreate(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
+int ControlsImageListAdd(HIMAGELIST hList, HBITMAP hImage);
+BOOL ControlsImageListReplace(HIMAGELIST hList, int nImage, HBITMAP hImage);
+BOOL ControlsBeginDrag(HIMAGELIST hList, int nImage, int xHotspot, int yHotspot);
+BOOL ControlsDragEnter(HWND hWndLock, int x, int y);
+BOOL ControlsDragMove(int x, int y);
+BOOL ControlsDragLeave(HWND hWndLock);
+void ControlsEndDrag();
 // What DragAcceptFiles does, without its library: the window takes dropped files.
 void AcceptDroppedFiles(HWND hWnd);

@@ -1,6 +1,7 @@
 #include "ToolBar.h"
 
 #include "FrameWnd.h"
+#include "SystemProcs.h"
 
 namespace {
 constexpr WORD kToolBarResourceType = 241;
@@ -40,7 +41,7 @@ BOOL CToolBar::ReadLayout(HINSTANCE hInstance, int nIDResource, CToolBarLayout& 
 BOOL CToolBar::LoadToolBar(int nIDResource) {
     if (!ReadLayout(m_hInstance, nIDResource, m_layout)) return FALSE;
     // The images' light grey, black, dark grey and white take the system's button colours.
-    m_hbmButtons = CreateMappedBitmap(m_hInstance, nIDResource, 0, nullptr, 0);
+    m_hbmButtons = ControlsMappedBitmap(m_hInstance, nIDResource);
     if (m_hbmButtons == nullptr) return FALSE;
     BITMAP bm = {};
     if (GetObjectA(m_hbmButtons, sizeof(bm), &bm) == 0) return FALSE;

@@ -24,20 +24,13 @@ std::string CWin32App::LoadString(int nID) const {
 }
 
 BOOL CWin32App::InitInstance(int nCmdShow) {
-    // Dialog controls are drawn in three dimensions by the system itself; the bars need the
-    // common controls registered.
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-    if (!InitCommonControlsEx(&icc)) return FALSE;
     m_nCmdShow = nCmdShow;
-
     AddDocTemplate(MakeDocTemplate());
     CSingleDocTemplate* pTemplate = GetDocTemplate();
     pTemplate->SetDocString(LoadString(pTemplate->GetResourceId()));
     m_shell.GetDocManager().SetTemplate(pTemplate);
 
-    EnableShellOpen();
-    RegisterShellFileTypes();
-    // A plain start runs the document's new-document step.
+    // A plain start runs the document's new-document step, which shows the window.
     if (!ProcessShellCommand()) return FALSE;
     if (HWND hMain = m_win32.GetMainWindow()) AcceptDroppedFiles(hMain);
     return TRUE;

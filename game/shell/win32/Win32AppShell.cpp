@@ -57,10 +57,18 @@ void CWin32App::RegisterShellFileTypes() {
                              DocumentIconReadable(program));
 }
 
+// The command line's step comes first, so that a window shows as early as it can; the DDE
+// server and the type's registration follow before the first message is taken, so no shell
+// finds the program without them.
 BOOL CWin32App::ProcessShellCommand() {
     CCommandLineInfo info = CCommandLineInfo::Parse(ArgumentsOf(GetCommandLineA()));
     CWin32ClassesRoot classes;
-    if (!m_shell.ProcessShellCommand(info, classes)) return FALSE;
+    BOOL bStarted = m_shell.ProcessShellCommand(info, classes);
+    // A start that fails still registers the type, as it did before its step; an
+    // unregistration is not undone.
+    if (info.m_nShellCommand != CCommandLineInfo::AppUnregister) RegisterShellFileTypes();
+    if (!bStarted) return FALSE;
+    EnableShellOpen();
     if (m_shell.IsWaitingForDde()) m_ddeServer.StartWait(CShellIntegration::kDdeWaitMs);
     return TRUE;
 }

@@ -1,4 +1,5 @@
 // The drag image of the platform services: an image list dragged over a view.
+#include "SystemProcs.h"
 #include "Win32Platform.h"
 
 namespace {
@@ -11,19 +12,19 @@ HBITMAP ToBitmap(const CBitmap& bm) {
 } // namespace
 
 PlatformHandle CWin32Platform::ImageListCreate(int cx, int cy, int nGrow) {
-    return reinterpret_cast<PlatformHandle>(ImageList_Create(cx, cy, ILC_COLOR24, 1, nGrow));
+    return reinterpret_cast<PlatformHandle>(ControlsImageListCreate(cx, cy, ILC_COLOR24, 1, nGrow));
 }
 
 BOOL CWin32Platform::ImageListAdd(PlatformHandle hList, const CBitmap& bm) {
-    return ImageList_Add(ToImageList(hList), ToBitmap(bm), nullptr) >= 0;
+    return ControlsImageListAdd(ToImageList(hList), ToBitmap(bm)) >= 0;
 }
 
 BOOL CWin32Platform::ImageListReplace(PlatformHandle hList, int nImage, const CBitmap& bm) {
-    return ImageList_Replace(ToImageList(hList), nImage, ToBitmap(bm), nullptr);
+    return ControlsImageListReplace(ToImageList(hList), nImage, ToBitmap(bm));
 }
 
 BOOL CWin32Platform::BeginDrag(PlatformHandle hList, int nImage, CPoint ptHotspot) {
-    return ImageList_BeginDrag(ToImageList(hList), nImage, ptHotspot.x, ptHotspot.y);
+    return ControlsBeginDrag(ToImageList(hList), nImage, ptHotspot.x, ptHotspot.y);
 }
 
 BOOL CWin32Platform::DragEnter(WindowRef view, CPoint pt) {
@@ -36,16 +37,16 @@ BOOL CWin32Platform::DragEnter(WindowRef view, CPoint pt) {
     m_hDragWnd = hWnd;
     m_ptDragOffset.x = ptOrigin.x - rcWindow.left;
     m_ptDragOffset.y = ptOrigin.y - rcWindow.top;
-    return ImageList_DragEnter(hWnd, pt.x + m_ptDragOffset.x, pt.y + m_ptDragOffset.y);
+    return ControlsDragEnter(hWnd, pt.x + m_ptDragOffset.x, pt.y + m_ptDragOffset.y);
 }
 
 BOOL CWin32Platform::DragMove(CPoint pt) {
-    return ImageList_DragMove(pt.x + m_ptDragOffset.x, pt.y + m_ptDragOffset.y);
+    return ControlsDragMove(pt.x + m_ptDragOffset.x, pt.y + m_ptDragOffset.y);
 }
 
 void CWin32Platform::EndDrag() {
     // The image is taken off the window before the drag ends, so no trace of it stays behind.
-    if (m_hDragWnd != nullptr) ImageList_DragLeave(m_hDragWnd);
-    ImageList_EndDrag();
+    if (m_hDragWnd != nullptr) ControlsDragLeave(m_hDragWnd);
+    ControlsEndDrag();
     m_hDragWnd = nullptr;
 }

@@ -75,6 +75,7 @@ BOOL CTestApp::InitInstance() {
     auto makeFrame = [this]() -> std::unique_ptr<CFrameWnd> {
         auto pFrame = std::make_unique<CTestFrame>(*this, m_headless, m_log);
         pFrame->m_bFailLoad = m_bFailFrame;
+        pFrame->m_bFailShow = m_bFailShow;
         m_pFrame = pFrame.get();
         return pFrame;
     };

@@ -38,7 +38,10 @@ public:
         : CFrameWnd(app), m_platform(platform), m_log(log) {}
     BOOL LoadFrame(int nIDResource, CCreateContext& context) override;
     void OnIdleUpdateCmdUI() override { m_log.push_back("frame:idle-ui"); }
-    void ShowFrame() override { m_log.push_back("frame:show"); }
+    BOOL ShowFrame() override {
+        m_log.push_back("frame:show");
+        return !m_bFailShow;
+    }
     void HideFrame() override { m_log.push_back("frame:hide"); }
     void DestroyFrame() override;
     BOOL OnCmdMsg(int nID, CCmdUI* pCmdUI) override;
@@ -53,6 +56,7 @@ public:
     CHeadlessPlatform& m_platform;
     CEventLog& m_log;
     BOOL m_bFailLoad = FALSE;
+    BOOL m_bFailShow = FALSE; // what the window makes after it shows fails
     BOOL m_bModal = FALSE;
     BOOL m_bStatusBar = TRUE;
     std::string m_strMessage;
@@ -87,6 +91,7 @@ public:
     CHeadlessPlatform& m_headless;
     CEventLog& m_log;
     BOOL m_bFailFrame = FALSE;
+    BOOL m_bFailShow = FALSE;
     CTestFrame* m_pFrame = nullptr;
 };
 

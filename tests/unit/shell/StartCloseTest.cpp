@@ -29,6 +29,19 @@ TEST(StartUp, AFrameThatCannotBeMadeLeavesNoDocument) {
     EXPECT_EQ((CEventLog{"doc:create", "frame:load 128", "frame:destroy", "doc:destroy"}), log);
 }
 
+TEST(StartUp, BarsThatCannotBeMadeOnceShownEndTheStartAsWell) {
+    CHeadlessPlatform platform;
+    CEventLog log;
+    CTestApp app(platform, log);
+    app.m_bFailShow = TRUE;
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(nullptr, app.GetDocument());
+    EXPECT_EQ(nullptr, app.m_pMainWnd) << "no pointer to the window that is gone";
+    EXPECT_EQ((CEventLog{"doc:create", "frame:load 128", "doc:new", "frame:show", "frame:destroy",
+                         "doc:destroy"}),
+              log);
+}
+
 TEST(StartUp, DocumentStringFields) {
     CHeadlessPlatform platform;
     CEventLog log;
