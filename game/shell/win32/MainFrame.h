@@ -58,6 +58,7 @@ protected:
 
 private:
     int OnCreate();
+    // The toolbar and the status bar, with the common controls they need.
     BOOL CreateBars();
     void RecalcLayout();
     void OnPaint();
