@@ -26,7 +26,7 @@ BOOL CDdeServer::Create(const std::string& strAppName) {
     m_aApp = GlobalAddAtomA(strAppName.c_str());
     m_aSystem = GlobalAddAtomA(kSystemTopic);
     if (m_aApp == 0 || m_aSystem == 0) return FALSE;
-    if (!RegisterClassOnce(hInstance, kClassName, 0, nullptr, nullptr, nullptr)) return FALSE;
+    if (!RegisterClassOnce(hInstance, kClassName, 0, 0, nullptr, nullptr)) return FALSE;
     // Top-level, so that the initiating broadcast reaches it; never shown.
     return CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                            hInstance, this) != nullptr;

@@ -4,6 +4,8 @@
 
 namespace {
 constexpr int kListId = 1;
+// The program's first icon, the one the shell shows for it.
+constexpr int kProgramIconId = 128;
 constexpr int kTextId = 2;
 constexpr int kWidth = 600;
 constexpr int kHeight = 440;
@@ -61,7 +63,7 @@ CRect CHelpViewer::InitialPlace(HWND hOwner) const {
 }
 
 BOOL CHelpViewer::Create(HWND hOwner, HINSTANCE hInstance) {
-    if (!RegisterClassOnce(hInstance, kClassName, 0, LoadIconA(hInstance, MAKEINTRESOURCEA(128)),
+    if (!RegisterClassOnce(hInstance, kClassName, 0, kProgramIconId,
                            LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return FALSE;

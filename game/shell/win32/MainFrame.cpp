@@ -16,8 +16,7 @@ BOOL CMainFrame::LoadFrame(int nIDResource, CCreateContext& context) {
     HINSTANCE hInstance = m_platform.GetInstance();
     m_nIDResource = nIDResource;
     TakeView(context);
-    HICON hIcon = LoadIconA(hInstance, MAKEINTRESOURCEA(nIDResource));
-    if (!RegisterClassOnce(hInstance, kClassName, CS_DBLCLKS, hIcon,
+    if (!RegisterClassOnce(hInstance, kClassName, CS_DBLCLKS, nIDResource,
                            LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return FALSE;

@@ -16,7 +16,7 @@ CPoint PointOf(LPARAM lParam) {
 
 BOOL CViewWnd::Create(HWND hParent, HINSTANCE hInstance, CView* pView) {
     m_pView = pView;
-    if (!RegisterClassOnce(hInstance, kClassName, CS_DBLCLKS, nullptr,
+    if (!RegisterClassOnce(hInstance, kClassName, CS_DBLCLKS, 0,
                            LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
         return FALSE;
