@@ -30,7 +30,9 @@ BOOL CWin32App::InitInstance(int nCmdShow) {
     pTemplate->SetDocString(LoadString(pTemplate->GetResourceId()));
     m_shell.GetDocManager().SetTemplate(pTemplate);
 
-    // A plain start runs the document's new-document step, which shows the window.
+    RegisterShellFileTypes();
+    // A plain start runs the document's new-document step, which shows the window; the DDE
+    // server follows it.
     if (!ProcessShellCommand()) return FALSE;
     if (HWND hMain = m_win32.GetMainWindow()) AcceptDroppedFiles(hMain);
     return TRUE;

