@@ -24,6 +24,8 @@ std::string CWin32App::LoadString(int nID) const {
 }
 
 BOOL CWin32App::InitInstance(int nCmdShow) {
+    // Dialog controls are drawn in three dimensions by the system itself: nothing turns that
+    // look on. The common controls are loaded with the bars, once the window shows.
     m_nCmdShow = nCmdShow;
     AddDocTemplate(MakeDocTemplate());
     CSingleDocTemplate* pTemplate = GetDocTemplate();
