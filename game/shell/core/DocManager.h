@@ -27,7 +27,6 @@ public:
     // The list is read from the profile the first time it is needed, not at start-up: finding
     // the profile costs a system library the first window does not need.
     const CRecentFileList& GetRecentFileList() { return RecentFiles(); }
-    void LoadRecentFileList();
     // A list never read was never changed: nothing is written then.
     void SaveRecentFileList() const;
 
@@ -50,6 +49,7 @@ public:
 
 private:
     CRecentFileList& RecentFiles();
+    void LoadRecentFileList();
     bool PromptFileName(bool bOpen, std::string& path);
     void ReportFileError(unsigned nError, bool bSaving, const std::string& path);
     void ReportCreateFailure();

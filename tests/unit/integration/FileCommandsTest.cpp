@@ -117,7 +117,6 @@ TEST_F(FileCommandsTest, TheRecentListKeepsFiveAndSurvivesInTheProfile) {
     EXPECT_EQ(0u, m_services.m_profile.count("Recent File List/File6"));
 
     CShellIntegration next(m_services);
-    next.GetDocManager().LoadRecentFileList();
     EXPECT_EQ(Recent(), next.GetDocManager().GetRecentFileList().GetFiles());
 
     // A run that never needed the list never read it, and leaves it as it was.

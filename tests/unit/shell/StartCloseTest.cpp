@@ -18,28 +18,30 @@ TEST(StartUp, DocumentThenFrameThenNewGameThenShow) {
     EXPECT_EQ(0, pDoc->m_nLosses);
 }
 
-TEST(StartUp, AFrameThatCannotBeMadeLeavesNoDocument) {
-    CHeadlessPlatform platform;
-    CEventLog log;
-    CTestApp app(platform, log);
-    app.m_bFailFrame = TRUE;
-    EXPECT_FALSE(app.InitInstance());
-    EXPECT_EQ(nullptr, app.GetDocument());
-    EXPECT_EQ(nullptr, app.m_pMainWnd);
-    EXPECT_EQ((CEventLog{"doc:create", "frame:load 128", "frame:destroy", "doc:destroy"}), log);
-}
-
-TEST(StartUp, BarsThatCannotBeMadeOnceShownEndTheStartAsWell) {
-    CHeadlessPlatform platform;
-    CEventLog log;
-    CTestApp app(platform, log);
-    app.m_bFailShow = TRUE;
-    EXPECT_FALSE(app.InitInstance());
-    EXPECT_EQ(nullptr, app.GetDocument());
-    EXPECT_EQ(nullptr, app.m_pMainWnd) << "no pointer to the window that is gone";
-    EXPECT_EQ((CEventLog{"doc:create", "frame:load 128", "doc:new", "frame:show", "frame:destroy",
-                         "doc:destroy"}),
-              log);
+// A frame that cannot be made, or whose bars cannot be made once it shows, ends the start and
+// leaves neither the document nor a pointer to the window that is gone.
+TEST(StartUp, AFrameThatFailsLeavesNoDocument) {
+    struct Case {
+        BOOL bFailLoad;
+        CEventLog expected;
+    };
+    const Case cases[] = {
+        {TRUE, {"doc:create", "frame:load 128", "frame:destroy", "doc:destroy"}},
+        {FALSE,
+         {"doc:create", "frame:load 128", "doc:new", "frame:show", "frame:destroy", "doc:destroy"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bFailLoad ? "the frame is not made" : "the bars are not made");
+        CHeadlessPlatform platform;
+        CEventLog log;
+        CTestApp app(platform, log);
+        app.m_bFailFrame = c.bFailLoad;
+        app.m_bFailShow = !c.bFailLoad;
+        EXPECT_FALSE(app.InitInstance());
+        EXPECT_EQ(nullptr, app.GetDocument());
+        EXPECT_EQ(nullptr, app.m_pMainWnd);
+        EXPECT_EQ(c.expected, log);
+    }
 }
 
 TEST(StartUp, DocumentStringFields) {
