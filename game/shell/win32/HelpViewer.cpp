@@ -4,8 +4,6 @@
 
 namespace {
 constexpr int kListId = 1;
-// The program's first icon, the one the shell shows for it.
-constexpr int kProgramIconId = 128;
 constexpr int kTextId = 2;
 constexpr int kWidth = 600;
 constexpr int kHeight = 440;
@@ -62,8 +60,8 @@ CRect CHelpViewer::InitialPlace(HWND hOwner) const {
     return PlaceBeside(rcMain, kWidth, kHeight, WorkAreaNear(rcMain));
 }
 
-BOOL CHelpViewer::Create(HWND hOwner, HINSTANCE hInstance) {
-    if (!RegisterClassOnce(hInstance, kClassName, 0, kProgramIconId,
+BOOL CHelpViewer::Create(HWND hOwner, HINSTANCE hInstance, int nIconId) {
+    if (!RegisterClassOnce(hInstance, kClassName, 0, nIconId,
                            LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return FALSE;
@@ -93,10 +91,10 @@ BOOL CHelpViewer::Create(HWND hOwner, HINSTANCE hInstance) {
     return TRUE;
 }
 
-BOOL CHelpViewer::Show(HWND hOwner, HINSTANCE hInstance, IShellServices& profile,
+BOOL CHelpViewer::Show(HWND hOwner, HINSTANCE hInstance, int nIconId, IShellServices& profile,
                        const CHelpFile& file, const CHelpTopic* pTopic) {
     m_pProfile = &profile;
-    if (m_hWnd == nullptr && !Create(hOwner, hInstance)) return FALSE;
+    if (m_hWnd == nullptr && !Create(hOwner, hInstance, nIconId)) return FALSE;
     m_file = file;
     SendMessageA(m_hList, LB_RESETCONTENT, 0, 0);
     int nSelect = 0;

@@ -17,9 +17,10 @@ public:
     ~CHelpViewer();
 
     // Shows the file at the topic (the first, the contents, when null), making the window the
-    // first time; it belongs to hOwner and goes with it. FALSE when the window cannot be made.
-    BOOL Show(HWND hOwner, HINSTANCE hInstance, IShellServices& profile, const CHelpFile& file,
-              const CHelpTopic* pTopic);
+    // first time, with the icon resource nIconId; it belongs to hOwner and goes with it. FALSE
+    // when the window cannot be made.
+    BOOL Show(HWND hOwner, HINSTANCE hInstance, int nIconId, IShellServices& profile,
+              const CHelpFile& file, const CHelpTopic* pTopic);
     // The viewer's own keys, taken before the message is dispatched; TRUE when one was.
     BOOL PreTranslateMessage(const MSG& msg);
     LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -30,7 +31,7 @@ public:
     static constexpr const char* kProfileKey = "Place";
 
 private:
-    BOOL Create(HWND hOwner, HINSTANCE hInstance);
+    BOOL Create(HWND hOwner, HINSTANCE hInstance, int nIconId);
     // The remembered place when there is one, else beside the owner; within a work area.
     CRect InitialPlace(HWND hOwner) const;
     void ShowTopic(int nIndex);

@@ -68,8 +68,9 @@ void CMainFrame::OpenHelp(const std::string& context) {
         return;
     }
     const CHelpTopic* pTopic = context.empty() ? nullptr : file.FindByContext(context);
-    // A viewer that cannot be made leaves the game as it is; there is nothing else to show.
-    m_wndHelp.Show(m_hWnd, m_platform.GetInstance(),
+    // A viewer that cannot be made leaves the game as it is; there is nothing else to show. It
+    // shows the frame's own icon.
+    m_wndHelp.Show(m_hWnd, m_platform.GetInstance(), m_nIDResource,
                    static_cast<CWin32App&>(GetApp()).GetShellServices(), file, pTopic);
 }
 
