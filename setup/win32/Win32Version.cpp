@@ -1,4 +1,5 @@
 // Version records of program files.
+#include "SystemLibrary.h"
 #include "Win32SetupSystem.h"
 
 #include <cstdio>
@@ -10,7 +11,7 @@ namespace {
 std::string FixedVersion(const std::vector<char>& data) {
     VS_FIXEDFILEINFO* pFixed = nullptr;
     UINT cbFixed = 0;
-    if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&pFixed), &cbFixed) ||
+    if (!VersionQueryValue(data.data(), "\\", reinterpret_cast<void**>(&pFixed), &cbFixed) ||
         cbFixed < sizeof(VS_FIXEDFILEINFO))
         return std::string();
     char szVersion[48];
@@ -26,7 +27,7 @@ std::string FixedVersion(const std::vector<char>& data) {
 std::string CompanyName(const std::vector<char>& data) {
     WORD* pLanguage = nullptr;
     UINT cbLanguage = 0;
-    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation",
+    if (!VersionQueryValue(data.data(), "\\VarFileInfo\\Translation",
                         reinterpret_cast<void**>(&pLanguage), &cbLanguage) ||
         cbLanguage < 2 * sizeof(WORD))
         return std::string();
@@ -35,7 +36,7 @@ std::string CompanyName(const std::vector<char>& data) {
                   static_cast<unsigned>(pLanguage[0]), static_cast<unsigned>(pLanguage[1]));
     char* pszName = nullptr;
     UINT cchName = 0;
-    if (!VerQueryValueA(data.data(), szQuery, reinterpret_cast<void**>(&pszName), &cchName) ||
+    if (!VersionQueryValue(data.data(), szQuery, reinterpret_cast<void**>(&pszName), &cchName) ||
         cchName == 0)
         return std::string();
     return pszName;
@@ -45,10 +46,10 @@ std::string CompanyName(const std::vector<char>& data) {
 
 bool CWin32SetupSystem::ReadVersionRecord(const std::string& strPath, VersionRecord& record) {
     DWORD nHandle = 0;
-    DWORD cbData = GetFileVersionInfoSizeA(strPath.c_str(), &nHandle);
+    DWORD cbData = VersionInfoSize(strPath.c_str(), &nHandle);
     if (cbData == 0) return false;
     std::vector<char> data(cbData);
-    if (!GetFileVersionInfoA(strPath.c_str(), 0, cbData, data.data())) return false;
+    if (!VersionInfo(strPath.c_str(), 0, cbData, data.data())) return false;
     record.m_strVersion = FixedVersion(data);
     record.m_strPublisher = CompanyName(data);
     return true;

@@ -1,0 +1,65 @@
+#include "SystemLibrary.h"
+
+#include <string>
+
+namespace {
+
+// Kept loaded for the life of the process, as an imported library would be.
+FARPROC FindProc(const char* pszLibrary, const char* pszName) {
+    char szFolder[MAX_PATH] = {};
+    UINT nLength = GetSystemDirectoryA(szFolder, MAX_PATH);
+    if (nLength == 0 || nLength >= MAX_PATH) return nullptr;
+    HMODULE hModule = LoadLibraryA((std::string(szFolder) + "\\" + pszLibrary).c_str());
+    return hModule != nullptr ? GetProcAddress(hModule, pszName) : nullptr;
+}
+
+template <class F> F Proc(const char* pszLibrary, const char* pszName) {
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(FindProc(pszLibrary, pszName)));
+}
+
+} // namespace
+
+void RestrictLibrarySearch() {
+    // Kernel32 is loaded in every process. Systems before the function's time lack it; there
+    // the program's current folder is at least taken out of the search.
+    using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
+    HMODULE hKernel = GetModuleHandleA("kernel32.dll");
+    auto pfnSetDefault =
+        hKernel == nullptr
+            ? nullptr
+            : reinterpret_cast<SetDefaultDllDirectoriesProc>(reinterpret_cast<void (*)()>(
+                  GetProcAddress(hKernel, "SetDefaultDllDirectories")));
+    if (pfnSetDefault != nullptr && pfnSetDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+    // A failure leaves the system's own order: every library is still loaded by full path.
+    SetDllDirectoryA("");
+}
+
+BOOL ControlsInit(DWORD nClasses) {
+    static const auto pfn =
+        Proc<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), nClasses};
+    return pfn != nullptr && pfn(&icc);
+}
+
+INT_PTR ControlsPropertySheet(PROPSHEETHEADERA* pHeader) {
+    static const auto pfn = Proc<decltype(&PropertySheetA)>("comctl32.dll", "PropertySheetA");
+    return pfn != nullptr ? pfn(pHeader) : -1;
+}
+
+DWORD VersionInfoSize(const char* pszPath, DWORD* pnHandle) {
+    static const auto pfn =
+        Proc<decltype(&GetFileVersionInfoSizeA)>("version.dll", "GetFileVersionInfoSizeA");
+    return pfn != nullptr ? pfn(pszPath, pnHandle) : 0;
+}
+
+BOOL VersionInfo(const char* pszPath, DWORD nHandle, DWORD cbData, void* pData) {
+    static const auto pfn =
+        Proc<decltype(&GetFileVersionInfoA)>("version.dll", "GetFileVersionInfoA");
+    return pfn != nullptr && pfn(pszPath, nHandle, cbData, pData);
+}
+
+BOOL VersionQueryValue(const void* pBlock, const char* pszSubBlock, void** ppBuffer,
+                       UINT* pcbBuffer) {
+    static const auto pfn = Proc<decltype(&VerQueryValueA)>("version.dll", "VerQueryValueA");
+    return pfn != nullptr && pfn(pBlock, pszSubBlock, ppBuffer, pcbBuffer);
+}
