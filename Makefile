@@ -1,5 +1,5 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of those.
-.PHONY: all bootstrap native win32 win64 windows dist unit asan fuzz fuzz-build fuzz-smoke e2e soak test \
+.PHONY: all bootstrap native win32 win64 windows dist unit asan fuzz fuzz-build fuzz-smoke imports e2e soak test \
 	run format format-check lint clean
 
 JOBS ?= $(shell nproc)
@@ -37,10 +37,14 @@ asan: bootstrap
 	@cmake --build --preset asan -j$(JOBS)
 	@ctest --preset asan -j$(JOBS)
 
+# Every shipped program of both arches imports only the system's known libraries.
+imports: windows
+	@tests/imports/check.sh
+
 e2e: windows
 	@tests/e2e/run.sh
 
-test: format-check unit asan fuzz-smoke e2e
+test: format-check unit asan fuzz-smoke imports e2e
 
 # `make soak` runs, for each arch, the game under random input for SOAK_MINUTES and setup.exe
 # for SOAK_CYCLES install and removal cycles; `make test` runs a one-minute round of the game.

@@ -29,11 +29,13 @@ bool EqualsNoCase(const std::string& strText, const char* szWord) {
 // opening "nul.txt" in any folder opens the device, not a file.
 bool IsDeviceName(const std::string& strName) {
     std::string strBase = strName.substr(0, strName.find('.'));
-    while (!strBase.empty() && strBase.back() == ' ') strBase.pop_back();
+    while (!strBase.empty() && strBase.back() == ' ')
+        strBase.pop_back();
     for (const char* szDevice : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
         if (EqualsNoCase(strBase, szDevice)) return true;
     }
-    return strBase.size() == 4 && (StartsWithNoCase(strBase, "COM") || StartsWithNoCase(strBase, "LPT")) &&
+    return strBase.size() == 4 &&
+           (StartsWithNoCase(strBase, "COM") || StartsWithNoCase(strBase, "LPT")) &&
            strBase[3] >= '1' && strBase[3] <= '9';
 }
 

@@ -28,7 +28,7 @@ std::string CompanyName(const std::vector<char>& data) {
     WORD* pLanguage = nullptr;
     UINT cbLanguage = 0;
     if (!VersionQueryValue(data.data(), "\\VarFileInfo\\Translation",
-                        reinterpret_cast<void**>(&pLanguage), &cbLanguage) ||
+                           reinterpret_cast<void**>(&pLanguage), &cbLanguage) ||
         cbLanguage < 2 * sizeof(WORD))
         return std::string();
     char szQuery[64];

@@ -64,8 +64,7 @@ TEST_F(RunFlowTest, UninstallRestartsFromAPrivateTemporaryFolder) {
     EXPECT_FALSE(m_sys.m_files.HasFolder(kDest));
     // It cannot delete its own file while it runs: the system does at its next start, then
     // the folder it made for it.
-    EXPECT_EQ(m_sys.m_restartDeletes,
-              (std::vector<std::string>{strCopy, "C:\\temp\\setup-2"}));
+    EXPECT_EQ(m_sys.m_restartDeletes, (std::vector<std::string>{strCopy, "C:\\temp\\setup-2"}));
     EXPECT_FALSE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, "Software\\Halvane\\Quenlow"));
     EXPECT_TRUE(m_sys.m_launches.empty());
 }

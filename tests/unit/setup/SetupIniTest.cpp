@@ -226,13 +226,13 @@ TEST_F(SetupIniTest, NamesThatWouldLeaveTheirFolderRejectTheFile) {
     }
     // Names the system treats as devices, or shortens by a trailing dot or blank, would open a
     // device or reach another product's folder.
-    for (const char* szProduct : {"CON", "nul", "Aux.txt", "com1", "LPT9.log", "conin$",
-                                  "CONOUT$", "Quenlow.", "Quenlow ", "PRN .x"}) {
+    for (const char* szProduct : {"CON", "nul", "Aux.txt", "com1", "LPT9.log", "conin$", "CONOUT$",
+                                  "Quenlow.", "Quenlow ", "PRN .x"}) {
         EXPECT_FALSE(LoadNames(std::string("product=") + szProduct + "\n")) << szProduct;
         ExpectMalformed();
     }
-    for (const char* szLine : {"+NUL;;\n", "+con.ini;;\n", "+a.exe;Com3;;\n", "+a.exe.;;\n",
-                               "+a.exe;Play ;;\n"}) {
+    for (const char* szLine :
+         {"+NUL;;\n", "+con.ini;;\n", "+a.exe;Com3;;\n", "+a.exe.;;\n", "+a.exe;Play ;;\n"}) {
         EXPECT_FALSE(LoadFiles(szLine)) << szLine;
         ExpectMalformed();
     }
