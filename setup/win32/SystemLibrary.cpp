@@ -5,11 +5,15 @@
 namespace {
 
 // Kept loaded for the life of the process, as an imported library would be.
-FARPROC FindProc(const char* pszLibrary, const char* pszName) {
+HMODULE LoadSystemLibrary(const char* pszLibrary) {
     char szFolder[MAX_PATH] = {};
     UINT nLength = GetSystemDirectoryA(szFolder, MAX_PATH);
     if (nLength == 0 || nLength >= MAX_PATH) return nullptr;
-    HMODULE hModule = LoadLibraryA((std::string(szFolder) + "\\" + pszLibrary).c_str());
+    return LoadLibraryA((std::string(szFolder) + "\\" + pszLibrary).c_str());
+}
+
+FARPROC FindProc(const char* pszLibrary, const char* pszName) {
+    HMODULE hModule = LoadSystemLibrary(pszLibrary);
     return hModule != nullptr ? GetProcAddress(hModule, pszName) : nullptr;
 }
 
@@ -29,9 +33,15 @@ void RestrictLibrarySearch() {
             ? nullptr
             : reinterpret_cast<SetDefaultDllDirectoriesProc>(reinterpret_cast<void (*)()>(
                   GetProcAddress(hKernel, "SetDefaultDllDirectories")));
-    if (pfnSetDefault != nullptr && pfnSetDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
     // A failure leaves the system's own order: every library is still loaded by full path.
-    SetDllDirectoryA("");
+    if (pfnSetDefault == nullptr || !pfnSetDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
+        SetDllDirectoryA("");
+    // Libraries of the system's that import these by name (the animation control's video
+    // library imports version.dll) find them loaded already, wherever their loader would have
+    // looked: under Wine it looks beside the program. Without them nothing is lost but the
+    // version record and the dialogs, which tell on their own.
+    LoadSystemLibrary("version.dll");
+    LoadSystemLibrary("comctl32.dll");
 }
 
 BOOL ControlsInit(DWORD nClasses) {

@@ -7,7 +7,8 @@
 #include <commctrl.h>
 
 // Limits the search for libraries loaded later, by the shell, COM or the dialogs, to the system
-// folder. Called first thing in WinMain.
+// folder, and loads the version and common-controls libraries from it. Called first thing in
+// WinMain.
 void RestrictLibrarySearch();
 
 // FALSE when the library cannot be loaded: the progress dialog is then not shown.
