@@ -1,7 +1,6 @@
 // Version records of program files.
 #include "Win32SetupSystem.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -13,12 +12,12 @@ std::string FixedVersion(const std::vector<char>& data) {
     if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&pFixed), &cbFixed) ||
         cbFixed < sizeof(VS_FIXEDFILEINFO))
         return std::string();
+    // The system's formatter: the C library's brings in its floating-point code.
     char szVersion[48];
-    std::snprintf(szVersion, sizeof(szVersion), "%lu.%lu.%lu.%lu",
-                  static_cast<unsigned long>(HIWORD(pFixed->dwProductVersionMS)),
-                  static_cast<unsigned long>(LOWORD(pFixed->dwProductVersionMS)),
-                  static_cast<unsigned long>(HIWORD(pFixed->dwProductVersionLS)),
-                  static_cast<unsigned long>(LOWORD(pFixed->dwProductVersionLS)));
+    wsprintfA(szVersion, "%u.%u.%u.%u", static_cast<unsigned>(HIWORD(pFixed->dwProductVersionMS)),
+              static_cast<unsigned>(LOWORD(pFixed->dwProductVersionMS)),
+              static_cast<unsigned>(HIWORD(pFixed->dwProductVersionLS)),
+              static_cast<unsigned>(LOWORD(pFixed->dwProductVersionLS)));
     return szVersion;
 }
 
@@ -31,8 +30,8 @@ std::string CompanyName(const std::vector<char>& data) {
         cbLanguage < 2 * sizeof(WORD))
         return std::string();
     char szQuery[64];
-    std::snprintf(szQuery, sizeof(szQuery), "\\StringFileInfo\\%04x%04x\\CompanyName",
-                  static_cast<unsigned>(pLanguage[0]), static_cast<unsigned>(pLanguage[1]));
+    wsprintfA(szQuery, "\\StringFileInfo\\%04x%04x\\CompanyName",
+              static_cast<unsigned>(pLanguage[0]), static_cast<unsigned>(pLanguage[1]));
     char* pszName = nullptr;
     UINT cchName = 0;
     if (!VerQueryValueA(data.data(), szQuery, reinterpret_cast<void**>(&pszName), &cchName) ||
