@@ -12,7 +12,8 @@ std::string FixedVersion(const std::vector<char>& data) {
     if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&pFixed), &cbFixed) ||
         cbFixed < sizeof(VS_FIXEDFILEINFO))
         return std::string();
-    // The system's formatter: the C library's brings in its floating-point code.
+    // The system's formatter: the C library's brings in its floating-point code. Four 16-bit
+    // numbers always fit, so its count is not needed.
     char szVersion[48];
     wsprintfA(szVersion, "%u.%u.%u.%u", static_cast<unsigned>(HIWORD(pFixed->dwProductVersionMS)),
               static_cast<unsigned>(LOWORD(pFixed->dwProductVersionMS)),
@@ -29,6 +30,7 @@ std::string CompanyName(const std::vector<char>& data) {
                         reinterpret_cast<void**>(&pLanguage), &cbLanguage) ||
         cbLanguage < 2 * sizeof(WORD))
         return std::string();
+    // 36 characters: the count of the system's formatter is not needed.
     char szQuery[64];
     wsprintfA(szQuery, "\\StringFileInfo\\%04x%04x\\CompanyName",
               static_cast<unsigned>(pLanguage[0]), static_cast<unsigned>(pLanguage[1]));
