@@ -2,7 +2,7 @@
 
 #include "ViewGestureState.h"
 
-#include <cstdio>
+#include <string>
 
 BOOL CQuenlowView::PickCardAt(CPoint point) {
     const CQuenlowDoc* pDoc = GetDocument();
@@ -80,8 +80,8 @@ void CQuenlowView::OnRButtonDown(unsigned, CPoint point) {
     if (g_bNaming || g_bDragging || !PickCardAt(point)) return;
     const char* pszRank = RankName(g_namedCard.GetRank());
     const char* pszSuit = SuitName(g_namedCard.GetSuit());
-    std::snprintf(g_szCardName, sizeof g_szCardName, "%s of %s", pszRank ? pszRank : "",
-                  pszSuit ? pszSuit : "");
+    std::string strName = std::string(pszRank ? pszRank : "") + " of " + (pszSuit ? pszSuit : "");
+    g_szCardName[strName.copy(g_szCardName, sizeof g_szCardName - 1)] = '\0';
     m_platform.SetStatusText(g_szCardName);
     HighlightPartners();
     m_invertedAreas = GetPartnerAreas();

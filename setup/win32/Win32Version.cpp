@@ -2,7 +2,6 @@
 #include "SystemLibrary.h"
 #include "Win32SetupSystem.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -14,12 +13,13 @@ std::string FixedVersion(const std::vector<char>& data) {
     if (!VersionQueryValue(data.data(), "\\", reinterpret_cast<void**>(&pFixed), &cbFixed) ||
         cbFixed < sizeof(VS_FIXEDFILEINFO))
         return std::string();
+    // The system's formatter: the C library's brings in its floating-point code. Four 16-bit
+    // numbers always fit, so its count is not needed.
     char szVersion[48];
-    std::snprintf(szVersion, sizeof(szVersion), "%lu.%lu.%lu.%lu",
-                  static_cast<unsigned long>(HIWORD(pFixed->dwProductVersionMS)),
-                  static_cast<unsigned long>(LOWORD(pFixed->dwProductVersionMS)),
-                  static_cast<unsigned long>(HIWORD(pFixed->dwProductVersionLS)),
-                  static_cast<unsigned long>(LOWORD(pFixed->dwProductVersionLS)));
+    wsprintfA(szVersion, "%u.%u.%u.%u", static_cast<unsigned>(HIWORD(pFixed->dwProductVersionMS)),
+              static_cast<unsigned>(LOWORD(pFixed->dwProductVersionMS)),
+              static_cast<unsigned>(HIWORD(pFixed->dwProductVersionLS)),
+              static_cast<unsigned>(LOWORD(pFixed->dwProductVersionLS)));
     return szVersion;
 }
 
@@ -31,9 +31,10 @@ std::string CompanyName(const std::vector<char>& data) {
                            reinterpret_cast<void**>(&pLanguage), &cbLanguage) ||
         cbLanguage < 2 * sizeof(WORD))
         return std::string();
+    // 36 characters: the count of the system's formatter is not needed.
     char szQuery[64];
-    std::snprintf(szQuery, sizeof(szQuery), "\\StringFileInfo\\%04x%04x\\CompanyName",
-                  static_cast<unsigned>(pLanguage[0]), static_cast<unsigned>(pLanguage[1]));
+    wsprintfA(szQuery, "\\StringFileInfo\\%04x%04x\\CompanyName",
+              static_cast<unsigned>(pLanguage[0]), static_cast<unsigned>(pLanguage[1]));
     char* pszName = nullptr;
     UINT cchName = 0;
     if (!VersionQueryValue(data.data(), szQuery, reinterpret_cast<void**>(&pszName), &cchName) ||

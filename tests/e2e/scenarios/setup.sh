@@ -185,8 +185,9 @@ e2e_scenario setup-cancel-anywhere scenario_setup_cancel_anywhere
 scenario_setup_disk_full() {
   s_reset
   local disk=$WINEPREFIX/drive_c/Small dest='C:\Small\Quenlow' size file
-  # Room for the game and its help and half a megabyte more: setup.exe does not fit.
-  size=$(($(stat -c %s "$S_DIST/QUENLOW.EXE") + $(stat -c %s "$S_DIST/QUENLOW.HLP") + 524288))
+  # Room for the game and its help and half of setup.exe more: setup.exe does not fit.
+  size=$(($(stat -c %s "$S_DIST/QUENLOW.EXE") + $(stat -c %s "$S_DIST/QUENLOW.HLP") +
+    $(stat -c %s "$S_DIST/setup.exe") / 2))
   mkdir -p "$disk"
   mount -t tmpfs -o size=$((size / 4096 * 4096)) tmpfs "$disk" ||
     e2e_fail "cannot mount a small disk (this needs root)"
