@@ -37,8 +37,8 @@ BOOL CQuenlowDoc::MoveCard(int nFrom, int nTo) {
     }
     m_fan[nFrom][GetCardCount(nFrom) - 1].Clear();
     m_platform.PlaySound(IDW_CARD_DOWN, kSndResource | kSndNoDefault);
-    InvalidateInViews(rcChanged, FALSE);
     LayoutFans();
+    InvalidateInViews(rcChanged, FALSE);
     if (m_bInProgress) m_bChanged = TRUE;
     return TRUE;
 }

@@ -56,7 +56,7 @@ void CQuenlowView::FlyDealtCard(int nFan, int nSlot) {
     CRect rcFrom = GetDealPoint();
     CRect rcTo;
     doc.GetCardRect(nFan, nSlot, rcTo);
-    FlyCard(doc.m_fan[nFan][nSlot].GetFace(), rcFrom, rcTo, kDealFlightSteps, FALSE);
+    FlyCard(doc.GetCard(nFan, nSlot).GetFace(), rcFrom, rcTo, kDealFlightSteps, FALSE);
 }
 
 void CQuenlowView::FlyBetweenSlots(int nFan, int nFromSlot, int nToSlot) {
@@ -65,7 +65,7 @@ void CQuenlowView::FlyBetweenSlots(int nFan, int nFromSlot, int nToSlot) {
     CRect rcTo;
     doc.GetCardRect(nFan, nFromSlot, rcFrom);
     doc.GetCardRect(nFan, nToSlot, rcTo);
-    FlyCard(doc.m_fan[nFan][nToSlot].GetFace(), rcFrom, rcTo, kFixUpFlightSteps, TRUE);
+    FlyCard(doc.GetCard(nFan, nToSlot).GetFace(), rcFrom, rcTo, kFixUpFlightSteps, TRUE);
 }
 
 // The two cards have already changed places in the fan: each flies from its old slot to its
@@ -85,6 +85,5 @@ void CQuenlowView::AnimateDeal() {
     for (int s = 0; s < kFanSlots; ++s)
         for (int f = 0; f < kFanCount; ++f)
             if (IsDealtSlot(f, s)) FlyDealtCard(f, s);
-    FixUpKings(pDoc->m_fan,
-               [this](int nFan, int nLowerSlot) { FlyKingExchange(nFan, nLowerSlot); });
+    pDoc->FixUpKings([this](int nFan, int nLowerSlot) { FlyKingExchange(nFan, nLowerSlot); });
 }
