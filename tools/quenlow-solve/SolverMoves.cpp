@@ -2,6 +2,8 @@
 
 #include "GameRules.h"
 
+#include <array>
+
 int HomePileOfSuit(int nSuit) {
     return FoundationPileOfSuit(nSuit);
 }
@@ -13,28 +15,39 @@ bool IsLegalMove(const CSolverState& state, int nFrom, int nTo) {
     int nCard = state.Top(nFrom);
     if (nTo >= kSolverFans)
         return HomePileOfSuit(CardSuit(nCard)) == nTo &&
-               state.Home(CardSuit(nCard)) == CardRank(nCard) - 1;
+               FitsOnFoundation(CardRank(nCard), state.Home(CardSuit(nCard)));
     int nCount = state.Count(nTo);
-    if (nCount == kSolverSlots) return false;
-    if (nCount > 0) return AreNeighbours(CardRank(nCard), CardRank(state.Top(nTo)));
-    return state.KingsAllowed() && CardRank(nCard) == 13;
+    return FanHasRoom(nCount) &&
+           FitsOnFan(CardRank(nCard), nCount > 0 ? CardRank(state.Top(nTo)) : 0,
+                     state.KingsAllowed());
 }
 
+namespace {
+// For each rank, the top ranks (bit r) of the fans it fits onto: the game's rule as a table.
+constexpr std::array<std::uint32_t, kKing + 1> kFitsOnRanks = [] {
+    std::array<std::uint32_t, kKing + 1> table{};
+    for (int nRank = kAce; nRank <= kKing; ++nRank)
+        for (int nTop = kAce; nTop <= kKing; ++nTop)
+            if (FitsOnFan(nRank, nTop, false)) table[nRank] |= 1u << nTop;
+    return table;
+}();
+} // namespace
+
 int GenerateMoves(const CSolverState& state, CSolverMove* pMoves) {
-    // Fans with room, by the rank of their top card; ranks 0 and 14 stay empty.
-    std::uint32_t nRoomByRank[15] = {};
+    // Fans with room, by the rank of their top card.
+    std::uint32_t nRoomByRank[kKing + 1] = {};
     int nFirstEmpty = -1;
     for (int f = 0; f < kSolverFans; ++f) {
         int n = state.Count(f);
         if (n == 0 && nFirstEmpty < 0)
             nFirstEmpty = f;
-        else if (n > 0 && n < kSolverSlots)
+        else if (n > 0 && FanHasRoom(n))
             nRoomByRank[CardRank(state.Top(f))] |= 1u << f;
     }
     int nMoves = 0;
     for (int f = 0; f < kSolverFans; ++f) {
         int nCard = state.Top(f);
-        if (nCard >= 0 && state.Home(CardSuit(nCard)) == CardRank(nCard) - 1)
+        if (nCard >= 0 && FitsOnFoundation(CardRank(nCard), state.Home(CardSuit(nCard))))
             pMoves[nMoves++] = CSolverMove{static_cast<std::uint8_t>(f), kToHome,
                                            static_cast<std::uint8_t>(nCard)};
     }
@@ -42,8 +55,11 @@ int GenerateMoves(const CSolverState& state, CSolverMove* pMoves) {
         int nCard = state.Top(f);
         if (nCard < 0) continue;
         int nRank = CardRank(nCard);
-        std::uint32_t nTargets = nRoomByRank[nRank - 1] | nRoomByRank[nRank + 1];
-        if (nRank == 13 && state.KingsAllowed() && nFirstEmpty >= 0 && state.Count(f) > 1)
+        std::uint32_t nTargets = 0;
+        for (std::uint32_t m = kFitsOnRanks[nRank]; m != 0; m &= m - 1)
+            nTargets |= nRoomByRank[__builtin_ctz(m)];
+        // A King alone on its fan gains nothing by moving to an empty one.
+        if (nFirstEmpty >= 0 && state.Count(f) > 1 && FitsOnFan(nRank, 0, state.KingsAllowed()))
             nTargets |= 1u << nFirstEmpty;
         for (; nTargets != 0; nTargets &= nTargets - 1)
             pMoves[nMoves++] = CSolverMove{static_cast<std::uint8_t>(f),
