@@ -1,6 +1,6 @@
 #include "SolverState.h"
 
-#include "Card.h"
+#include "CardValues.h"
 
 #include <string>
 

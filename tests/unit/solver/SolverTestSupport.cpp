@@ -1,6 +1,6 @@
 #include "SolverTestSupport.h"
 
-#include "Card.h"
+#include "CardValues.h"
 #include "ModelTestSupport.h"
 #include "SolverMoves.h"
 

@@ -3,7 +3,7 @@
 // and suits, and where a card may land.
 #pragma once
 
-#include "Card.h"
+#include "CardValues.h"
 
 // Eighteen fans of up to three cards in three rows of six; slot 0 is a fan's bottom card.
 constexpr int kFanCount = 18;
