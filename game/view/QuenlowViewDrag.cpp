@@ -156,20 +156,10 @@ void CQuenlowView::OnCaptureChanged(WindowRef hNewCapture) {
 }
 
 void CQuenlowView::GlideDragImage(CPoint ptFrom, CPoint ptTo, int nSteps) {
-    if (nSteps <= 0) nSteps = 2;
     CPacedAnimation glide(m_pace);
-    float x = static_cast<float>(ptFrom.x);
-    float y = static_cast<float>(ptFrom.y);
-    const float dx = static_cast<float>(ptTo.x - ptFrom.x) / static_cast<float>(nSteps);
-    const float dy = static_cast<float>(ptTo.y - ptFrom.y) / static_cast<float>(nSteps);
-    CPoint pt = ptFrom;
-    for (int i = 0; pt != ptTo; ++i) {
-        x += dx;
-        y += dy;
-        pt = CPoint(StepToward(x, dx, ptTo.x), StepToward(y, dy, ptTo.y));
-        // Truncation costs at most one extra step; never more, whatever the rounding.
-        if (i >= nSteps) pt = ptTo;
+    for (CStepPath path(ptFrom, ptTo, nSteps); !path.AtEnd();) {
+        path.Advance();
         m_pace.WaitForStep();
-        m_platform.DragMove(pt);
+        m_platform.DragMove(path.Current());
     }
 }
