@@ -2,8 +2,6 @@
 
 #include "GameRules.h"
 
-#include <array>
-
 int HomePileOfSuit(int nSuit) {
     return FoundationPileOfSuit(nSuit);
 }
@@ -23,19 +21,22 @@ bool IsLegalMove(const CSolverState& state, int nFrom, int nTo) {
 }
 
 namespace {
-// For each rank, the top ranks (bit r) of the fans it fits onto: the game's rule as a table.
-constexpr std::array<std::uint32_t, kKing + 1> kFitsOnRanks = [] {
-    std::array<std::uint32_t, kKing + 1> table{};
+// The move generator looks a card's targets up among the fans whose top rank is one below or
+// one above its own; the compiler checks that these are exactly the ranks the game's rule
+// lets it land on, for every rank.
+constexpr bool RuleFitsTheNeighbourLookUp() {
     for (int nRank = kAce; nRank <= kKing; ++nRank)
         for (int nTop = kAce; nTop <= kKing; ++nTop)
-            if (FitsOnFan(nRank, nTop, false)) table[nRank] |= 1u << nTop;
-    return table;
-}();
+            if (FitsOnFan(nRank, nTop, false) != (nTop == nRank - 1 || nTop == nRank + 1))
+                return false;
+    return true;
+}
+static_assert(RuleFitsTheNeighbourLookUp(), "the move generator's look-up differs from the rule");
 } // namespace
 
 int GenerateMoves(const CSolverState& state, CSolverMove* pMoves) {
-    // Fans with room, by the rank of their top card.
-    std::uint32_t nRoomByRank[kKing + 1] = {};
+    // Fans with room, by the rank of their top card; ranks 0 and kKing + 1 stay empty.
+    std::uint32_t nRoomByRank[kKing + 2] = {};
     int nFirstEmpty = -1;
     for (int f = 0; f < kSolverFans; ++f) {
         int n = state.Count(f);
@@ -55,9 +56,7 @@ int GenerateMoves(const CSolverState& state, CSolverMove* pMoves) {
         int nCard = state.Top(f);
         if (nCard < 0) continue;
         int nRank = CardRank(nCard);
-        std::uint32_t nTargets = 0;
-        for (std::uint32_t m = kFitsOnRanks[nRank]; m != 0; m &= m - 1)
-            nTargets |= nRoomByRank[__builtin_ctz(m)];
+        std::uint32_t nTargets = nRoomByRank[nRank - 1] | nRoomByRank[nRank + 1];
         // A King alone on its fan gains nothing by moving to an empty one.
         if (nFirstEmpty >= 0 && state.Count(f) > 1 && FitsOnFan(nRank, 0, state.KingsAllowed()))
             nTargets |= 1u << nFirstEmpty;
