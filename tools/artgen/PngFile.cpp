@@ -38,8 +38,9 @@ std::vector<std::uint8_t> EncodePng(int cx, int cy, const std::vector<std::uint8
     raw.reserve(rgb.size() + cy);
     for (int y = 0; y < cy; ++y) {
         raw.push_back(0); // no filter
-        auto row = rgb.begin() + static_cast<std::ptrdiff_t>(y) * cx * 3;
-        raw.insert(raw.end(), row, row + cx * 3);
+        const std::ptrdiff_t cbRow = static_cast<std::ptrdiff_t>(cx) * 3;
+        auto row = rgb.begin() + y * cbRow;
+        raw.insert(raw.end(), row, row + cbRow);
     }
     std::vector<std::uint8_t> ihdr;
     PutBigEndian32(ihdr, static_cast<std::uint32_t>(cx));
