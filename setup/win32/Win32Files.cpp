@@ -4,7 +4,6 @@
 
 #include <objbase.h>
 
-#include <cstdio>
 
 namespace {
 
@@ -85,12 +84,15 @@ std::string CWin32SetupSystem::CreateUniqueFolder(const std::string& strParent,
     for (int nTry = 0; nTry < 4; ++nTry) {
         GUID guid;
         if (FAILED(CoCreateGuid(&guid))) return std::string();
-        char szName[40];
-        std::snprintf(szName, sizeof(szName), "%08lx%04x%04x%02x%02x%02x%02x%02x%02x%02x%02x",
-                      static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
-                      guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
-                      guid.Data4[6], guid.Data4[7]);
-        std::string strPath = strParent + "\\" + strPrefix + szName;
+        // Spelled in hex by hand: the C library's formatter would bring its floating-point code
+        // into setup.exe.
+        const auto* pBytes = reinterpret_cast<const unsigned char*>(&guid);
+        std::string strName;
+        for (size_t i = 0; i < sizeof(guid); ++i) {
+            strName += "0123456789abcdef"[pBytes[i] >> 4];
+            strName += "0123456789abcdef"[pBytes[i] & 15];
+        }
+        std::string strPath = strParent + "\\" + strPrefix + strName;
         // No security attributes: the user's default protection, inherited from the parent.
         if (CreateDirectoryA(strPath.c_str(), nullptr)) return strPath;
         if (GetLastError() != ERROR_ALREADY_EXISTS) return std::string();
