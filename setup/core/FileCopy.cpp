@@ -5,15 +5,20 @@ namespace {
 enum class TargetKind { Replace, New };
 
 bool CopyInto(ISetupSystem& system, const std::string& strSource, const std::string& strTarget,
-              TargetKind kind) {
+              TargetKind kind, long* pnError) {
     std::unique_ptr<ISetupFile> pSource = system.OpenRead(strSource);
-    if (!pSource) return false;
+    if (!pSource) {
+        if (pnError != nullptr) *pnError = system.LastError();
+        return false;
+    }
     std::unique_ptr<ISetupFile> pTarget =
         kind == TargetKind::New ? system.OpenNew(strTarget) : system.OpenWrite(strTarget);
     bool bCopied = false;
+    if (!pTarget && pnError != nullptr) *pnError = system.LastError();
     if (pTarget) {
         bCopied = CopyStream(system, *pSource, *pTarget);
         bCopied = pTarget->Close() && bCopied;
+        if (!bCopied && pnError != nullptr) *pnError = system.LastError();
         pTarget.reset();
         // A file cut short (a full disk) would pass for an installed one: it goes. One that
         // cannot be removed stays; the caller reports the copy as failed either way.
@@ -36,12 +41,12 @@ bool CopyStream(ISetupSystem& system, ISetupFile& source, ISetupFile& target) {
     }
 }
 
-bool CopyWholeFile(ISetupSystem& system, const std::string& strSource,
-                   const std::string& strTarget) {
-    return CopyInto(system, strSource, strTarget, TargetKind::Replace);
+bool CopyWholeFile(ISetupSystem& system, const std::string& strSource, const std::string& strTarget,
+                   long* pnError) {
+    return CopyInto(system, strSource, strTarget, TargetKind::Replace, pnError);
 }
 
 bool CopyToNewFile(ISetupSystem& system, const std::string& strSource,
                    const std::string& strTarget) {
-    return CopyInto(system, strSource, strTarget, TargetKind::New);
+    return CopyInto(system, strSource, strTarget, TargetKind::New, nullptr);
 }

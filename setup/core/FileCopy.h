@@ -11,9 +11,10 @@ bool CopyStream(ISetupSystem& system, ISetupFile& source, ISetupFile& target);
 
 // Copies strSource to strTarget, replacing the target; true only for a whole copy whose target
 // was closed without loss. The target is not opened when the source cannot be, and is removed
-// when it was opened but did not receive the whole file.
-bool CopyWholeFile(ISetupSystem& system, const std::string& strSource,
-                   const std::string& strTarget);
+// when it was opened but did not receive the whole file. *pnError, when asked for, is then the
+// error of the step that failed.
+bool CopyWholeFile(ISetupSystem& system, const std::string& strSource, const std::string& strTarget,
+                   long* pnError = nullptr);
 
 // The same into a file that did not exist, which no one else can open while it is written.
 bool CopyToNewFile(ISetupSystem& system, const std::string& strSource,

@@ -4,6 +4,7 @@
 #include "SetupNames.h"
 #include "SetupShell.h"
 #include "SetupTexts.h"
+#include "SetupUser.h"
 
 namespace {
 
@@ -33,20 +34,28 @@ void MakeDestinationFolder(SetupState& state) {
     system.CreateFolder(strFolder);
 }
 
+bool CopiedTo(SetupState& state, const std::string& strTarget) {
+    Log(state, "Copied: " + strTarget);
+    return true;
+}
+
 // A file this distribution does not carry is passed over; one that is there must arrive whole.
 bool InstallEntryFile(SetupState& state, const FileEntry& entry, const std::string& strTarget) {
     ISetupSystem& system = *state.m_pSystem;
     if (!system.FileExists(entry.m_strFile)) return true;
     // Installing from the destination folder itself: the file is in place already.
     if (system.SameFile(entry.m_strFile, strTarget)) return true;
-    if (CopyWholeFile(system, entry.m_strFile, strTarget)) return true;
+    long nError = kErrNone;
+    if (CopyWholeFile(system, entry.m_strFile, strTarget, &nError))
+        return CopiedTo(state, strTarget);
     // A running program's file: the user is asked once to close it, and Retry tries once more.
     if (system.FileInUse(strTarget) &&
-        system.ShowMessage(BoxOwner::None, strTarget + kFileInUse, kCaptionQuestion,
-                           BoxKind::RetryCancel) == BoxAnswer::Retry &&
-        CopyWholeFile(system, entry.m_strFile, strTarget))
-        return true;
-    system.ShowMessage(BoxOwner::None, kCopyFailed + entry.m_strFile, kCaptionError, BoxKind::Ok);
+        Ask(state, strTarget + kFileInUse, kCaptionQuestion, BoxKind::RetryCancel,
+            BoxAnswer::Cancel) == BoxAnswer::Retry &&
+        CopyWholeFile(system, entry.m_strFile, strTarget, &nError))
+        return CopiedTo(state, strTarget);
+    LogFailure(state, "Not copied: " + strTarget, nError);
+    Tell(state, BoxOwner::None, kCopyFailed + entry.m_strFile, kCaptionError, BoxKind::Ok);
     return false;
 }
 
@@ -57,29 +66,28 @@ bool MakeLink(SetupState& state, const std::string& strFolder, const FileEntry& 
                           entry.m_strShortcut, entry.m_strArguments, strDest) == kLinkOk;
 }
 
-bool Agreed(ISetupSystem& system, SetupOption& option, const char* szQuestion) {
+// An unattended run takes a question as answered No.
+bool Agreed(SetupState& state, SetupOption& option, const char* szQuestion) {
     if (option == SetupOption::Ask &&
-        system.ShowMessage(BoxOwner::None, szQuestion, kCaptionQuestion, BoxKind::YesNo) ==
-            BoxAnswer::Yes)
+        Ask(state, szQuestion, kCaptionQuestion, BoxKind::YesNo, BoxAnswer::No) == BoxAnswer::Yes)
         option = SetupOption::Yes;
     return option == SetupOption::Yes;
 }
 
 // The desktop and start-up links of the main program, each after its question.
 void MakeMainProgramLinks(SetupState& state, const FileEntry& entry, InstallMarks& marks) {
-    ISetupSystem& system = *state.m_pSystem;
     const ShellFolders& folders = state.m_folders;
-    if (Agreed(system, state.m_config.m_desktop, kAskDesktop) && !folders.m_strDesktop.empty() &&
+    if (Agreed(state, state.m_config.m_desktop, kAskDesktop) && !folders.m_strDesktop.empty() &&
         !MakeLink(state, folders.m_strDesktop, entry))
         marks.m_bShortcuts = false;
-    if (Agreed(system, state.m_config.m_startup, kAskStartup) && !folders.m_strStartup.empty() &&
+    if (Agreed(state, state.m_config.m_startup, kAskStartup) && !folders.m_strStartup.empty() &&
         !MakeLink(state, folders.m_strStartup, entry))
         marks.m_bShortcuts = false;
 }
 
 void InstallEntry(SetupState& state, const FileEntry& entry, bool bFirst, InstallMarks& marks) {
     std::string strTarget = state.m_strDestination + "\\" + entry.m_strFile;
-    if (!CheckPathLength(*state.m_pSystem, strTarget)) {
+    if (!CheckPathLength(state, strTarget)) {
         // Its links would point at a file that cannot exist.
         marks.m_bFiles = false;
         marks.m_bShortcuts = marks.m_bShortcuts && entry.m_strShortcut.empty();
@@ -107,9 +115,8 @@ bool InstallFiles(SetupState& state) {
         InstallEntry(state, entries[i], i == 0, marks);
     }
     if (marks.m_bFiles && marks.m_bShortcuts) return true;
-    if (!marks.m_bFiles)
-        system.ShowMessage(BoxOwner::None, kFilesIncomplete, kCaptionError, BoxKind::Ok);
+    if (!marks.m_bFiles) Tell(state, BoxOwner::None, kFilesIncomplete, kCaptionError, BoxKind::Ok);
     if (!marks.m_bShortcuts)
-        system.ShowMessage(BoxOwner::None, kShortcutsIncomplete, kCaptionError, BoxKind::Ok);
+        Tell(state, BoxOwner::None, kShortcutsIncomplete, kCaptionError, BoxKind::Ok);
     return false;
 }

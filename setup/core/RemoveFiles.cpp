@@ -3,12 +3,19 @@
 #include "SetupNames.h"
 #include "SetupShell.h"
 #include "SetupTexts.h"
+#include "SetupUser.h"
 
 namespace {
 
 bool RemoveInstalledFile(SetupState& state, const FileEntry& entry) {
     std::string strPath = state.m_strDestination + "\\" + entry.m_strFile;
-    return CheckPathLength(*state.m_pSystem, strPath) && state.m_pSystem->RemoveFile(strPath);
+    if (!CheckPathLength(state, strPath)) return false;
+    if (!state.m_pSystem->RemoveFile(strPath)) {
+        LogFailure(state, "Not deleted: " + strPath, state.m_pSystem->LastError());
+        return false;
+    }
+    Log(state, "Deleted: " + strPath);
+    return true;
 }
 
 bool IsMade(SetupOption option) {
@@ -44,7 +51,6 @@ bool RemoveFiles(SetupState& state) {
     // Folders still holding something stay, without a word.
     system.RemoveFolder(state.m_strDestination);
     if (!strGroup.empty()) system.RemoveFolder(strGroup);
-    if (!bSuccess)
-        system.ShowMessage(BoxOwner::None, kRemoveFilesIncomplete, kCaptionError, BoxKind::Ok);
+    if (!bSuccess) Tell(state, BoxOwner::None, kRemoveFilesIncomplete, kCaptionError, BoxKind::Ok);
     return bSuccess;
 }

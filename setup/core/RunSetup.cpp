@@ -6,12 +6,15 @@
 #include "SetupNames.h"
 #include "SetupRegistry.h"
 #include "SetupTexts.h"
+#include "SetupUser.h"
 #include "UninstallEntry.h"
 
 namespace {
 
-void ShowClosing(ISetupSystem& system, const char* szText) {
-    system.ShowMessage(BoxOwner::MainWindow, szText, kCaptionComplete, BoxKind::Ok);
+// The closing message, which tells the run's outcome.
+void ShowClosing(SetupState& state, bool bSucceeded, const char* szText) {
+    state.m_bSucceeded = bSucceeded;
+    Tell(state, BoxOwner::MainWindow, szText, kCaptionComplete, BoxKind::Ok);
 }
 
 // Whether the recorded folder holds the installation this removal was started for. The
@@ -41,35 +44,55 @@ void RunRemoval(SetupState& state) {
     if (!ReadDestination(state)) {
         // Nothing is deleted, registry and links included, and the removal ends as one that
         // did not remove everything.
-        system.ShowMessage(BoxOwner::None, std::string(kRemovePrefix) + kDestinationInvalid,
-                           kCaptionConfigError, BoxKind::OkError);
-        ShowClosing(system, kRemoveFinished);
+        Tell(state, BoxOwner::None, std::string(kRemovePrefix) + kDestinationInvalid,
+             kCaptionConfigError, BoxKind::OkError);
+        ShowClosing(state, false, kRemoveFinished);
         return;
     }
+    Log(state, "Removing from: " + state.m_strDestination);
     // The installed folder cannot be removed while it is this process's current folder. A
     // failure, or no temporary folder, only leaves that folder behind.
     std::string strTemp = system.TempFolder();
     if (!strTemp.empty()) system.ChangeFolder(strTemp);
     bool bFiles = RemoveFiles(state);
     bool bKeys = RemoveRegistryEntries(state);
-    ShowClosing(system, bFiles && bKeys ? kRemoveSucceeded : kRemoveFinished);
+    ShowClosing(state, bFiles && bKeys, bFiles && bKeys ? kRemoveSucceeded : kRemoveFinished);
+}
+
+// The folder the user chose in the wizard, or in an unattended run the one "/D=" gives or else
+// the one the wizard would suggest; false when the user cancelled.
+bool ChooseDestination(SetupState& state) {
+    const SetupOptions& options = state.m_options;
+    const std::string& strProduct = state.m_config.m_strProduct;
+    state.m_strDestination = options.m_strDestination;
+    if (!options.m_bUnattended)
+        return state.m_pSystem->RunWizard(strProduct, state.m_strDestination);
+    if (state.m_strDestination.empty())
+        state.m_strDestination = DefaultDestination(*state.m_pSystem, strProduct);
+    return true;
 }
 
 void RunInstall(SetupState& state) {
     ISetupSystem& system = *state.m_pSystem;
     const SetupConfig& config = state.m_config;
-    if (!system.RunWizard(config.m_strProduct, state.m_strDestination)) return;
+    bool bUnattended = state.m_options.m_bUnattended;
+    if (!ChooseDestination(state)) {
+        Log(state, "The installation was cancelled.");
+        return;
+    }
+    Log(state, "Installing into: " + state.m_strDestination);
     WriteDestinationPath(state); // deliberately not looked at: removal reports a missing value
-    system.OpenProgress(static_cast<int>(config.m_entries.size()));
+    if (!bUnattended) system.OpenProgress(static_cast<int>(config.m_entries.size()));
     bool bInstalled = InstallFiles(state);
     WriteUninstallEntry(state);
     system.CloseProgress();
     if (!bInstalled) {
-        ShowClosing(system, kInstallFinished);
+        ShowClosing(state, false, kInstallFinished);
         return;
     }
-    ShowClosing(system, kInstallSucceeded);
-    if (config.m_launch == SetupOption::Yes) {
+    ShowClosing(state, true, kInstallSucceeded);
+    // An unattended run never starts the product: no one may be there to close it.
+    if (config.m_launch == SetupOption::Yes && !bUnattended) {
         // Whether the product starts is deliberately not looked at: it is installed.
         system.LaunchProgram(std::string(), "\"" + state.m_strDestination + "\\" +
                                                 config.m_entries.front().m_strFile + "\"");
@@ -79,7 +102,7 @@ void RunInstall(SetupState& state) {
 } // namespace
 
 void RunSetup(SetupState& state) {
-    if (!LoadSetupConfig(*state.m_pSystem, state.m_mode, state.m_config)) return;
+    if (!LoadSetupConfig(state)) return;
     state.m_strProductKey = kMakerKey + state.m_config.m_strProduct + "\\UserInfo";
     if (state.m_mode == SetupMode::Remove)
         RunRemoval(state);

@@ -7,9 +7,9 @@
 void RunSetup(SetupState& state);
 
 // Copies the running program's folder's "setup.exe" into a new private folder in the
-// temporary folder and starts the copy with "/r"; whether it was started. The program's folder
-// becomes the current folder.
+// temporary folder and starts the copy with "/r" and the run's other switches; whether it was
+// started. The program's folder becomes the current folder.
 bool RelaunchFromTemp(SetupState& state);
 
-// The program from its command line (the part after the program name) to its exit code.
-int SetupMain(SetupState& state, const char* szCommandLine);
+// The program from its switches to its exit code: 0 without "/S", whatever happened.
+int SetupMain(SetupState& state, const SetupOptions& options);

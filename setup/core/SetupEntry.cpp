@@ -2,8 +2,7 @@
 #include "RunSetup.h"
 #include "SetupNames.h"
 #include "SetupTexts.h"
-
-#include <cstring>
+#include "SetupUser.h"
 
 namespace {
 
@@ -56,27 +55,71 @@ bool RelaunchFromTemp(SetupState& state) {
     std::string strCopy = strPrivate + "\\" + kSetupFileName;
     // A copy that is not whole is never started.
     if (strCopy.size() <= kMaxPathChars && CopyToNewFile(system, strSource, strCopy)) {
-        if (system.LaunchProgram(strCopy, "\"" + strCopy + "\" /r")) return true;
+        std::string strCommand = "\"" + strCopy + "\" " + CopySwitches(state.m_options);
+        if (system.LaunchProgram(strCopy, strCommand)) {
+            Log(state, "The removal goes on in: " + strCommand);
+            return true;
+        }
         system.RemoveFile(strCopy); // a failure leaves it to the temporary folder's cleaning
     }
     system.RemoveFolder(strPrivate); // as above
     return false;
 }
 
-int SetupMain(SetupState& state, const char* szCommandLine) {
+namespace {
+
+// The run from the confirmation on; its outcome is the program's exit code with "/S".
+int Run(SetupState& state) {
     ISetupSystem& system = *state.m_pSystem;
-    // The switches are matched with their letter case, anywhere on the line.
-    bool bUninstall = std::strstr(szCommandLine, "/u") != nullptr;
-    bool bRemove = bUninstall || std::strstr(szCommandLine, "/r") != nullptr;
-    if (bUninstall && RelaunchFromTemp(state)) return 0;
-    // The copy runs with "/r" alone.
-    if (bRemove && !bUninstall) ScheduleCopyDeletion(state);
-    if (!system.PrepareMainWindow()) return 0;
-    if (bRemove) {
-        if (system.ShowMessage(BoxOwner::None, kConfirmRemove, kCaptionUninstall,
-                               BoxKind::OkCancel) != BoxAnswer::Ok)
-            return 0;
+    const SetupOptions& options = state.m_options;
+    if (!system.PrepareMainWindow()) return kExitFailed;
+    if (options.m_bRemove) {
+        if (Ask(state, kConfirmRemove, kCaptionUninstall, BoxKind::OkCancel, BoxAnswer::Ok) !=
+            BoxAnswer::Ok)
+            return kExitFailed;
         state.m_mode = SetupMode::Remove;
     }
-    return system.RunMainWindow([&state]() { RunSetup(state); });
+    // An unattended run makes no window: its job runs at once.
+    if (options.m_bUnattended)
+        RunSetup(state);
+    else
+        system.RunMainWindow([&state]() { RunSetup(state); });
+    return state.m_bSucceeded ? kExitSuccess : kExitFailed;
+}
+
+// The log of the run, when "/LOG=" names one: its full path, so that the temporary copy of a
+// removal, started in another folder, appends to the same file.
+std::unique_ptr<ISetupLog> OpenRunLog(SetupState& state) {
+    SetupOptions& options = state.m_options;
+    if (options.m_strLogFile.empty()) return nullptr;
+    options.m_strLogFile = state.m_pSystem->FullPath(options.m_strLogFile);
+    std::unique_ptr<ISetupLog> pLog = state.m_pSystem->OpenLog(options.m_strLogFile);
+    state.m_pLog = pLog.get();
+    return pLog;
+}
+
+int RunWithOptions(SetupState& state) {
+    const SetupOptions& options = state.m_options;
+    Log(state, "setup.exe " + options.m_strCommandLine);
+    if (!options.m_strNotUnderstood.empty()) {
+        Tell(state, BoxOwner::None, kSwitchNotUnderstood + options.m_strNotUnderstood,
+             kCaptionConfigError, BoxKind::OkError);
+        return kExitBadSwitch;
+    }
+    if (options.m_bUninstall && RelaunchFromTemp(state)) return kExitSuccess;
+    // The copy runs with "/r".
+    if (options.m_bRemove && !options.m_bUninstall) ScheduleCopyDeletion(state);
+    return Run(state);
+}
+
+} // namespace
+
+int SetupMain(SetupState& state, const SetupOptions& options) {
+    state.m_options = options;
+    std::unique_ptr<ISetupLog> pLog = OpenRunLog(state);
+    int nExit = RunWithOptions(state);
+    Log(state, "Exit code: " + std::to_string(options.m_bUnattended ? nExit : 0));
+    state.m_pLog = &NoSetupLog();
+    // Without "/S" the program always ends with 0, whatever happened.
+    return options.m_bUnattended ? nExit : kExitSuccess;
 }

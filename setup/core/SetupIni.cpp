@@ -2,6 +2,7 @@
 
 #include "SetupNames.h"
 #include "SetupTexts.h"
+#include "SetupUser.h"
 
 #include <cstring>
 
@@ -102,11 +103,16 @@ int ReadFileEntries(CTextModeFile& file, std::vector<FileEntry>& table, int nLim
     return nRead;
 }
 
-bool LoadSetupConfig(ISetupSystem& system, SetupMode mode, SetupConfig& config) {
+bool LoadSetupConfig(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
+    SetupMode mode = state.m_mode;
+    SetupConfig& config = state.m_config;
+    Log(state, "setup.ini: " + system.FullPath(kIniFileName));
     std::unique_ptr<ISetupFile> pFile = system.OpenRead(kIniFileName);
     if (!pFile) {
-        system.ShowMessage(BoxOwner::None, FailureText(mode, kIniMissing), kCaptionConfigError,
-                           BoxKind::OkError);
+        LogFailure(state, "setup.ini cannot be opened", system.LastError());
+        Tell(state, BoxOwner::None, FailureText(mode, kIniMissing), kCaptionConfigError,
+             BoxKind::OkError);
         return false;
     }
     CTextModeFile file(*pFile);
@@ -121,13 +127,13 @@ bool LoadSetupConfig(ISetupSystem& system, SetupMode mode, SetupConfig& config) 
     pFile->Close(); // opened for reading: nothing to lose
     if (file.Failed()) {
         // A file that cannot be read whole is as good as missing.
-        system.ShowMessage(BoxOwner::None, FailureText(mode, kIniMissing), kCaptionConfigError,
-                           BoxKind::OkError);
+        Tell(state, BoxOwner::None, FailureText(mode, kIniMissing), kCaptionConfigError,
+             BoxKind::OkError);
         return false;
     }
     if (nEntries <= 0 || config.m_strProduct.empty() || !NamesAreSafe(config)) {
-        system.ShowMessage(BoxOwner::None, FailureText(mode, kIniMalformed), kCaptionConfigError,
-                           BoxKind::OkError);
+        Tell(state, BoxOwner::None, FailureText(mode, kIniMalformed), kCaptionConfigError,
+             BoxKind::OkError);
         return false;
     }
     return true;

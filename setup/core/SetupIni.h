@@ -17,6 +17,6 @@ SetupOption ReadNameOption(CTextModeFile& file, const char* szKey);
 // field longer than 31 characters.
 int ReadFileEntries(CTextModeFile& file, std::vector<FileEntry>& table, int nLimit);
 
-// Reads "setup.ini" from the current folder and checks it; on failure the message for the mode
-// has been shown.
-bool LoadSetupConfig(ISetupSystem& system, SetupMode mode, SetupConfig& config);
+// Reads "setup.ini" from the current folder into the state's configuration and checks it; on
+// failure the user has been told why, as the state's mode has it.
+bool LoadSetupConfig(SetupState& state);

@@ -96,12 +96,6 @@ bool HasWildcard(const std::string& strPath) {
     return strPath.find_first_of("*?") != std::string::npos;
 }
 
-bool CheckPathLength(ISetupSystem& system, const std::string& strPath) {
-    if (strPath.size() <= kMaxPathChars) return true;
-    system.ShowMessage(BoxOwner::None, kPathTooLong + strPath, kCaptionError, BoxKind::Ok);
-    return false;
-}
-
 std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct) {
     // The system's own folder for programs of this build's kind: a 32-bit program on a 64-bit
     // system is given the folder for 32-bit programs.
@@ -116,7 +110,11 @@ bool PickedDestination(ISetupSystem& system, const std::string& strProduct,
     std::string strPath = strPicked;
     if (strPath.empty() || strPath.back() != '\\') strPath += '\\';
     strPath += strProduct;
-    if (!CheckPathLength(system, strPath) || !IsValidDestination(strPath)) return false;
+    if (strPath.size() > kMaxPathChars) {
+        system.ShowMessage(BoxOwner::None, kPathTooLong + strPath, kCaptionError, BoxKind::Ok);
+        return false;
+    }
+    if (!IsValidDestination(strPath)) return false;
     strDestination = strPath;
     return true;
 }

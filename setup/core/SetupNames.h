@@ -18,12 +18,11 @@ bool HasWildcard(const std::string& strPath);
 
 // Whether the text begins with the prefix, in any letter case.
 bool StartsWithNoCase(const std::string& strText, const char* szPrefix);
-// False, after "The path is too long: " + the path, for a path of 260 characters or more.
-bool CheckPathLength(ISetupSystem& system, const std::string& strPath);
 
 // The maker's folder for the product within the system's program folder.
 std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct);
 // The destination for a folder picked in the browser: the folder, "\" and the product name.
-// False, leaving strDestination as it was, when that path is refused.
+// False, leaving strDestination as it was, when that path is refused; one too long is named in
+// a message.
 bool PickedDestination(ISetupSystem& system, const std::string& strProduct,
                        const std::string& strPicked, std::string& strDestination);

@@ -1,6 +1,7 @@
 #include "SetupRegistry.h"
 
 #include "SetupTexts.h"
+#include "SetupUser.h"
 
 namespace {
 
@@ -11,21 +12,33 @@ std::string WithoutTrailingSlash(std::string strKey) {
     return strKey;
 }
 
-bool DeleteSubKey(ISetupSystem& system, RegRoot root, const std::string& strParent,
-                  RegAccess access, const std::string& strSubKey, DeleteKind kind) {
+std::string KeyName(RegRoot root, const std::string& strKey) {
+    return (root == RegRoot::LocalMachine ? "HKLM\\" : "HKCU\\") + strKey;
+}
+
+bool DeleteSubKey(SetupState& state, RegRoot root, const std::string& strParent, RegAccess access,
+                  const std::string& strSubKey, DeleteKind kind) {
+    ISetupSystem& system = *state.m_pSystem;
     // An empty name would make the delete act on the parent itself.
     if (strSubKey.empty()) return false;
+    std::string strName = KeyName(root, WithoutTrailingSlash(strParent) + "\\" + strSubKey);
     RegHandle hParent = 0;
-    if (system.KeyOpen(root, WithoutTrailingSlash(strParent), access, &hParent) != kErrNone)
-        return false;
-    long nResult = kind == DeleteKind::KeyOnly ? system.KeyDelete(hParent, strSubKey)
-                                               : system.KeyDeleteTree(hParent, strSubKey);
-    system.KeyClose(hParent);
+    long nResult = system.KeyOpen(root, WithoutTrailingSlash(strParent), access, &hParent);
+    if (nResult == kErrNone) {
+        nResult = kind == DeleteKind::KeyOnly ? system.KeyDelete(hParent, strSubKey)
+                                              : system.KeyDeleteTree(hParent, strSubKey);
+        system.KeyClose(hParent);
+    }
+    if (nResult == kErrNone)
+        Log(state, "Key deleted: " + strName);
+    else
+        LogFailure(state, "Key not deleted: " + strName, nResult);
     return nResult == kErrNone;
 }
 
 // Deletes the key only when it holds neither subkeys nor values.
-void DeleteKeyIfEmpty(ISetupSystem& system, RegRoot root, const std::string& strKey) {
+void DeleteKeyIfEmpty(SetupState& state, RegRoot root, const std::string& strKey) {
+    ISetupSystem& system = *state.m_pSystem;
     std::string strPath = WithoutTrailingSlash(strKey);
     std::size_t nSlash = strPath.rfind('\\');
     if (nSlash == std::string::npos) return;
@@ -36,19 +49,31 @@ void DeleteKeyIfEmpty(ISetupSystem& system, RegRoot root, const std::string& str
     long nResult = system.KeyCountEntries(hKey, &nSubKeys, &nValues);
     system.KeyClose(hKey);
     if (nResult != kErrNone || nSubKeys != 0 || nValues != 0) return;
-    DeleteSubKey(system, root, strPath.substr(0, nSlash), RegAccess::Write,
+    DeleteSubKey(state, root, strPath.substr(0, nSlash), RegAccess::Write,
                  strPath.substr(nSlash + 1), DeleteKind::KeyOnly);
 }
 
 } // namespace
 
+void LogValue(SetupState& state, const std::string& strKey, const std::string& strName,
+              long nResult) {
+    std::string strValue = strKey + " " + strName;
+    if (nResult == kErrNone)
+        Log(state, "Value written: " + strValue);
+    else
+        LogFailure(state, "Value not written: " + strValue, nResult);
+}
+
 bool WriteMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
                         const std::string& strText) {
     ISetupSystem& system = *state.m_pSystem;
     RegHandle hKey = 0;
-    if (system.KeyCreate(RegRoot::LocalMachine, strKey, &hKey) != kErrNone) return false;
-    long nResult = system.ValueSetText(hKey, strName, strText);
-    system.KeyClose(hKey);
+    long nResult = system.KeyCreate(RegRoot::LocalMachine, strKey, &hKey);
+    if (nResult == kErrNone) {
+        nResult = system.ValueSetText(hKey, strName, strText);
+        system.KeyClose(hKey);
+    }
+    LogValue(state, KeyName(RegRoot::LocalMachine, strKey), strName, nResult);
     return nResult == kErrNone;
 }
 
@@ -76,26 +101,24 @@ bool ReadMachineString(SetupState& state, const std::string& strKey, const std::
 }
 
 bool DeleteUninstallKey(SetupState& state) {
-    return DeleteSubKey(*state.m_pSystem, RegRoot::LocalMachine, kUninstallParentKey,
-                        RegAccess::Write, state.m_config.m_strProduct, DeleteKind::KeyOnly);
+    return DeleteSubKey(state, RegRoot::LocalMachine, kUninstallParentKey, RegAccess::Write,
+                        state.m_config.m_strProduct, DeleteKind::KeyOnly);
 }
 
 bool RemoveRegistryEntries(SetupState& state) {
-    ISetupSystem& system = *state.m_pSystem;
     const std::string& strProduct = state.m_config.m_strProduct;
-    bool bSuccess = DeleteSubKey(system, RegRoot::LocalMachine, kMakerKey + strProduct,
+    bool bSuccess = DeleteSubKey(state, RegRoot::LocalMachine, kMakerKey + strProduct,
                                  RegAccess::All, "UserInfo", DeleteKind::KeyOnly);
-    bSuccess = DeleteSubKey(system, RegRoot::LocalMachine, kMakerKey, RegAccess::All, strProduct,
+    bSuccess = DeleteSubKey(state, RegRoot::LocalMachine, kMakerKey, RegAccess::All, strProduct,
                             DeleteKind::KeyOnly) &&
                bSuccess;
     bSuccess = DeleteUninstallKey(state) && bSuccess;
     // The game's own state lies beneath the user's key; whether it goes does not count.
-    DeleteSubKey(system, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
+    DeleteSubKey(state, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
                  DeleteKind::WithSubkeys);
     // The maker's keys go with the last of the maker's products; whether they go does not count.
-    DeleteKeyIfEmpty(system, RegRoot::LocalMachine, kMakerKey);
-    DeleteKeyIfEmpty(system, RegRoot::CurrentUser, kUserMakerKey);
-    if (!bSuccess)
-        system.ShowMessage(BoxOwner::None, kRemoveKeysIncomplete, kCaptionError, BoxKind::Ok);
+    DeleteKeyIfEmpty(state, RegRoot::LocalMachine, kMakerKey);
+    DeleteKeyIfEmpty(state, RegRoot::CurrentUser, kUserMakerKey);
+    if (!bSuccess) Tell(state, BoxOwner::None, kRemoveKeysIncomplete, kCaptionError, BoxKind::Ok);
     return bSuccess;
 }

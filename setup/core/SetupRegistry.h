@@ -8,6 +8,9 @@
 // Creates or opens the key and sets the text value; whether the value was set.
 bool WriteMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
                         const std::string& strText);
+// Writes in the log that the value of the key ("HKLM\\...") was set, or why not.
+void LogValue(SetupState& state, const std::string& strKey, const std::string& strName,
+              long nResult);
 // Records the destination folder under the product key.
 bool WriteDestinationPath(SetupState& state);
 // Reads a text value of at most 259 bytes; false, with strOut empty, when the key or value is

@@ -1,6 +1,7 @@
 #include "SetupShell.h"
 
 #include "SetupNames.h"
+#include "SetupUser.h"
 
 namespace {
 
@@ -42,19 +43,23 @@ long CreateShortcut(SetupState& state, const std::string& strTarget, const std::
                     const std::string& strDescription, const std::string& strArguments,
                     const std::string& strWorkingFolder) {
     std::string strLinkFile = strLinkPath + ".lnk";
-    if (!CheckPathLength(*state.m_pSystem, strLinkFile) ||
-        !CheckPathLength(*state.m_pSystem, strTarget))
+    if (!CheckPathLength(state, strLinkFile) || !CheckPathLength(state, strTarget))
         return kLinkFail;
     ShellLink link;
     link.m_strTarget = strTarget;
     link.m_strDescription = strDescription;
     link.m_strArguments = strArguments;
     link.m_strWorkingFolder = strWorkingFolder;
-    return state.m_pSystem->SaveLink(link, strLinkFile);
+    long nStatus = state.m_pSystem->SaveLink(link, strLinkFile);
+    if (nStatus == kLinkOk)
+        Log(state, "Link made: " + strLinkFile);
+    else
+        LogFailure(state, "Link not made: " + strLinkFile, nStatus);
+    return nStatus;
 }
 
 bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile) {
-    if (!CheckPathLength(*state.m_pSystem, strLinkFile) || HasWildcard(strLinkFile)) return false;
+    if (!CheckPathLength(state, strLinkFile) || HasWildcard(strLinkFile)) return false;
     ISetupSystem& system = *state.m_pSystem;
     if (!system.FileExists(strLinkFile)) return true;
     // The other build, installed elsewhere, saves links of the same names: those stay.
@@ -62,5 +67,10 @@ bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile) {
     if (system.ReadLinkTarget(strLinkFile, strTarget) &&
         !StartsWithNoCase(strTarget, (state.m_strDestination + "\\").c_str()))
         return true;
-    return system.ShellDeleteFile(strLinkFile) == 0;
+    int nResult = system.ShellDeleteFile(strLinkFile);
+    if (nResult == 0)
+        Log(state, "Link deleted: " + strLinkFile);
+    else
+        LogFailure(state, "Link not deleted: " + strLinkFile, nResult);
+    return nResult == 0;
 }

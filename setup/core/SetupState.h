@@ -2,6 +2,7 @@
 #pragma once
 
 #include "SetupConfig.h"
+#include "SetupOptions.h"
 #include "SetupSystem.h"
 
 #include <cstddef>
@@ -23,6 +24,10 @@ struct SetupState {
     explicit SetupState(ISetupSystem& system) : m_pSystem(&system) {}
 
     ISetupSystem* m_pSystem;
+    ISetupLog* m_pLog = &NoSetupLog();
+    SetupOptions m_options;
+    // Whether the job ran to its end with everything done.
+    bool m_bSucceeded = false;
     SetupMode m_mode = SetupMode::Install;
     SetupConfig m_config;
     std::string m_strDestination;

@@ -74,6 +74,17 @@ public:
     virtual bool Close() = 0;
 };
 
+// Where the run's log goes, one whole line at a time. A log that cannot be written loses its
+// lines without a word: the program works the same.
+class ISetupLog {
+public:
+    virtual ~ISetupLog() = default;
+    virtual void Write(const std::string& strLine) = 0;
+};
+
+// The log of a run that was given none.
+ISetupLog& NoSetupLog();
+
 class ISetupSystem {
 public:
     virtual ~ISetupSystem() = default;
@@ -139,7 +150,8 @@ public:
     virtual BoxAnswer ShowMessage(BoxOwner owner, const std::string& strText,
                                   const std::string& strCaption, BoxKind kind) = 0;
     // The install wizard with its licence dialog; false when the user cancelled or declined.
-    // On true the destination folder holds what the user chose.
+    // It suggests the destination folder given, or its own when that is empty; on true the
+    // destination folder holds what the user chose.
     virtual bool RunWizard(const std::string& strProduct, std::string& strDestination) = 0;
     virtual void OpenProgress(int nEntries) = 0;
     // Step the progress bar by one; both repaint at once. Nothing without a progress dialog.
@@ -161,6 +173,16 @@ public:
     // program's own file cannot go before the program ends. False when the system refuses.
     virtual bool DeleteAtRestart(const std::string& strPath) = 0;
     virtual bool ChangeFolder(const std::string& strPath) = 0;
+
+    // The log, the errors it names and the paths it writes down.
+    // Appends to the file, creating it when missing; never null.
+    virtual std::unique_ptr<ISetupLog> OpenLog(const std::string& strPath) = 0;
+    // The error code of this thread's last call that failed, and the system's text for a code
+    // (a system error or a link status).
+    virtual long LastError() = 0;
+    virtual std::string ErrorText(long nCode) = 0;
+    // The full path of a path taken from the current folder.
+    virtual std::string FullPath(const std::string& strPath) = 0;
 
     // The minimised main window: the thread's COM and the window class, then the window itself,
     // which runs the job once and ends; its result is the program's exit code.

@@ -16,6 +16,7 @@ constexpr const char* kDestinationInvalid =
     "The installation folder recorded in the registry is not valid, or does not hold the "
     "program that was started to remove it.";
 
+constexpr const char* kSwitchNotUnderstood = "This switch cannot be understood: ";
 constexpr const char* kPathTooLong = "The path is too long: ";
 constexpr const char* kCopyFailed = "Unable to copy file: ";
 constexpr const char* kFileInUse =
@@ -52,6 +53,7 @@ constexpr const char* kUninstallParentKey =
 constexpr const char* kDestinationValue = "DestinationPath";
 constexpr const char* kDisplayNameValue = "DisplayName";
 constexpr const char* kUninstallStringValue = "UninstallString";
+constexpr const char* kQuietUninstallStringValue = "QuietUninstallString";
 constexpr const char* kDisplayIconValue = "DisplayIcon";
 constexpr const char* kDisplayVersionValue = "DisplayVersion";
 constexpr const char* kPublisherValue = "Publisher";

@@ -2,6 +2,7 @@
 
 #include "SetupRegistry.h"
 #include "SetupTexts.h"
+#include "SetupUser.h"
 
 namespace {
 
@@ -27,26 +28,47 @@ VersionRecord ProductRecord(SetupState& state, const std::string& strProgram) {
     return record;
 }
 
+// The entry's values, each written down in the log.
+class CEntryWriter {
+public:
+    CEntryWriter(SetupState& state, RegHandle hKey) : m_pState(&state), m_hKey(hKey) {}
+
+    void Text(const char* szName, const std::string& strText) {
+        Logged(szName, m_pState->m_pSystem->ValueSetText(m_hKey, szName, strText));
+    }
+    void Number(const char* szName, std::uint32_t nValue) {
+        Logged(szName, m_pState->m_pSystem->ValueSetNumber(m_hKey, szName, nValue));
+    }
+
+private:
+    void Logged(const char* szName, long nResult) {
+        LogValue(*m_pState, std::string("HKLM\\") + kUninstallKey + m_pState->m_config.m_strProduct,
+                 szName, nResult);
+    }
+
+    SetupState* m_pState;
+    RegHandle m_hKey;
+};
+
 void WriteEntryValues(SetupState& state, RegHandle hKey) {
-    ISetupSystem& system = *state.m_pSystem;
     const std::string& strProduct = state.m_config.m_strProduct;
     const std::string& strDest = state.m_strDestination;
     std::string strProgram = strDest + "\\" + state.m_config.m_entries.front().m_strFile;
     VersionRecord record = ProductRecord(state, strProgram);
     // The outcomes are deliberately not looked at: the product is installed either way.
-    system.ValueSetText(hKey, kDisplayNameValue, strProduct + " (Remove only)");
+    CEntryWriter entry(state, hKey);
+    entry.Text(kDisplayNameValue, strProduct + " (Remove only)");
     // Quoted, so that a folder with blanks cannot start another program.
-    system.ValueSetText(hKey, kUninstallStringValue,
-                        "\"" + strDest + "\\" + kSetupFileName + "\" /u");
-    system.ValueSetText(hKey, kDisplayIconValue, strProgram + ",0");
-    if (!record.m_strVersion.empty())
-        system.ValueSetText(hKey, kDisplayVersionValue, record.m_strVersion);
-    if (!record.m_strPublisher.empty())
-        system.ValueSetText(hKey, kPublisherValue, record.m_strPublisher);
-    system.ValueSetText(hKey, kInstallLocationValue, strDest);
-    system.ValueSetNumber(hKey, kEstimatedSizeValue, InstalledKilobytes(state));
-    system.ValueSetNumber(hKey, kNoModifyValue, 1);
-    system.ValueSetNumber(hKey, kNoRepairValue, 1);
+    std::string strUninstall = "\"" + strDest + "\\" + kSetupFileName + "\" /u";
+    entry.Text(kUninstallStringValue, strUninstall);
+    entry.Text(kQuietUninstallStringValue, strUninstall + " /S");
+    entry.Text(kDisplayIconValue, strProgram + ",0");
+    if (!record.m_strVersion.empty()) entry.Text(kDisplayVersionValue, record.m_strVersion);
+    if (!record.m_strPublisher.empty()) entry.Text(kPublisherValue, record.m_strPublisher);
+    entry.Text(kInstallLocationValue, strDest);
+    entry.Number(kEstimatedSizeValue, InstalledKilobytes(state));
+    entry.Number(kNoModifyValue, 1);
+    entry.Number(kNoRepairValue, 1);
 }
 
 } // namespace
@@ -58,9 +80,12 @@ bool WriteUninstallEntry(SetupState& state) {
     DeleteUninstallKey(state);
     RegHandle hKey = 0;
     // Without the key the product is still installed; the list simply does not show it.
-    if (system.KeyCreate(RegRoot::LocalMachine, kUninstallKey + state.m_config.m_strProduct,
-                         &hKey) != kErrNone)
+    std::string strKey = kUninstallKey + state.m_config.m_strProduct;
+    long nResult = system.KeyCreate(RegRoot::LocalMachine, strKey, &hKey);
+    if (nResult != kErrNone) {
+        LogFailure(state, "Key not made: HKLM\\" + strKey, nResult);
         return true;
+    }
     WriteEntryValues(state, hKey);
     system.KeyClose(hKey);
     return true;

@@ -62,6 +62,11 @@ public:
     bool DeleteAtRestart(const std::string& strPath) override;
     bool ChangeFolder(const std::string& strPath) override;
 
+    std::unique_ptr<ISetupLog> OpenLog(const std::string& strPath) override;
+    long LastError() override;
+    std::string ErrorText(long nCode) override;
+    std::string FullPath(const std::string& strPath) override;
+
     bool PrepareMainWindow() override;
     int RunMainWindow(const std::function<void()>& job) override;
 

@@ -6,5 +6,5 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int) {
     RestrictLibrarySearch();
     CWin32SetupSystem system(hInstance);
     SetupState state(system);
-    return SetupMain(state, lpCmdLine != nullptr ? lpCmdLine : "");
+    return SetupMain(state, ReadSetupOptions(lpCmdLine != nullptr ? lpCmdLine : ""));
 }

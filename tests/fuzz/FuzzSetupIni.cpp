@@ -21,9 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sys.m_files.AddFile("C:\\dist\\setup.ini",
                         std::string(reinterpret_cast<const char*>(data + 1), size - 1));
     sys.m_files.SetCurrent("C:\\dist");
-    SetupConfig config;
-    SetupMode mode = data[0] & 1 ? SetupMode::Remove : SetupMode::Install;
-    bool bLoaded = LoadSetupConfig(sys, mode, config);
+    SetupState state(sys);
+    state.m_mode = data[0] & 1 ? SetupMode::Remove : SetupMode::Install;
+    bool bLoaded = LoadSetupConfig(state);
+    const SetupConfig& config = state.m_config;
     if (sys.m_messages.size() != (bLoaded ? 0u : 1u)) std::abort();
     if (!bLoaded) return 0;
     if (!SafeName(config.m_strProduct) || config.m_entries.empty() ||

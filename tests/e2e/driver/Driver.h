@@ -96,3 +96,4 @@ void VerbLaunch(const Args& args);
 void VerbKill(const Args& args);
 void VerbWaitExit(const Args& args);
 void VerbEndSession(const Args& args);
+void VerbRunWatch(const Args& args);

@@ -78,6 +78,7 @@ const std::map<std::string, VerbFn>& Verbs() {
         {"wizard-rect", VerbWizardRect},
         {"finish-while-watched", VerbFinishWhileWatched},
         {"run", VerbRun},
+        {"run-watch", VerbRunWatch},
         {"link-read", VerbLinkRead},
         {"browse-select", VerbBrowseSelect},
         {"sleep", [](const Args& args) { Sleep(static_cast<DWORD>(ToInt(args.at(0)))); }},

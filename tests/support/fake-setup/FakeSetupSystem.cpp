@@ -2,6 +2,23 @@
 
 #include "SetupNames.h"
 
+#include <algorithm>
+
+namespace {
+
+class CFakeLog : public ISetupLog {
+public:
+    explicit CFakeLog(std::vector<std::string>* pLines) : m_pLines(pLines) {}
+    void Write(const std::string& strLine) override {
+        if (m_pLines != nullptr) m_pLines->push_back(strLine);
+    }
+
+private:
+    std::vector<std::string>* m_pLines;
+};
+
+} // namespace
+
 std::vector<std::string> CFakeSetupSystem::MessageTexts() const {
     std::vector<std::string> texts;
     for (const CFakeMessage& message : m_messages)
@@ -137,8 +154,10 @@ bool CFakeSetupSystem::RunWizard(const std::string& strProduct, std::string& str
     ++m_nWizardRuns;
     m_context.Note("wizard");
     if (!m_bWizardFinishes) return false;
-    strDestination =
-        m_strWizardFolder.empty() ? DefaultDestination(*this, strProduct) : m_strWizardFolder;
+    if (!m_strWizardFolder.empty())
+        strDestination = m_strWizardFolder;
+    else if (strDestination.empty())
+        strDestination = DefaultDestination(*this, strProduct);
     return true;
 }
 
@@ -183,4 +202,17 @@ int CFakeSetupSystem::RunMainWindow(const std::function<void()>& job) {
     m_context.Note("window");
     job();
     return 0;
+}
+
+std::unique_ptr<ISetupLog> CFakeSetupSystem::OpenLog(const std::string& strPath) {
+    bool bWritable = std::find(m_unwritableLogs.begin(), m_unwritableLogs.end(), strPath) ==
+                     m_unwritableLogs.end();
+    return std::make_unique<CFakeLog>(bWritable ? &m_logs[strPath] : nullptr);
+}
+
+std::string CFakeSetupSystem::FullPath(const std::string& strPath) {
+    if (strPath.size() >= 2 && strPath[1] == ':') return strPath;
+    std::string strFolder = m_files.Current();
+    if (!strFolder.empty() && strFolder.back() != '\\') strFolder += '\\';
+    return strFolder + strPath;
 }

@@ -34,8 +34,8 @@ public:
     // The answers to the next questions, in order; an unscripted question answers No or Cancel
     // and is counted.
     std::deque<BoxAnswer> m_answers;
-    // The wizard: whether it ends with Finish, and the folder it then gives (the default
-    // destination when empty).
+    // The wizard: whether it ends with Finish, and the folder it then gives (when empty, the
+    // folder it was asked to suggest, else the default destination).
     bool m_bWizardFinishes = true;
     std::string m_strWizardFolder;
     std::map<SpecialFolder, std::string> m_specialFolders;
@@ -47,6 +47,8 @@ public:
     // Called with the text of each message as it is shown, before it is answered.
     std::function<void(const std::string&)> m_onMessage;
     bool m_bWindowFails = false;
+    // What LastError answers after any failure.
+    long m_nLastError = kErrAccessDenied;
 
     CFakeContext m_context;
     CFakeFileTree m_files;
@@ -63,6 +65,10 @@ public:
     int m_nProgressRepaints = 0;
     bool m_bProgressOpen = false;
     int m_nDispatches = 0;
+    // The lines written to each log, by the path it was opened with; a path in
+    // m_unwritableLogs takes none.
+    std::map<std::string, std::vector<std::string>> m_logs;
+    std::vector<std::string> m_unwritableLogs;
 
     // Texts of the messages shown, in order.
     std::vector<std::string> MessageTexts() const;
@@ -121,6 +127,12 @@ public:
     std::string TempFolder() override { return m_strTempFolder; }
     bool DeleteAtRestart(const std::string& strPath) override;
     bool ChangeFolder(const std::string& strPath) override { return m_files.ChangeFolder(strPath); }
+
+    std::unique_ptr<ISetupLog> OpenLog(const std::string& strPath) override;
+    long LastError() override { return m_nLastError; }
+    // "error N".
+    std::string ErrorText(long nCode) override { return "error " + std::to_string(nCode); }
+    std::string FullPath(const std::string& strPath) override;
 
     bool PrepareMainWindow() override { return !m_bPrepareFails; }
     int RunMainWindow(const std::function<void()>& job) override;

@@ -15,7 +15,7 @@ protected:
     }
     int Start(const char* szCommandLine) {
         SetupState state(m_sys);
-        int nExit = SetupMain(state, szCommandLine);
+        int nExit = SetupMain(state, ReadSetupOptions(szCommandLine));
         m_state = state;
         return nExit;
     }
@@ -118,7 +118,7 @@ TEST_F(RunFlowTest, WhenTheCopyCannotRunTheRemovalRunsHere) {
         c.prepare(sys);
         sys.m_answers.push_back(BoxAnswer::Ok);
         SetupState state(sys);
-        EXPECT_EQ(SetupMain(state, "/u"), 0);
+        EXPECT_EQ(SetupMain(state, ReadSetupOptions("/u")), 0);
         EXPECT_TRUE(sys.m_launches.empty()) << c.szWhy;
         EXPECT_FALSE(sys.m_files.HasFolder("C:\\temp\\setup-1")) << c.szWhy;
         EXPECT_EQ(sys.m_nWindowRuns, 1) << c.szWhy;

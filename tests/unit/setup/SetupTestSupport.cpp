@@ -46,7 +46,8 @@ void SetupTest::WriteIni(const std::string& strText) {
 }
 
 bool SetupTest::Load(SetupMode mode) {
-    return LoadSetupConfig(m_sys, mode, m_state.m_config);
+    m_state.m_mode = mode;
+    return LoadSetupConfig(m_state);
 }
 
 void SetupTest::Install(BoxAnswer desktopAnswer) {
