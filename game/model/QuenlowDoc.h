@@ -60,9 +60,17 @@ public:
     void GetCardRect(int nPile, int nSlot, CRect& rc) const;
     void LayoutFans();
     int GetCardCount(int nFan) const;
-    CCard GetTopCard(int nFan) const;
+    // A fan's top card, or a foundation's: while a foundation is empty, rank 0 of its own suit
+    // and no face.
+    CCard GetTopCard(int nPile) const;
     CBitmap* GetTopFace(int nFan) const;
     CBitmap* GetUnderFace(int nFan) const;
+    // The card at a slot of a fan: no card (no face) above its top or outside the table.
+    CCard GetCard(int nFan, int nSlot) const;
+    // The place the cards of a pile can cover: a fan's three slots, a foundation's card.
+    CRect GetPileArea(int nPile) const;
+    // A change not yet taken by the idle step (recorded for undo and saved).
+    BOOL IsChanged() const { return m_bChanged; }
     // The foundation of a pile number 18 to 21, or of a suit 0 to 3.
     CFoundation& GetFoundation(int nPile) { return m_foundation[nPile - kFanCount]; }
     const CFoundation& GetFoundation(int nPile) const { return m_foundation[nPile - kFanCount]; }

@@ -35,10 +35,11 @@ int CQuenlowDoc::GetCardCount(int nFan) const {
     return n;
 }
 
-CCard CQuenlowDoc::GetTopCard(int nFan) const {
-    int n = GetCardCount(nFan);
+CCard CQuenlowDoc::GetTopCard(int nPile) const {
+    if (IsFoundationPile(nPile)) return GetFoundation(nPile).m_card;
+    int n = GetCardCount(nPile);
     if (n == 0) return CCard();
-    return m_fan[nFan][n - 1];
+    return m_fan[nPile][n - 1];
 }
 
 CBitmap* CQuenlowDoc::GetTopFace(int nFan) const {
@@ -48,4 +49,21 @@ CBitmap* CQuenlowDoc::GetTopFace(int nFan) const {
 CBitmap* CQuenlowDoc::GetUnderFace(int nFan) const {
     int n = GetCardCount(nFan);
     return n >= 2 ? m_fan[nFan][n - 2].GetFace() : nullptr;
+}
+
+CCard CQuenlowDoc::GetCard(int nFan, int nSlot) const {
+    if (nFan < 0 || nFan >= kFanCount || nSlot < 0 || nSlot >= kFanSlots) return CCard();
+    return m_fan[nFan][nSlot];
+}
+
+CRect CQuenlowDoc::GetPileArea(int nPile) const {
+    CRect rc;
+    GetCardRect(nPile, 0, rc);
+    if (nPile < kFanCount) {
+        CRect rcTop;
+        GetCardRect(nPile, kFanSlots - 1, rcTop);
+        rc.right = rcTop.right;
+        rc.bottom = rcTop.bottom;
+    }
+    return rc;
 }
