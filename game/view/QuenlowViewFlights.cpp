@@ -87,4 +87,5 @@ void CQuenlowView::AnimateDeal() {
             if (IsDealtSlot(f, s)) FlyDealtCard(f, s);
     FixUpKings(pDoc->m_fan,
                [this](int nFan, int nLowerSlot) { FlyKingExchange(nFan, nLowerSlot); });
+    NotifyChangedNames();
 }

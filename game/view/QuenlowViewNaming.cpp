@@ -76,12 +76,11 @@ void CQuenlowView::HighlightPartners() {
 
 void CQuenlowView::OnRButtonDown(unsigned, CPoint point) {
     EndStaleGestures();
+    ShowFocusFrame(FALSE);
     // The right button waits while a card is named or dragged.
     if (g_bNaming || g_bDragging || !PickCardAt(point)) return;
-    const char* pszRank = RankName(g_namedCard.GetRank());
-    const char* pszSuit = SuitName(g_namedCard.GetSuit());
-    std::snprintf(g_szCardName, sizeof g_szCardName, "%s of %s", pszRank ? pszRank : "",
-                  pszSuit ? pszSuit : "");
+    std::snprintf(g_szCardName, sizeof g_szCardName, "%s",
+                  CardName(g_namedCard.GetSuit(), g_namedCard.GetRank()).c_str());
     m_platform.SetStatusText(g_szCardName);
     HighlightPartners();
     m_invertedAreas = GetPartnerAreas();
