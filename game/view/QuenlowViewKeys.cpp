@@ -44,8 +44,9 @@ BOOL CQuenlowView::CanTakeKeys() const {
 
 void CQuenlowView::OnKeyDown(unsigned nChar, unsigned, unsigned nFlags) {
     if (nChar == kKeyEscape) {
-        const BOOL bMouseDrag = g_bDragging && m_platform.GetCapture() == GetSafeHwnd();
-        if (bMouseDrag || (g_bDragging && m_bHeldByKeys)) LandDraggedCard(m_ptDragImage, -1);
+        // A drag of the mouse holds the capture; one of the keys does not.
+        const BOOL bOurs = m_bHeldByKeys || m_platform.GetCapture() == GetSafeHwnd();
+        if (g_bDragging && bOurs) LandDraggedCard(m_ptDragImage, -1);
         return;
     }
     // Keys with Ctrl belong to the accelerators and the system.
