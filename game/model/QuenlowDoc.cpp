@@ -29,7 +29,7 @@ const CCmdEntry<CQuenlowDoc> kDocCommands[] = {
 } // namespace
 
 CQuenlowDoc::CQuenlowDoc(IPlatform& platform) : m_platform(platform) {
-    m_pDeck = new CDeck();
+    m_pDeck = std::make_unique<CDeck>();
     m_pDeck->LoadFaces(m_platform);
     m_bInProgress = m_bChanged = m_bDealPending = FALSE;
     m_nHistory = 0;
@@ -137,6 +137,12 @@ void CQuenlowDoc::RestoreSavedGame() {
     }
     m_bDealPending = FALSE;
     RecordStartPosition();
+}
+
+int CQuenlowDoc::FixUpKings(const KingExchangeHandler& onExchange) {
+    const int nExchanges = ::FixUpKings(m_fan, onExchange);
+    LayoutFans();
+    return nExchanges;
 }
 
 void CQuenlowDoc::SetFaceFromDeck(CCard& card) {

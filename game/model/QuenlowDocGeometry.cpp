@@ -2,19 +2,35 @@
 
 namespace {
 const CRect kNoRect(0, 0, 0, 0);
+
+bool IsFan(int nPile) {
+    return nPile >= 0 && nPile < kFanCount;
+}
 } // namespace
 
 void CQuenlowDoc::GetCardRect(int nPile, int nSlot, CRect& rc) const {
-    if (nPile >= kFanCount) {
+    if (!IsFan(nPile)) {
         rc = IsFoundationPile(nPile) ? GetFoundation(nPile).m_rc : kNoRect;
         return;
     }
     int nRow = nPile / kFanColumns;
     int nCol = nPile % kFanColumns;
-    rc.left = 84 * nCol + 10 + 10 * nSlot;
-    rc.top = 14 + 124 * nRow + 14 * nSlot;
+    rc.left = kFansLeft + kFanPitchX * nCol + kSlotStepX * nSlot;
+    rc.top = kFansTop + kFanPitchY * nRow + kSlotStepY * nSlot;
     rc.right = rc.left + kCardWidth;
     rc.bottom = rc.top + kCardHeight;
+}
+
+CRect CQuenlowDoc::GetPileArea(int nPile) const {
+    CRect rc;
+    GetCardRect(nPile, 0, rc);
+    if (IsFan(nPile)) {
+        CRect rcHighest;
+        GetCardRect(nPile, kFanSlots - 1, rcHighest);
+        rc.right = rcHighest.right;
+        rc.bottom = rcHighest.bottom;
+    }
+    return rc;
 }
 
 void CQuenlowDoc::LayoutFans() {
@@ -27,12 +43,28 @@ void CQuenlowDoc::LayoutFans() {
     }
 }
 
+const CRect& CQuenlowDoc::GetTopCardRect(int nFan) const {
+    return IsFan(nFan) ? m_rcFanTop[nFan] : kNoRect;
+}
+
+// The lower fan number wins where two top cards overlap.
+int CQuenlowDoc::FanWithTopCardAt(CPoint point) const {
+    for (int f = 0; f < kFanCount; ++f)
+        if (m_rcFanTop[f].PtInRect(point)) return f;
+    return -1;
+}
+
 int CQuenlowDoc::GetCardCount(int nFan) const {
-    if (nFan < 0 || nFan >= kFanCount) return 0;
+    if (!IsFan(nFan)) return 0;
     int n = 0;
     while (n < kFanSlots && m_fan[nFan][n].HasCard())
         ++n;
     return n;
+}
+
+CCard CQuenlowDoc::GetCard(int nFan, int nSlot) const {
+    if (!IsFan(nFan) || nSlot < 0 || nSlot >= kFanSlots) return CCard();
+    return m_fan[nFan][nSlot];
 }
 
 CCard CQuenlowDoc::GetTopCard(int nPile) const {
@@ -42,8 +74,8 @@ CCard CQuenlowDoc::GetTopCard(int nPile) const {
     return m_fan[nPile][n - 1];
 }
 
-CBitmap* CQuenlowDoc::GetTopFace(int nFan) const {
-    return GetTopCard(nFan).GetFace();
+CBitmap* CQuenlowDoc::GetTopFace(int nPile) const {
+    return GetTopCard(nPile).GetFace();
 }
 
 CBitmap* CQuenlowDoc::GetUnderFace(int nFan) const {
@@ -51,19 +83,6 @@ CBitmap* CQuenlowDoc::GetUnderFace(int nFan) const {
     return n >= 2 ? m_fan[nFan][n - 2].GetFace() : nullptr;
 }
 
-CCard CQuenlowDoc::GetCard(int nFan, int nSlot) const {
-    if (nFan < 0 || nFan >= kFanCount || nSlot < 0 || nSlot >= kFanSlots) return CCard();
-    return m_fan[nFan][nSlot];
-}
-
-CRect CQuenlowDoc::GetPileArea(int nPile) const {
-    CRect rc;
-    GetCardRect(nPile, 0, rc);
-    if (nPile < kFanCount) {
-        CRect rcTop;
-        GetCardRect(nPile, kFanSlots - 1, rcTop);
-        rc.right = rcTop.right;
-        rc.bottom = rcTop.bottom;
-    }
-    return rc;
+const CBitmap& CQuenlowDoc::GetEmptyFoundationFace(int nPile) const {
+    return GetFoundation(nPile).m_bmEmpty;
 }

@@ -20,16 +20,20 @@ void CQuenlowDoc::RecordHistory() {
 void CQuenlowDoc::RestoreHistory() {
     if (m_nHistory <= 0) return;
     m_nHistory = m_nHistory > 1 ? m_nHistory - 2 : 0;
-    const CTableSnapshot& snap = g_history[m_nHistory];
+    SetPosition(g_history[m_nHistory], m_bInProgress);
+    UpdateAllViews(nullptr);
+    if (m_bInProgress) m_bChanged = TRUE;
+}
+
+void CQuenlowDoc::SetPosition(const CTableSnapshot& position, BOOL bInProgress) {
     for (int f = 0; f < kFanCount; ++f)
         for (int s = 0; s < kFanSlots; ++s)
-            m_fan[f][s] = snap.m_card[SlotIndex(f, s)];
+            m_fan[f][s] = position.m_card[SlotIndex(f, s)];
     for (int i = 0; i < kFoundationCount; ++i)
-        FoundationOfSuit(kSnapshotFoundationSuits[i]).m_card = snap.m_card[kSlotCount + i];
+        FoundationOfSuit(kSnapshotFoundationSuits[i]).m_card = position.m_card[kSlotCount + i];
+    m_bInProgress = bInProgress;
+    m_bTableFromThisRun = TRUE;
     LayoutFans();
-    UpdateAllViews(nullptr);
-    LayoutFans();
-    if (m_bInProgress) m_bChanged = TRUE;
 }
 
 void CQuenlowDoc::OnEditUndo() {

@@ -6,15 +6,12 @@
 BOOL CQuenlowDoc::CanMove(int nFrom, int nTo) const {
     if (nFrom < 0 || nFrom >= kFanCount || GetCardCount(nFrom) == 0) return FALSE;
     if (nTo < 0 || nTo >= kPileCount) return FALSE;
-    CCard m = GetTopCard(nFrom);
-    if (nTo < kFanCount) {
-        CCard t = GetTopCard(nTo);
-        if (GetCardCount(nTo) == kFanSlots) return FALSE;
-        if (t.GetRank() != 0) return AreNeighbours(m.GetRank(), t.GetRank());
-        return m_bKingsAllowed && m.GetRank() == kKing;
-    }
-    if (FoundationPileOfSuit(m.GetSuit()) != nTo) return FALSE;
-    return GetFoundation(nTo).m_card.GetRank() == m.GetRank() - 1;
+    const CCard m = GetTopCard(nFrom);
+    if (nTo < kFanCount)
+        return FanHasRoom(GetCardCount(nTo)) &&
+               FitsOnFan(m.GetRank(), GetTopCard(nTo).GetRank(), m_bKingsAllowed != FALSE);
+    return FoundationPileOfSuit(m.GetSuit()) == nTo &&
+           FitsOnFoundation(m.GetRank(), GetTopCard(nTo).GetRank());
 }
 
 BOOL CQuenlowDoc::MoveCard(int nFrom, int nTo) {
@@ -37,8 +34,8 @@ BOOL CQuenlowDoc::MoveCard(int nFrom, int nTo) {
     }
     m_fan[nFrom][GetCardCount(nFrom) - 1].Clear();
     m_platform.PlaySound(IDW_CARD_DOWN, kSndResource | kSndNoDefault);
-    InvalidateInViews(rcChanged, FALSE);
     LayoutFans();
+    InvalidateInViews(rcChanged, FALSE);
     if (m_bInProgress) m_bChanged = TRUE;
     return TRUE;
 }

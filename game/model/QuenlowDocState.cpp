@@ -26,32 +26,29 @@ void CQuenlowDoc::LoadState() {
     m_bKingsAllowed = FALSE;
     m_saved.m_bSavedGame = 0;
     m_initial.m_bInitialValid = 0;
-    m_hKey = 0;
-    if (m_platform.RegCreateKey(RegRoot::CurrentUser, kSettingsKey, "REG_BINARY", &m_hKey) !=
+    RegKey hKey = 0;
+    if (m_platform.RegCreateKey(RegRoot::CurrentUser, kSettingsKey, "REG_BINARY", &hKey) !=
             kRegOk ||
-        m_hKey == 0) {
-        m_hKey = 0;
+        hKey == 0)
         return;
-    }
     std::vector<std::uint8_t> data;
-    if (ReadExact(m_platform, m_hKey, "scores", data, 8)) {
+    if (ReadExact(m_platform, hKey, "scores", data, 8)) {
         m_nWins = DecodeInt(&data[0]);
         m_nLosses = DecodeInt(&data[4]);
     }
-    if (ReadExact(m_platform, m_hKey, "expert", data, 4))
+    if (ReadExact(m_platform, hKey, "expert", data, 4))
         m_bKingsAllowed = DecodeInt(&data[0]) != 0 ? TRUE : FALSE;
-    if (ReadExact(m_platform, m_hKey, "game", data, CSavedGameRecord::kSize)) {
+    if (ReadExact(m_platform, hKey, "game", data, CSavedGameRecord::kSize)) {
         m_saved.Decode(data.data());
         // A table that cannot have come from a game is not restored: a fresh game is dealt.
         if (!m_saved.IsConsistent()) m_saved.m_bSavedGame = 0;
     }
-    if (ReadExact(m_platform, m_hKey, "initial", data, CInitialRecord::kSize)) {
+    if (ReadExact(m_platform, hKey, "initial", data, CInitialRecord::kSize)) {
         m_initial.Decode(data.data());
         // Start Over is disabled rather than building a corrupt table.
         if (!m_initial.IsProperDeal()) m_initial.m_bInitialValid = 0;
     }
-    m_platform.RegCloseKey(m_hKey);
-    m_hKey = 0;
+    m_platform.RegCloseKey(hKey);
 }
 
 void CQuenlowDoc::FillSavedGameRecord(CSavedGameRecord& record) const {
@@ -90,8 +87,7 @@ void CQuenlowDoc::WriteState(const CSavedGameRecord& game, bool bRecordsFirst) {
 
 void CQuenlowDoc::SaveState() {
     FillSavedGameRecord(m_saved);
-    delete m_pDeck;
-    m_pDeck = nullptr;
+    m_pDeck.reset();
     WriteState(m_saved, false);
 }
 

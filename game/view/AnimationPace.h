@@ -37,3 +37,24 @@ public:
 private:
     CAnimationPace& m_pace;
 };
+
+// The points of a straight glide or flight in about nSteps steps (2 when none are given): each
+// step adds an even share, truncated toward zero and never past the end. Truncation costs at
+// most one extra step; never more, whatever the rounding.
+class CStepPath {
+public:
+    CStepPath(CPoint ptFrom, CPoint ptTo, int nSteps);
+    bool AtEnd() const { return m_pt == m_ptTo; }
+    CPoint Current() const { return m_pt; }
+    void Advance();
+
+private:
+    CPoint m_pt;
+    CPoint m_ptTo;
+    int m_nSteps;
+    int m_nTaken = 0;
+    float m_fX;
+    float m_fY;
+    float m_fStepX;
+    float m_fStepY;
+};

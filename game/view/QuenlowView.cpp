@@ -63,26 +63,28 @@ void CQuenlowView::OnDraw(IDrawContext& dc) {
     CQuenlowDoc* pDoc = GetDocument();
     if (pDoc == nullptr) return;
     PaintFoundations(dc, *pDoc, rcClip);
-    if (!pDoc->m_bDealPending) PaintFans(dc, *pDoc, rcClip);
+    if (!pDoc->IsDealPending()) PaintFans(dc, *pDoc, rcClip);
     if (m_bFocusShown && m_nFocusPile >= 0) dc.DrawFocusRect(GetFocusFrame(m_nFocusPile));
 }
 
 void CQuenlowView::PaintFoundations(IDrawContext& dc, const CQuenlowDoc& doc,
                                     const CRect& rcClip) const {
-    for (const CFoundation& foundation : doc.m_foundation) {
-        if (!Intersects(foundation.m_rc, rcClip)) continue;
-        const CCard& card = foundation.m_card;
-        BlitInto(dc, card.HasCard() ? *card.GetFace() : foundation.m_bmEmpty, foundation.m_rc);
+    for (int p = kFanCount; p < kPileCount; ++p) {
+        CRect rc;
+        doc.GetCardRect(p, 0, rc);
+        if (!Intersects(rc, rcClip)) continue;
+        const CCard card = doc.GetTopCard(p);
+        BlitInto(dc, card.HasCard() ? *card.GetFace() : doc.GetEmptyFoundationFace(p), rc);
     }
 }
 
 void CQuenlowView::PaintFans(IDrawContext& dc, const CQuenlowDoc& doc, const CRect& rcClip) const {
     for (int f = 0; f < kFanCount; ++f) {
         // Bottom card first: each higher card covers the one beneath but for its strips.
-        for (int s = 0; s < kFanSlots && doc.m_fan[f][s].HasCard(); ++s) {
+        for (int s = 0; s < doc.GetCardCount(f); ++s) {
             CRect rc;
             doc.GetCardRect(f, s, rc);
-            if (Intersects(rc, rcClip)) BlitInto(dc, *doc.m_fan[f][s].GetFace(), rc);
+            if (Intersects(rc, rcClip)) BlitInto(dc, *doc.GetCard(f, s).GetFace(), rc);
         }
     }
 }

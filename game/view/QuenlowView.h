@@ -128,8 +128,6 @@ private:
     void FlyDealtCard(int nFan, int nSlot);
     void FlyKingExchange(int nFan, int nLowerSlot);
     void FlyBetweenSlots(int nFan, int nFromSlot, int nToSlot);
-    // One step of a glide or flight along one axis: truncated toward zero, never past the end.
-    static int StepToward(float fPos, float fStep, int nTarget);
 
     // The face lifted by the current drag (the release moves nothing else) and the place
     // painted as cloth at the press.

@@ -4,10 +4,7 @@
 
 BOOL CQuenlowView::IsOverTopCard(CPoint point) const {
     const CQuenlowDoc* pDoc = GetDocument();
-    if (pDoc == nullptr) return FALSE;
-    for (const CRect& rc : pDoc->m_rcFanTop)
-        if (rc.PtInRect(point)) return TRUE;
-    return FALSE;
+    return pDoc != nullptr && pDoc->FanWithTopCardAt(point) >= 0 ? TRUE : FALSE;
 }
 
 void CQuenlowView::SetDragImage(const CBitmap& face) {
@@ -39,10 +36,8 @@ void CQuenlowView::OnLButtonDown(unsigned, CPoint point) {
     CQuenlowDoc* pDoc = GetDocument();
     // A change still waiting for its idle step, or a naming, holds the left button off.
     if (pDoc == nullptr || pDoc->IsChanged() || g_bNaming) return;
-    int nFan = 0;
-    while (nFan < kFanCount && !pDoc->m_rcFanTop[nFan].PtInRect(point))
-        ++nFan;
-    if (nFan == kFanCount || !LiftCard(nFan, point)) return;
+    const int nFan = pDoc->FanWithTopCardAt(point);
+    if (nFan < 0 || !LiftCard(nFan, point)) return;
     m_platform.SetCursor(m_hGrabCursor);
     m_bGrabShown = TRUE;
     m_bHandShown = FALSE;
@@ -56,14 +51,15 @@ BOOL CQuenlowView::LiftCard(int nFan, CPoint point) {
     if (pFace == nullptr) return FALSE;
     SetDragImage(*pFace);
     g_nPickedPile = nFan;
-    g_prcLifted = &pDoc->m_rcFanTop[nFan];
+    g_prcLifted = &pDoc->GetTopCardRect(nFan);
     m_pLiftedFace = pFace;
     m_rcLifted = *g_prcLifted;
     const CRect& rc = m_rcLifted;
     if (std::unique_ptr<IDrawContext> pDC = m_platform.GetClientDC(GetSafeHwnd())) {
         FillCloth(*pDC, rc);
         if (CBitmap* pUnder = pDoc->GetUnderFace(nFan))
-            pDC->BlitBitmap(*pUnder, rc.left - 10, rc.top - 14, rc.Width(), rc.Height());
+            pDC->BlitBitmap(*pUnder, rc.left - kSlotStepX, rc.top - kSlotStepY, rc.Width(),
+                            rc.Height());
     }
     // The image is placed by the point, so it covers the card exactly at the grab offset.
     g_ptHotspot = CPoint(point.x - rc.left, point.y - rc.top);
@@ -110,12 +106,10 @@ BOOL CQuenlowView::OnSetCursor(int nHitTest, unsigned) {
 
 CRect CQuenlowView::GetLandingRect(int nFrom, int nDest) const {
     const CQuenlowDoc& doc = *GetDocument();
-    if (nDest == nFrom) return doc.m_rcFanTop[nFrom];
+    if (nDest == nFrom) return doc.GetTopCardRect(nFrom);
+    // A foundation's place is the same for every slot.
     CRect rc;
-    if (nDest < kFanCount)
-        doc.GetCardRect(nDest, doc.GetCardCount(nDest), rc);
-    else
-        rc = doc.GetFoundation(nDest).m_rc;
+    doc.GetCardRect(nDest, doc.GetCardCount(nDest), rc);
     return rc;
 }
 
@@ -170,20 +164,10 @@ void CQuenlowView::OnCaptureChanged(WindowRef hNewCapture) {
 }
 
 void CQuenlowView::GlideDragImage(CPoint ptFrom, CPoint ptTo, int nSteps) {
-    if (nSteps <= 0) nSteps = 2;
     CPacedAnimation glide(m_pace);
-    float x = static_cast<float>(ptFrom.x);
-    float y = static_cast<float>(ptFrom.y);
-    const float dx = static_cast<float>(ptTo.x - ptFrom.x) / static_cast<float>(nSteps);
-    const float dy = static_cast<float>(ptTo.y - ptFrom.y) / static_cast<float>(nSteps);
-    CPoint pt = ptFrom;
-    for (int i = 0; pt != ptTo; ++i) {
-        x += dx;
-        y += dy;
-        pt = CPoint(StepToward(x, dx, ptTo.x), StepToward(y, dy, ptTo.y));
-        // Truncation costs at most one extra step; never more, whatever the rounding.
-        if (i >= nSteps) pt = ptTo;
+    for (CStepPath path(ptFrom, ptTo, nSteps); !path.AtEnd();) {
+        path.Advance();
         m_pace.WaitForStep();
-        m_platform.DragMove(pt);
+        m_platform.DragMove(path.Current());
     }
 }

@@ -17,17 +17,14 @@ int RowOf(int nPile) {
 int CQuenlowView::DropTarget(CPoint point) const {
     const CQuenlowDoc* pDoc = GetDocument();
     if (pDoc == nullptr) return -1;
-    // A fan's area covers its three slots with a margin; the lower pile number wins overlaps.
-    for (int f = 0; f < kFanCount; ++f) {
-        CRect rc;
-        pDoc->GetCardRect(f, 0, rc);
-        if (CRect(rc.left - 10, rc.top - 14, rc.right + 30, rc.bottom + 42).PtInRect(point))
-            return f;
-    }
-    for (const CFoundation& foundation : pDoc->m_foundation) {
-        const CRect& rc = foundation.m_rc;
-        if (CRect(rc.left - 10, rc.top - 14, rc.right + 10, rc.bottom + 14).PtInRect(point))
-            return foundation.m_nPile;
+    // A pile's drop area is its area with a margin of one slot step; the lower pile number
+    // wins overlaps.
+    for (int p = 0; p < kPileCount; ++p) {
+        const CRect rc = pDoc->GetPileArea(p);
+        if (CRect(rc.left - kSlotStepX, rc.top - kSlotStepY, rc.right + kSlotStepX,
+                  rc.bottom + kSlotStepY)
+                .PtInRect(point))
+            return p;
     }
     return -1;
 }
@@ -46,8 +43,7 @@ int CQuenlowView::ResolveDrop(int nFrom, int nTarget) const {
     int nDest = nFrom;
     BOOL bFound = FALSE;
     auto tryFoundations = [&] {
-        for (const CFoundation& foundation : doc.m_foundation) {
-            const int k = foundation.m_nPile;
+        for (int k = kFanCount; k < kPileCount; ++k) {
             if (k != nTarget && doc.CanMove(nFrom, k)) {
                 nDest = k;
                 bFound = TRUE;

@@ -3,12 +3,6 @@
 #include "ViewGestureState.h"
 #include "resource.h"
 
-int CQuenlowView::StepToward(float fPos, float fStep, int nTarget) {
-    int n = static_cast<int>(fPos);
-    if ((fStep > 0 && n > nTarget) || (fStep <= 0 && n < nTarget)) n = nTarget;
-    return n;
-}
-
 CRect CQuenlowView::GetDealPoint() const {
     CRect rc;
     if (const CQuenlowDoc* pDoc = GetDocument()) pDoc->GetCardRect(14, 0, rc);
@@ -18,12 +12,7 @@ CRect CQuenlowView::GetDealPoint() const {
 void CQuenlowView::FlyCard(CBitmap* pFace, CRect& rcSrc, const CRect& rcDst, int nSteps,
                            BOOL bArrival) {
     if (pFace == nullptr) return;
-    if (nSteps <= 0) nSteps = 2;
     CPacedAnimation flight(m_pace);
-    float x = static_cast<float>(rcSrc.left);
-    float y = static_cast<float>(rcSrc.top);
-    const float dx = static_cast<float>(rcDst.left - rcSrc.left) / static_cast<float>(nSteps);
-    const float dy = static_cast<float>(rcDst.top - rcSrc.top) / static_cast<float>(nSteps);
     const int cx = rcSrc.Width();
     const int cy = rcSrc.Height();
     SetDragImage(*pFace);
@@ -31,14 +20,11 @@ void CQuenlowView::FlyCard(CBitmap* pFace, CRect& rcSrc, const CRect& rcDst, int
     m_platform.BeginDrag(g_dragImage, 0, CPoint(0, 0));
     m_platform.DragEnter(GetSafeHwnd(), rcSrc.TopLeft());
     if (!bArrival) m_platform.PlaySound(IDW_DEAL, kSndResource | kSndNoDefault | kSndAsync);
-    for (int i = 0; rcSrc.TopLeft() != rcDst.TopLeft(); ++i) {
+    for (CStepPath path(rcSrc.TopLeft(), rcDst.TopLeft(), nSteps); !path.AtEnd();) {
         m_pace.WaitForStep();
-        m_platform.DragMove(rcSrc.TopLeft());
-        x += dx;
-        y += dy;
-        CPoint pt(StepToward(x, dx, rcDst.left), StepToward(y, dy, rcDst.top));
-        // Truncation costs at most one extra step; never more, whatever the rounding.
-        if (i >= nSteps) pt = rcDst.TopLeft();
+        m_platform.DragMove(path.Current());
+        path.Advance();
+        const CPoint pt = path.Current();
         rcSrc = CRect(pt.x, pt.y, pt.x + cx, pt.y + cy);
     }
     m_platform.EndDrag();
@@ -56,7 +42,7 @@ void CQuenlowView::FlyDealtCard(int nFan, int nSlot) {
     CRect rcFrom = GetDealPoint();
     CRect rcTo;
     doc.GetCardRect(nFan, nSlot, rcTo);
-    FlyCard(doc.m_fan[nFan][nSlot].GetFace(), rcFrom, rcTo, kDealFlightSteps, FALSE);
+    FlyCard(doc.GetCard(nFan, nSlot).GetFace(), rcFrom, rcTo, kDealFlightSteps, FALSE);
 }
 
 void CQuenlowView::FlyBetweenSlots(int nFan, int nFromSlot, int nToSlot) {
@@ -65,7 +51,7 @@ void CQuenlowView::FlyBetweenSlots(int nFan, int nFromSlot, int nToSlot) {
     CRect rcTo;
     doc.GetCardRect(nFan, nFromSlot, rcFrom);
     doc.GetCardRect(nFan, nToSlot, rcTo);
-    FlyCard(doc.m_fan[nFan][nToSlot].GetFace(), rcFrom, rcTo, kFixUpFlightSteps, TRUE);
+    FlyCard(doc.GetCard(nFan, nToSlot).GetFace(), rcFrom, rcTo, kFixUpFlightSteps, TRUE);
 }
 
 // The two cards have already changed places in the fan: each flies from its old slot to its
@@ -85,7 +71,6 @@ void CQuenlowView::AnimateDeal() {
     for (int s = 0; s < kFanSlots; ++s)
         for (int f = 0; f < kFanCount; ++f)
             if (IsDealtSlot(f, s)) FlyDealtCard(f, s);
-    FixUpKings(pDoc->m_fan,
-               [this](int nFan, int nLowerSlot) { FlyKingExchange(nFan, nLowerSlot); });
+    pDoc->FixUpKings([this](int nFan, int nLowerSlot) { FlyKingExchange(nFan, nLowerSlot); });
     NotifyChangedNames();
 }

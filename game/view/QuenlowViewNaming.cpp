@@ -8,25 +8,26 @@ BOOL CQuenlowView::PickCardAt(CPoint point) {
     const CQuenlowDoc* pDoc = GetDocument();
     if (pDoc == nullptr) return FALSE;
     for (int f = 0; f < kFanCount; ++f) {
-        CRect rc;
-        pDoc->GetCardRect(f, 0, rc);
-        if (!CRect(rc.left, rc.top, rc.right + 20, rc.bottom + 28).PtInRect(point)) continue;
+        if (!pDoc->GetPileArea(f).PtInRect(point)) continue;
         // From the top down: a covered card is named only through its visible strips.
         for (int s = kFanSlots - 1; s >= 0; --s) {
+            CRect rc;
             pDoc->GetCardRect(f, s, rc);
-            if (pDoc->m_fan[f][s].HasCard() && rc.PtInRect(point)) {
-                g_namedCard = pDoc->m_fan[f][s];
+            const CCard card = pDoc->GetCard(f, s);
+            if (card.HasCard() && rc.PtInRect(point)) {
+                g_namedCard = card;
                 g_nPickedPile = f;
                 return TRUE;
             }
         }
         return FALSE;
     }
-    for (const CFoundation& foundation : pDoc->m_foundation) {
-        if (!foundation.m_rc.PtInRect(point)) continue;
-        if (!foundation.m_card.HasCard()) return FALSE;
-        g_namedCard = foundation.m_card;
-        g_nPickedPile = foundation.m_nPile;
+    for (int p = kFanCount; p < kPileCount; ++p) {
+        if (!pDoc->GetPileArea(p).PtInRect(point)) continue;
+        const CCard card = pDoc->GetTopCard(p);
+        if (!card.HasCard()) return FALSE;
+        g_namedCard = card;
+        g_nPickedPile = p;
         return TRUE;
     }
     return FALSE;
@@ -43,7 +44,7 @@ std::vector<CRect> CQuenlowView::GetPartnerAreas() const {
     for (int f = 0; f < kFanCount; ++f) {
         const int nTop = pDoc->GetCardCount(f) - 1;
         for (int s = 0; s < kFanSlots; ++s) {
-            const CCard& card = pDoc->m_fan[f][s];
+            const CCard card = pDoc->GetCard(f, s);
             if (!card.HasCard() || !AreNeighbours(card.GetRank(), nRank) ||
                 (bOwnSuitOnly && card.GetSuit() != nSuit))
                 continue;
@@ -52,17 +53,18 @@ std::vector<CRect> CQuenlowView::GetPartnerAreas() const {
             if (s == nTop) {
                 areas.push_back(rc);
             } else {
-                areas.push_back(CRect(rc.left, rc.top, rc.right, rc.top + 14));
-                areas.push_back(CRect(rc.left, rc.top + 14, rc.left + 10, rc.bottom));
+                areas.push_back(CRect(rc.left, rc.top, rc.right, rc.top + kSlotStepY));
+                areas.push_back(
+                    CRect(rc.left, rc.top + kSlotStepY, rc.left + kSlotStepX, rc.bottom));
             }
         }
     }
     // Only the named card's own suit has a foundation partner.
     const int nHome = FoundationPileOfSuit(nSuit);
     if (IsFoundationPile(nHome)) {
-        const CFoundation& foundation = pDoc->GetFoundation(nHome);
-        if (foundation.m_card.HasCard() && AreNeighbours(foundation.m_card.GetRank(), nRank))
-            areas.push_back(foundation.m_rc);
+        const CCard top = pDoc->GetTopCard(nHome);
+        if (top.HasCard() && AreNeighbours(top.GetRank(), nRank))
+            areas.push_back(pDoc->GetPileArea(nHome));
     }
     return areas;
 }

@@ -3,7 +3,7 @@
 PlatformHandle g_dragImage = 0;
 BOOL g_bDragImageMade = FALSE;
 CPoint g_ptHotspot;
-CRect* g_prcLifted = nullptr;
+const CRect* g_prcLifted = nullptr;
 int g_nPickedPile = -1;
 BOOL g_bDragging = FALSE;
 CCard g_namedCard;

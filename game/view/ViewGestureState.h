@@ -10,8 +10,8 @@ extern PlatformHandle g_dragImage;
 extern BOOL g_bDragImageMade;
 // The pointer's offset inside the drag image for the current drag.
 extern CPoint g_ptHotspot;
-// The source fan's entry in the document's m_rcFanTop.
-extern CRect* g_prcLifted;
+// Where the source fan's top card lies, as the document keeps it.
+extern const CRect* g_prcLifted;
 // The source fan of a drag (0 to 17), or where the named card lies (above 17: a foundation).
 extern int g_nPickedPile;
 extern BOOL g_bDragging;

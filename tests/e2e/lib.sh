@@ -21,6 +21,7 @@
 # the driver and the prefix are that arch's.
 
 source tools/scripts/wine.sh
+source tools/scripts/wine-session.sh
 E2E_ROOT=$(pwd)
 E2E_ARCH=$WINEARCH
 E2E_BUILD=$E2E_ROOT/build/$E2E_ARCH
@@ -97,38 +98,6 @@ e2e_screenshot() {
   import -display "$DISPLAY" -window root "$E2E_OUT/$1.png" 2>>"$E2E_WORK/wine.log"
 }
 
-e2e_free_display() {
-  local n
-  for n in $(seq 101 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      echo "$n"
-      return 0
-    fi
-  done
-  return 1
-}
-
-e2e_start_xvfb() {
-  local n tries
-  for tries in 1 2 3 4 5; do
-    n=$(e2e_free_display) || return 1
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >>"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    # Another run may have taken the same number in the meantime: then try the next one.
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$E2E_XVFB_PID" 2>/dev/null && break
-      kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    if kill -0 "$E2E_XVFB_PID" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
-      export DISPLAY=":$n"
-      return 0
-    fi
-    E2E_XVFB_PID=
-  done
-  return 1
-}
-
 e2e_teardown() {
   if [ -n "${WINE_SERVER_PID:-}" ]; then
     wine_server_stop
@@ -138,10 +107,7 @@ e2e_teardown() {
       rmdir "$(dirname "$(dirname "$E2E_WS_SOCKET")")" 2>/dev/null || true
     fi
   fi
-  if [ -n "${E2E_XVFB_PID:-}" ]; then
-    kill "$E2E_XVFB_PID" 2>/dev/null || true
-    wait "$E2E_XVFB_PID" 2>/dev/null || true
-  fi
+  wine_session_end_xvfb
   if [ -n "${E2E_WORK:-}" ]; then
     # A small disk that an interrupted scenario left mounted in the prefix.
     findmnt -rn -o TARGET | grep -F "$E2E_WORK/" | xargs -r umount -l 2>/dev/null || true
@@ -157,11 +123,8 @@ e2e_setup() {
   mkdir -p "$E2E_WORK/prefix" "$E2E_WORK/home" "$E2E_OUT"
   trap e2e_teardown EXIT
   trap 'exit 130' INT TERM
-  export WINEPREFIX=$E2E_WORK/prefix WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  export HOME=$E2E_WORK/home XDG_DATA_HOME=$E2E_WORK/home/.local/share
-  export XDG_CONFIG_HOME=$E2E_WORK/home/.config XDG_CACHE_HOME=$E2E_WORK/home/.cache
-  e2e_start_xvfb || { echo "e2e: no free display for Xvfb" >&2; return 1; }
+  wine_session_env "$E2E_WORK"
+  wine_session_xvfb "$E2E_WORK/xvfb.log" || { echo "e2e: no free display for Xvfb" >&2; return 1; }
   # The server of this prefix is ours: started here, ended by its id.
   wine_server_start >>"$E2E_WORK/wine.log" 2>&1
   # Wine programs started before the server listens would start a server of their own. The
@@ -177,18 +140,7 @@ e2e_setup() {
   done
   [ -n "$E2E_WS_SOCKET" ] || { echo "e2e: the wine server did not start" >&2; return 1; }
   e2e_wine wineboot -i || { echo "e2e: wineboot failed" >&2; return 1; }
-  cat >"$E2E_WORK/unattended.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-
-[HKEY_CURRENT_USER\Software\Wine\Drivers]
-"Audio"=""
-
-[HKEY_CURRENT_USER\Software\Wine\WineDbg]
-"ShowCrashDialog"=dword:00000000
-REG
+  wine_session_settings "$E2E_WORK/unattended.reg"
   e2e_wine reg import "$(e2e_winpath "$E2E_WORK/unattended.reg")" ||
     { echo "e2e: cannot import the settings" >&2; return 1; }
 }

@@ -15,14 +15,15 @@ const char* const kValues[4] = {"scores", "expert", "game", "initial"};
 // Every card once on the table, and fans filled from the bottom.
 void CheckTable(const CQuenlowDoc& doc) {
     int count[kCardCount] = {};
-    for (const auto& fan : doc.m_fan) {
+    for (int f = 0; f < kFanCount; ++f) {
         for (int s = 0; s < kFanSlots; ++s) {
-            if (s > 0 && fan[s].HasCard() && !fan[s - 1].HasCard()) std::abort();
-            if (fan[s].HasCard()) ++count[fan[s].GetSuit() * kRankCount + fan[s].GetRank() - 1];
+            const CCard card = doc.GetCard(f, s);
+            if (s > 0 && card.HasCard() && !doc.GetCard(f, s - 1).HasCard()) std::abort();
+            if (card.HasCard()) ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
         }
     }
-    for (const CFoundation& foundation : doc.m_foundation) {
-        const CCard& top = foundation.m_card;
+    for (int p = kFanCount; p < kPileCount; ++p) {
+        const CCard top = doc.GetTopCard(p);
         for (int r = 1; r <= top.GetRank() && top.HasCard(); ++r)
             ++count[top.GetSuit() * kRankCount + r - 1];
     }

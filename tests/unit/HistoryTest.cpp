@@ -41,21 +41,18 @@ TEST_F(HistoryTest, UndoAfterOneMoveShowsTheFixedUpDealAgain) {
             if (m_pDoc->CanMove(f, t)) from = f, to = t;
     ASSERT_GE(from, 0) << "seed 1 has a legal first move";
     Move(from, to);
-    EXPECT_EQ(m_pDoc->m_nHistory, 3);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 3);
     EXPECT_NE(Table(), dealt);
     m_pDoc->OnCmdMsg(ID_EDIT_UNDO, nullptr);
     EXPECT_EQ(Table(), dealt);
     Idle();
-    EXPECT_EQ(m_pDoc->m_nHistory, 2);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 2);
     EXPECT_TRUE(Enabled(ID_EDIT_UNDO));
 }
 
 TEST_F(HistoryTest, ThreeMovesThreeUndosInThreeSteps) {
     SetSmallGame();
-    m_pDoc->m_nHistory = 0;
-    m_pDoc->RecordHistory();
-    Idle();
-    m_pDoc->m_bChanged = TRUE;
+    m_pDoc->RecordStartPosition();
     Idle();
     std::string start = Table();
     Move(0, 1); // 6C onto 7D
@@ -75,59 +72,55 @@ TEST_F(HistoryTest, ThreeMovesThreeUndosInThreeSteps) {
     m_pDoc->OnEditUndo();
     EXPECT_EQ(Table(), start);
     Idle();
-    EXPECT_EQ(m_pDoc->m_nHistory, 1);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 1);
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
 }
 
 TEST_F(HistoryTest, TwoUndosWithoutAnIdleStepGoTwoFurtherBack) {
     SetSmallGame();
-    m_pDoc->m_nHistory = 0;
-    m_pDoc->RecordHistory();
-    m_pDoc->m_bChanged = TRUE;
+    m_pDoc->RecordStartPosition();
     Idle();
     std::string start = Table();
     Move(0, 1);
     Move(0, 2);
     Move(1, 2);
-    EXPECT_EQ(m_pDoc->m_nHistory, 5);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 5);
     m_pDoc->OnEditUndo();
     m_pDoc->OnEditUndo();
-    EXPECT_EQ(m_pDoc->m_nHistory, 1);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 1);
     EXPECT_EQ(Table(), start);
 }
 
 TEST_F(HistoryTest, UndoTakesACardBackFromAFoundation) {
     SetTable({"AH", "2C"}, {"AC"});
-    m_pDoc->m_nHistory = 0;
-    m_pDoc->RecordHistory();
-    m_pDoc->m_bChanged = TRUE;
+    m_pDoc->RecordStartPosition();
     Idle();
     Move(0, kPileHearts);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetRank(), 1);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileHearts).GetRank(), 1);
     m_pDoc->OnEditUndo();
     EXPECT_EQ(Fan(0), "AH");
-    EXPECT_FALSE(m_pDoc->GetFoundation(kPileHearts).m_card.HasCard());
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetSuit(), kHearts);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).m_card.GetRank(), 1);
+    EXPECT_FALSE(m_pDoc->GetTopCard(kPileHearts).HasCard());
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileHearts).GetSuit(), kHearts);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileClubs).GetRank(), 1);
 }
 
 TEST_F(HistoryTest, AtTheCapNothingIsRecordedAndUndoGoesBackToSnapshot198) {
     SetTable({"7H", "6S", "8C"}, {});
-    m_pDoc->m_nHistory = 0;
-    for (int i = 0; i < 199; ++i)
+    m_pDoc->RecordStartPosition();
+    for (int i = 1; i < 199; ++i)
         m_pDoc->RecordHistory();
     ASSERT_TRUE(m_pDoc->MoveCard(0, 1));
     Idle();
-    EXPECT_EQ(m_pDoc->m_nHistory, 200);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 200);
     std::string at200 = Table();
     ASSERT_TRUE(m_pDoc->MoveCard(1, 2)); // 7H onto 8C: not recorded
     Idle();
-    EXPECT_EQ(m_pDoc->m_nHistory, 200);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 200);
     m_pDoc->OnEditUndo();
-    EXPECT_EQ(m_pDoc->m_nHistory, 198);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 198);
     EXPECT_EQ(Fan(0), "7H") << "two moves back from the table";
     Idle();
-    EXPECT_EQ(m_pDoc->m_nHistory, 199);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 199);
     (void)at200;
 }
 
@@ -139,7 +132,6 @@ TEST_F(HistoryTest, StartOverBringsBackTheDealBeforeTheKingFixUp) {
         if (FixUpKings(probe.m_fan, nullptr) > 0) break;
     }
     m_platform.m_nTime = seed;
-    m_pDoc->m_bInProgress = FALSE;
     ASSERT_TRUE(m_pDoc->OnNewDocument());
     std::string dealt = Table();
     Idle();
@@ -148,13 +140,13 @@ TEST_F(HistoryTest, StartOverBringsBackTheDealBeforeTheKingFixUp) {
     EXPECT_TRUE(Enabled(ID_START_OVER));
     m_pDoc->OnCmdMsg(ID_START_OVER, nullptr);
     EXPECT_EQ(Table(), dealt);
-    EXPECT_EQ(m_pDoc->m_nHistory, 1);
-    EXPECT_FALSE(m_pDoc->m_bDealPending);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 1);
+    EXPECT_FALSE(m_pDoc->IsDealPending());
     Idle();
     EXPECT_EQ(m_pView->m_nAnimations, 1) << "Start Over is not animated";
     EXPECT_EQ(Table(), dealt);
-    EXPECT_EQ(m_pDoc->m_nHistory, 2);
-    EXPECT_EQ(m_pDoc->m_nWins + m_pDoc->m_nLosses, 0);
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 2);
+    EXPECT_EQ(m_pDoc->GetWins() + m_pDoc->GetLosses(), 0);
     // Undo right after the deal brings back the layout as dealt.
     m_pDoc->OnStartOver();
     Idle();
@@ -163,15 +155,14 @@ TEST_F(HistoryTest, StartOverBringsBackTheDealBeforeTheKingFixUp) {
 }
 
 TEST_F(HistoryTest, AfterAWinUndoAndStartOverAreDisabledAndDoNothingWhenForced) {
+    // A deal first, so that Start Over has a deal to go back to.
+    ASSERT_TRUE(m_pDoc->OnNewDocument());
     SetTable({"KH"}, {"KC", "KD", "KS", "QH"});
-    m_pDoc->m_initial.m_bInitialValid = TRUE;
-    m_pDoc->m_nHistory = 0;
-    m_pDoc->RecordHistory();
-    m_pDoc->m_bChanged = TRUE;
+    m_pDoc->RecordStartPosition();
     Idle();
     EXPECT_TRUE(Enabled(ID_EDIT_UNDO));
     Move(0, kPileHearts);
-    EXPECT_FALSE(m_pDoc->m_bInProgress);
+    EXPECT_FALSE(m_pDoc->IsInProgress());
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
     EXPECT_FALSE(Enabled(ID_START_OVER));
 }

@@ -45,7 +45,7 @@ TEST_F(PersistenceTest, AGameKilledAfterAMoveComesBackAtThatMove) {
     MakeDoc(1);
     ASSERT_TRUE(m_pDoc->OnNewDocument());
     Idle();
-    m_pDoc->m_nWins = 2;
+    StoreScores(2, 0);
     FirstLegalMove();
     Idle();
     std::string afterMove = Table();
@@ -53,8 +53,8 @@ TEST_F(PersistenceTest, AGameKilledAfterAMoveComesBackAtThatMove) {
     MakeDoc(50);
     ASSERT_TRUE(m_pDoc->OnNewDocument());
     EXPECT_EQ(Table(), afterMove);
-    EXPECT_EQ(m_pDoc->m_nWins, 2);
-    EXPECT_EQ(m_pDoc->m_nLosses, 0);
+    EXPECT_EQ(m_pDoc->GetWins(), 2);
+    EXPECT_EQ(m_pDoc->GetLosses(), 0);
 }
 
 TEST_F(PersistenceTest, AMoveNotYetRecordedIsNotStored) {
@@ -79,10 +79,10 @@ TEST_F(PersistenceTest, AConfirmedNewGameStoresTheLossWithTheNewDeal) {
     std::string newDeal = Table();
     Kill();
     MakeDoc(50);
-    EXPECT_EQ(m_pDoc->m_nLosses, 1);
+    EXPECT_EQ(m_pDoc->GetLosses(), 1);
     ASSERT_TRUE(m_pDoc->OnNewDocument());
     EXPECT_EQ(Table(), newDeal) << "the abandoned game never comes back";
-    EXPECT_TRUE(m_pDoc->m_initial.IsProperDeal());
+    EXPECT_TRUE(m_pDoc->GetInitialRecord().IsProperDeal());
 }
 
 TEST_F(PersistenceTest, TheNewDealIsWrittenBeforeTheLossCount) {
@@ -108,44 +108,38 @@ TEST_F(PersistenceTest, ClosingWritesTheValuesInTheirUsualOrder) {
 
 TEST(PersistenceWinTest, AWinIsStoredBeforeTheGameOverDialogOpens) {
     CKillDuringDialogPlatform platform;
+    StoreScores(platform, 4, 0);
     {
         CQuenlowDoc doc(platform);
-        doc.m_pDeck->Reset();
-        for (auto& fan : doc.m_fan)
-            for (CCard& card : fan)
-                card.Clear();
-        doc.m_bInProgress = TRUE;
-        doc.m_bTableFromThisRun = TRUE;
-        doc.m_nWins = 4;
+        SetTableByCodes(doc, {});
         doc.CheckGameOver();
     }
     platform.m_registry = platform.m_storedDuringDialog;
     CQuenlowDoc doc(platform);
-    EXPECT_EQ(doc.m_nWins, 5);
-    EXPECT_EQ(doc.m_saved.m_bSavedGame, 0) << "an empty table with no foundations is no game";
+    EXPECT_EQ(doc.GetWins(), 5);
+    EXPECT_FALSE(doc.HasSavedGame()) << "an empty table with no foundations is no game";
 }
 
 TEST_F(PersistenceTest, AResetConfirmedWithOkIsStoredAtOnce) {
     MakeDoc(1);
     ASSERT_TRUE(m_pDoc->OnNewDocument());
     Idle();
-    m_pDoc->m_nWins = 8;
+    StoreScores(8, 0);
     m_pDoc->SaveStateNow();
     m_platform.m_dialogScripts.push_back({IDD_SCORES, {IDC_RESET, kIdOk}});
     m_pDoc->OnScores();
     Kill();
     MakeDoc(1);
-    EXPECT_EQ(m_pDoc->m_nWins, 0);
+    EXPECT_EQ(m_pDoc->GetWins(), 0);
 }
 
 TEST_F(PersistenceTest, NewGameAfterAWinDealsInsteadOfRestoringTheWrittenGame) {
     MakeDoc(1);
     SetTable({"KH"}, {"KC", "KD", "KS", "QH"});
-    m_pDoc->m_bTableFromThisRun = TRUE;
     ASSERT_TRUE(m_pDoc->MoveCard(0, kPileHearts));
     Idle();
-    ASSERT_FALSE(m_pDoc->m_bInProgress);
+    ASSERT_FALSE(m_pDoc->IsInProgress());
     ASSERT_TRUE(m_pDoc->OnNewDocument());
-    EXPECT_TRUE(m_pDoc->m_bDealPending);
+    EXPECT_TRUE(m_pDoc->IsDealPending());
     ExpectAllCardsOnce();
 }

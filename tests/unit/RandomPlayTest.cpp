@@ -15,33 +15,34 @@ protected:
         int count[kCardCount] = {};
         for (int f = 0; f < kFanCount; ++f) {
             for (int s = 1; s < kFanSlots; ++s)
-                ASSERT_FALSE(doc.m_fan[f][s].HasCard() && !doc.m_fan[f][s - 1].HasCard())
+                ASSERT_FALSE(doc.GetCard(f, s).HasCard() && !doc.GetCard(f, s - 1).HasCard())
                     << "gap in fan " << f;
-            for (const CCard& card : doc.m_fan[f])
-                if (card.HasCard()) ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
+            for (int s = 0; s < kFanSlots; ++s)
+                if (const CCard card = doc.GetCard(f, s); card.HasCard())
+                    ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
             CRect rc;
             int n = doc.GetCardCount(f);
             if (n > 0) doc.GetCardRect(f, n - 1, rc);
-            ASSERT_EQ(doc.m_rcFanTop[f], rc) << "fan " << f;
+            ASSERT_EQ(doc.GetTopCardRect(f), rc) << "fan " << f;
         }
-        for (const CFoundation& foundation : doc.m_foundation) {
-            const CCard& top = foundation.m_card;
-            ASSERT_EQ(top.GetSuit(), foundation.m_nSuit);
+        for (int p = kFanCount; p < kPileCount; ++p) {
+            const CCard top = doc.GetTopCard(p);
+            ASSERT_EQ(FoundationPileOfSuit(top.GetSuit()), p);
             ASSERT_EQ(top.HasCard(), top.GetRank() > 0);
             for (int r = 1; r <= top.GetRank(); ++r)
                 ++count[top.GetSuit() * kRankCount + r - 1];
         }
         for (int k = 0; k < kCardCount; ++k)
             ASSERT_EQ(count[k], 1) << CardCode(k / kRankCount, k % kRankCount + 1);
-        ASSERT_GE(doc.m_nHistory, 0);
-        ASSERT_LE(doc.m_nHistory, kHistoryLimit);
-        ASSERT_EQ(doc.m_nWins, m_nWins);
-        ASSERT_EQ(doc.m_nLosses, m_nLosses);
+        ASSERT_GE(doc.GetHistoryCount(), 0);
+        ASSERT_LE(doc.GetHistoryCount(), kHistoryLimit);
+        ASSERT_EQ(doc.GetWins(), m_nWins);
+        ASSERT_EQ(doc.GetLosses(), m_nLosses);
     }
 
     bool AllFansEmpty() const {
-        for (const auto& fan : m_pDoc->m_fan)
-            if (fan[0].HasCard()) return false;
+        for (int f = 0; f < kFanCount; ++f)
+            if (m_pDoc->GetCardCount(f) > 0) return false;
         return true;
     }
 
@@ -89,10 +90,10 @@ protected:
             break;
         case 15: { // New Game, answered OK or Cancel
             bool bOk = rng() % 2 == 0;
-            if (doc.m_bInProgress)
+            if (doc.IsInProgress())
                 m_platform.m_dialogScripts.push_back({IDD_NEWGAME, {bOk ? kIdOk : kIdCancel}});
             m_platform.m_nTime = rng();
-            bool bCounts = doc.m_bInProgress && bOk;
+            bool bCounts = doc.IsInProgress() && bOk;
             doc.OnNewDocument();
             if (bCounts) ++m_nLosses;
             m_platform.m_dialogScripts.clear();
@@ -140,8 +141,8 @@ protected:
 
     // The idle step counts a win exactly when a game in play has all its fans empty.
     void AccountForWin() {
-        if (m_bWasInProgress && !m_pDoc->m_bInProgress && AllFansEmpty()) ++m_nWins;
-        m_bWasInProgress = m_pDoc->m_bInProgress;
+        if (m_bWasInProgress && !m_pDoc->IsInProgress() && AllFansEmpty()) ++m_nWins;
+        m_bWasInProgress = m_pDoc->IsInProgress();
     }
 
     int m_nWins = 0;
@@ -154,9 +155,9 @@ TEST_F(RandomPlayTest, AHundredThousandRandomStepsKeepTheTableSound) {
     std::mt19937 rng(20261208);
     MakeDoc(1);
     ASSERT_TRUE(m_pDoc->OnNewDocument());
-    m_bWasInProgress = m_pDoc->m_bInProgress;
+    m_bWasInProgress = m_pDoc->IsInProgress();
     for (int nStep = 0; nStep < 100000; ++nStep) {
-        m_bWasInProgress = m_pDoc->m_bInProgress;
+        m_bWasInProgress = m_pDoc->IsInProgress();
         Step(rng);
         if (HasFatalFailure()) return;
         AccountForWin();

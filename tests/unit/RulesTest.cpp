@@ -32,7 +32,8 @@ TEST_F(RulesTest, OntoAFanTheRanksMustBeNeighboursWhateverTheSuit) {
 
 TEST_F(RulesTest, AFullFanAcceptsNothing) {
     SetTable({"2C 3D 4S", "5H", "KH", ""});
-    m_pDoc->m_bKingsAllowed = TRUE;
+    m_pDoc->OnKings();
+    ASSERT_TRUE(m_pDoc->AreKingsAllowed());
     EXPECT_FALSE(m_pDoc->CanMove(1, 0));
     EXPECT_FALSE(m_pDoc->CanMove(2, 0));
     EXPECT_FALSE(m_pDoc->MoveCard(1, 0));
@@ -48,8 +49,8 @@ TEST_F(RulesTest, AnEmptyFanTakesOnlyAKingAndOnlyWithTheOption) {
     EXPECT_TRUE(m_pDoc->MoveCard(1, 0));
     EXPECT_EQ(Fan(0), "KH");
     EXPECT_EQ(Fan(1), "");
-    EXPECT_EQ(m_pDoc->m_rcFanTop[1], CRect(0, 0, 0, 0));
-    EXPECT_EQ(m_pDoc->m_rcFanTop[0], CRect(94 - 84, 14, 70, 96));
+    EXPECT_EQ(m_pDoc->GetTopCardRect(1), CRect(0, 0, 0, 0));
+    EXPECT_EQ(m_pDoc->GetTopCardRect(0), CRect(94 - 84, 14, 70, 96));
 }
 
 TEST_F(RulesTest, AnEmptyFanIsNeverASource) {
@@ -74,15 +75,15 @@ TEST_F(RulesTest, FoundationsBuildUpBySuitFromTheAce) {
     EXPECT_TRUE(m_pDoc->MoveCard(0, kPileHearts));
     EXPECT_TRUE(m_pDoc->CanMove(1, kPileHearts));
     EXPECT_TRUE(m_pDoc->MoveCard(1, kPileHearts));
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetRank(), 2);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetSuit(), kHearts);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileHearts).GetRank(), 2);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileHearts).GetSuit(), kHearts);
     EXPECT_TRUE(m_pDoc->MoveCard(2, kPileClubs));
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).m_card.GetRank(), 1);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileClubs).GetRank(), 1);
 }
 
 TEST_F(RulesTest, ASuccessfulMovePlaysTheClickOnceRepaintsAndMarksTheChange) {
     SetTable({"2C 7H", "6S"});
-    m_pDoc->m_bChanged = FALSE;
+    ASSERT_FALSE(m_pDoc->IsChanged());
     m_platform.m_invalidations.clear();
     EXPECT_TRUE(m_pDoc->MoveCard(0, 1));
     EXPECT_EQ(Fan(0), "2C");
@@ -92,29 +93,28 @@ TEST_F(RulesTest, ASuccessfulMovePlaysTheClickOnceRepaintsAndMarksTheChange) {
     ASSERT_EQ(m_platform.m_invalidations.size(), 1u);
     EXPECT_EQ(m_platform.m_invalidations[0].rc, CRect(104, 28, 164, 110));
     EXPECT_FALSE(m_platform.m_invalidations[0].bErase);
-    EXPECT_EQ(m_pDoc->m_rcFanTop[0], CRect(10, 14, 70, 96));
-    EXPECT_EQ(m_pDoc->m_rcFanTop[1], CRect(104, 28, 164, 110));
-    EXPECT_TRUE(m_pDoc->m_bChanged);
+    EXPECT_EQ(m_pDoc->GetTopCardRect(0), CRect(10, 14, 70, 96));
+    EXPECT_EQ(m_pDoc->GetTopCardRect(1), CRect(104, 28, 164, 110));
+    EXPECT_TRUE(m_pDoc->IsChanged());
 }
 
 TEST_F(RulesTest, ARefusedMoveIsSilentAndRedrawsTheLiftedCard) {
     SetTable({"2C 7H", "9S"});
-    m_pDoc->m_bChanged = FALSE;
+    ASSERT_FALSE(m_pDoc->IsChanged());
     m_platform.m_invalidations.clear();
     EXPECT_FALSE(m_pDoc->MoveCard(0, 1));
     EXPECT_TRUE(TakeSounds().empty());
     ASSERT_EQ(m_platform.m_invalidations.size(), 1u);
-    EXPECT_EQ(m_platform.m_invalidations[0].rc, m_pDoc->m_rcFanTop[0]);
-    EXPECT_FALSE(m_pDoc->m_bChanged);
+    EXPECT_EQ(m_platform.m_invalidations[0].rc, m_pDoc->GetTopCardRect(0));
+    EXPECT_FALSE(m_pDoc->IsChanged());
     EXPECT_EQ(Fan(0), "2C 7H");
 }
 
 TEST_F(RulesTest, AMoveWithNoGameInProgressChangesTheTableButMarksNothing) {
-    SetTable({"7H", "6S"});
-    m_pDoc->m_bInProgress = FALSE;
-    m_pDoc->m_bChanged = FALSE;
+    SetTable({"7H", "6S"}, {}, FALSE);
+    ASSERT_FALSE(m_pDoc->IsChanged());
     EXPECT_TRUE(m_pDoc->MoveCard(0, 1));
-    EXPECT_FALSE(m_pDoc->m_bChanged);
+    EXPECT_FALSE(m_pDoc->IsChanged());
 }
 
 TEST_F(RulesTest, TheKingsOptionTogglesAndItsCheckMarkFollows) {
@@ -123,10 +123,10 @@ TEST_F(RulesTest, TheKingsOptionTogglesAndItsCheckMarkFollows) {
     EXPECT_TRUE(ui.m_bEnabled);
     EXPECT_EQ(ui.m_nCheck, 0);
     ASSERT_TRUE(m_pDoc->OnCmdMsg(ID_KINGS, nullptr));
-    EXPECT_EQ(m_pDoc->m_bKingsAllowed, TRUE);
+    EXPECT_EQ(m_pDoc->AreKingsAllowed(), TRUE);
     CCmdUI ui2(ID_KINGS);
     m_pDoc->OnCmdMsg(ID_KINGS, &ui2);
     EXPECT_EQ(ui2.m_nCheck, 1);
     m_pDoc->OnCmdMsg(ID_KINGS, nullptr);
-    EXPECT_EQ(m_pDoc->m_bKingsAllowed, FALSE);
+    EXPECT_EQ(m_pDoc->AreKingsAllowed(), FALSE);
 }

@@ -19,7 +19,7 @@ protected:
         for (int f = 0; f < kFanCount; ++f)
             out += Fan(f) + "|";
         for (int p = kPileHearts; p <= kPileSpades; ++p)
-            out += std::to_string(m_pDoc->GetFoundation(p).m_card.GetRank()) + "|";
+            out += std::to_string(m_pDoc->GetTopCard(p).GetRank()) + "|";
         return out;
     }
     void Put(const char* name, const std::vector<std::uint8_t>& data, unsigned nType = kRegBinary) {
@@ -52,9 +52,9 @@ std::int32_t IntAt(const std::vector<std::uint8_t>& data, size_t offset) {
 
 TEST_F(SavedStateTest, WithNoKeyTheDefaultsHoldAndClosingWritesAllFourValues) {
     StartAndDeal();
-    EXPECT_EQ(m_pDoc->m_nWins, 0);
-    EXPECT_EQ(m_pDoc->m_nLosses, 0);
-    EXPECT_FALSE(m_pDoc->m_bKingsAllowed);
+    EXPECT_EQ(m_pDoc->GetWins(), 0);
+    EXPECT_EQ(m_pDoc->GetLosses(), 0);
+    EXPECT_FALSE(m_pDoc->AreKingsAllowed());
     EXPECT_EQ(m_pView->m_nAnimations, 1) << "a fresh deal";
     CloseDoc();
     EXPECT_EQ(StoredValue(m_platform, "scores").size(), 8u);
@@ -68,31 +68,28 @@ TEST_F(SavedStateTest, WithNoKeyTheDefaultsHoldAndClosingWritesAllFourValues) {
 
 TEST_F(SavedStateTest, AGameClosedMidPlayComesBackExactlyAndIsNotAnimated) {
     StartAndDeal(1);
-    m_pDoc->m_nWins = 4;
-    m_pDoc->m_nLosses = 2;
+    StoreScores(4, 2);
     std::string table = Table();
     Restart();
     ASSERT_TRUE(m_pDoc->OnNewDocument());
     EXPECT_EQ(Table(), table);
-    EXPECT_FALSE(m_pDoc->m_bDealPending);
-    EXPECT_TRUE(m_pDoc->m_bInProgress);
-    EXPECT_EQ(m_pDoc->m_nHistory, 1);
+    EXPECT_FALSE(m_pDoc->IsDealPending());
+    EXPECT_TRUE(m_pDoc->IsInProgress());
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 1);
     Idle();
     EXPECT_EQ(m_pView->m_nAnimations, 0);
-    EXPECT_EQ(m_pDoc->m_nHistory, 2);
-    EXPECT_EQ(m_pDoc->m_nWins, 4);
-    EXPECT_EQ(m_pDoc->m_nLosses, 2);
-    EXPECT_EQ(m_pDoc->m_saved.m_bSavedGame, 0) << "a saved game is used once";
+    EXPECT_EQ(m_pDoc->GetHistoryCount(), 2);
+    EXPECT_EQ(m_pDoc->GetWins(), 4);
+    EXPECT_EQ(m_pDoc->GetLosses(), 2);
+    EXPECT_FALSE(m_pDoc->HasSavedGame()) << "a saved game is used once";
     ExpectAllCardsOnce();
 }
 
 TEST_F(SavedStateTest, TheRecordLayoutIsByteExact) {
+    StoreScores(7, -1);
     MakeDoc();
     SetTable({"5C 6D", "", "QS"}, {"3H", "AC"});
-    m_pDoc->m_nWins = 7;
-    m_pDoc->m_nLosses = -1;
-    m_pDoc->m_bKingsAllowed = TRUE;
-    m_pDoc->m_bTableFromThisRun = TRUE;
+    m_pDoc->OnKings();
     CloseDoc();
     std::vector<std::uint8_t> scores = StoredValue(m_platform, "scores");
     std::vector<std::uint8_t> expectedScores = {7, 0, 0, 0, 0xff, 0xff, 0xff, 0xff};
@@ -143,12 +140,12 @@ TEST_F(SavedStateTest, FoundationsAndEmptyFansComeBack) {
     Put("game", record.Encode());
     MakeDoc();
     ASSERT_TRUE(m_pDoc->OnNewDocument());
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetRank(), 3);
-    EXPECT_TRUE(m_pDoc->GetFoundation(kPileHearts).m_card.HasCard());
-    EXPECT_FALSE(m_pDoc->GetFoundation(kPileClubs).m_card.HasCard());
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileClubs).m_card.GetSuit(), kClubs);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileSpades).m_card.GetSuit(), kSpades);
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileDiamonds).m_card.GetSuit(), kDiamonds);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileHearts).GetRank(), 3);
+    EXPECT_TRUE(m_pDoc->GetTopCard(kPileHearts).HasCard());
+    EXPECT_FALSE(m_pDoc->GetTopCard(kPileClubs).HasCard());
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileClubs).GetSuit(), kClubs);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileSpades).GetSuit(), kSpades);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileDiamonds).GetSuit(), kDiamonds);
     ExpectAllCardsOnce();
 }
 
@@ -158,7 +155,7 @@ TEST_F(SavedStateTest, AGameNotInProgressIsNotRestored) {
     Put("game", record.Encode());
     MakeDoc(1);
     ASSERT_TRUE(m_pDoc->OnNewDocument());
-    EXPECT_TRUE(m_pDoc->m_bDealPending) << "a fresh deal";
+    EXPECT_TRUE(m_pDoc->IsDealPending()) << "a fresh deal";
     EXPECT_EQ(Fan(0), "3C KD 4S");
 }
 
@@ -166,10 +163,10 @@ TEST_F(SavedStateTest, TheKingsOptionSurvivesARestartBothWays) {
     MakeDoc();
     m_pDoc->OnKings();
     Restart();
-    EXPECT_TRUE(m_pDoc->m_bKingsAllowed);
+    EXPECT_TRUE(m_pDoc->AreKingsAllowed());
     m_pDoc->OnKings();
     Restart();
-    EXPECT_FALSE(m_pDoc->m_bKingsAllowed);
+    EXPECT_FALSE(m_pDoc->AreKingsAllowed());
 }
 
 TEST_F(SavedStateTest, AValueOfTheWrongSizeIsUnreadableAndTakesItsDefault) {
@@ -185,11 +182,11 @@ TEST_F(SavedStateTest, AValueOfTheWrongSizeIsUnreadableAndTakesItsDefault) {
         Put("game", g);
         Put("initial", std::vector<std::uint8_t>(size(436), 1));
         MakeDoc(1);
-        EXPECT_EQ(m_pDoc->m_nWins, 0) << delta;
-        EXPECT_EQ(m_pDoc->m_nLosses, 0) << delta;
-        EXPECT_FALSE(m_pDoc->m_bKingsAllowed) << delta;
-        EXPECT_EQ(m_pDoc->m_saved.m_bSavedGame, 0) << delta;
-        EXPECT_EQ(m_pDoc->m_initial.m_bInitialValid, 0) << delta;
+        EXPECT_EQ(m_pDoc->GetWins(), 0) << delta;
+        EXPECT_EQ(m_pDoc->GetLosses(), 0) << delta;
+        EXPECT_FALSE(m_pDoc->AreKingsAllowed()) << delta;
+        EXPECT_FALSE(m_pDoc->HasSavedGame()) << delta;
+        EXPECT_EQ(m_pDoc->GetInitialRecord().m_bInitialValid, 0) << delta;
         m_pView.reset();
         m_pDoc.reset();
     }
@@ -198,8 +195,8 @@ TEST_F(SavedStateTest, AValueOfTheWrongSizeIsUnreadableAndTakesItsDefault) {
 TEST_F(SavedStateTest, TheStoredTypeIsIgnored) {
     Put("scores", EncodeInts({2, 9}), kRegSz);
     MakeDoc();
-    EXPECT_EQ(m_pDoc->m_nWins, 2);
-    EXPECT_EQ(m_pDoc->m_nLosses, 9);
+    EXPECT_EQ(m_pDoc->GetWins(), 2);
+    EXPECT_EQ(m_pDoc->GetLosses(), 9);
 }
 
 TEST_F(SavedStateTest, AnInconsistentGameIsDealtAnewButScoresAndOptionStillLoad) {
@@ -224,10 +221,10 @@ TEST_F(SavedStateTest, AnInconsistentGameIsDealtAnewButScoresAndOptionStillLoad)
         Put("expert", EncodeInts({1}));
         MakeDoc(1);
         ASSERT_TRUE(m_pDoc->OnNewDocument());
-        EXPECT_TRUE(m_pDoc->m_bDealPending) << i;
+        EXPECT_TRUE(m_pDoc->IsDealPending()) << i;
         EXPECT_EQ(Fan(0), "3C KD 4S") << i;
-        EXPECT_EQ(m_pDoc->m_nWins, 6);
-        EXPECT_TRUE(m_pDoc->m_bKingsAllowed);
+        EXPECT_EQ(m_pDoc->GetWins(), 6);
+        EXPECT_TRUE(m_pDoc->AreKingsAllowed());
         ExpectAllCardsOnce();
         m_pView.reset();
         m_pDoc.reset();
@@ -236,7 +233,7 @@ TEST_F(SavedStateTest, AnInconsistentGameIsDealtAnewButScoresAndOptionStillLoad)
 
 TEST_F(SavedStateTest, ABrokenInitialLayoutDisablesStartOver) {
     StartAndDeal(3);
-    CInitialRecord good = m_pDoc->m_initial;
+    CInitialRecord good = m_pDoc->GetInitialRecord();
     CloseDoc();
     CInitialRecord dup = good, slot50 = good;
     dup.m_nInitialSuit[1] = good.m_nInitialSuit[0];
@@ -257,7 +254,7 @@ TEST_F(SavedStateTest, ABrokenInitialLayoutDisablesStartOver) {
 
 TEST_F(SavedStateTest, StartOverAfterARestartReturnsToThatGamesDeal) {
     StartAndDeal(3);
-    CInitialRecord dealt = m_pDoc->m_initial;
+    CInitialRecord dealt = m_pDoc->GetInitialRecord();
     for (int f = 0; f < kFanCount; ++f)
         for (int t = 0; t < kPileCount; ++t)
             if (m_pDoc->CanMove(f, t) && m_pDoc->MoveCard(f, t)) {
@@ -272,11 +269,11 @@ TEST_F(SavedStateTest, StartOverAfterARestartReturnsToThatGamesDeal) {
         for (int s = 0; s < 3; ++s) {
             int i = 3 * f + s;
             if (i == 50 || i == 53) {
-                EXPECT_FALSE(m_pDoc->m_fan[f][s].HasCard());
+                EXPECT_FALSE(m_pDoc->GetCard(f, s).HasCard());
                 continue;
             }
-            EXPECT_EQ(m_pDoc->m_fan[f][s].GetSuit(), dealt.m_nInitialSuit[i]);
-            EXPECT_EQ(m_pDoc->m_fan[f][s].GetRank(), dealt.m_nInitialRank[i]);
+            EXPECT_EQ(m_pDoc->GetCard(f, s).GetSuit(), dealt.m_nInitialSuit[i]);
+            EXPECT_EQ(m_pDoc->GetCard(f, s).GetRank(), dealt.m_nInitialRank[i]);
         }
     EXPECT_EQ(m_pDoc->GetCardCount(16), 2);
     ExpectAllCardsOnce();
@@ -294,7 +291,7 @@ TEST_F(SavedStateTest, ARunThatOnlyOpenedAFileLeavesTheSavedGameAsItWas) {
     EXPECT_EQ(StoredValue(m_platform, "expert"), (std::vector<std::uint8_t>{1, 0, 0, 0}));
     MakeDoc(2);
     ASSERT_TRUE(m_pDoc->OnNewDocument());
-    EXPECT_FALSE(m_pDoc->m_bDealPending) << "the game saved before comes back";
+    EXPECT_FALSE(m_pDoc->IsDealPending()) << "the game saved before comes back";
     EXPECT_EQ(Fan(0).substr(0, 2), "3C");
 }
 
@@ -302,24 +299,29 @@ TEST_F(SavedStateTest, WhenTheKeyCannotBeOpenedDefaultsHoldAndNothingIsWritten) 
     Put("scores", EncodeInts({5, 5}));
     m_platform.m_registry.m_bFailCreate = true;
     StartAndDeal();
-    EXPECT_EQ(m_pDoc->m_nWins, 0);
-    m_pDoc->m_nWins = 9;
+    EXPECT_EQ(m_pDoc->GetWins(), 0);
+    // A new game confirmed counts a loss, which cannot be written.
+    m_platform.m_dialogScripts.push_back({IDD_NEWGAME, {kIdOk}});
+    ASSERT_TRUE(m_pDoc->OnNewDocument());
+    ASSERT_EQ(m_pDoc->GetLosses(), 1);
     CloseDoc();
     EXPECT_EQ(StoredValue(m_platform, "scores"), EncodeInts({5, 5}));
     EXPECT_TRUE(StoredValue(m_platform, "game").empty());
 }
 
 TEST_F(SavedStateTest, SavingNowStoresTheTableWithoutTouchingTheDocument) {
+    StoreScores(0, 3);
     StartAndDeal(1);
-    m_pDoc->m_nLosses = 3;
     std::string table = Table();
     m_pDoc->SaveStateNow();
-    EXPECT_EQ(m_pDoc->m_saved.m_bSavedGame, 0);
+    EXPECT_FALSE(m_pDoc->HasSavedGame());
     EXPECT_EQ(IntAt(StoredValue(m_platform, "scores"), 4), 3);
     CSavedGameRecord stored;
     stored.Decode(StoredValue(m_platform, "game").data());
     EXPECT_EQ(stored.m_bSavedInProgress, 1);
     EXPECT_TRUE(stored.IsConsistent());
     EXPECT_EQ(Table(), table);
-    EXPECT_NE(m_pDoc->m_pDeck, nullptr);
+    m_pDoc->OnStartOver();
+    ExpectAllCardsOnce();
+    EXPECT_NE(m_pDoc->GetTopFace(0), nullptr) << "the deck's faces are still there";
 }

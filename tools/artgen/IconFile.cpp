@@ -81,6 +81,7 @@ std::vector<std::uint8_t> EncodeDirectory(int nType, const std::vector<CDirEntry
 
 std::vector<std::uint8_t> EncodeIcon(const std::vector<CIndexedImage>& images) {
     std::vector<CDirEntry> entries;
+    entries.reserve(images.size());
     for (const CIndexedImage& image : images)
         entries.push_back(CDirEntry{image.Width(), image.Height(), 16, 1, 4,
                                     ImageBody(IconColours(image), 4, AndMask(image, false))});
@@ -89,6 +90,7 @@ std::vector<std::uint8_t> EncodeIcon(const std::vector<CIndexedImage>& images) {
 
 std::vector<std::uint8_t> EncodeCursor(const std::vector<CCursorImage>& images) {
     std::vector<CDirEntry> entries;
+    entries.reserve(images.size());
     for (const CCursorImage& c : images)
         entries.push_back(CDirEntry{c.image.Width(), c.image.Height(), 2, c.xHotspot, c.yHotspot,
                                     ImageBody(CursorBits(c.image), 1, AndMask(c.image, true))});

@@ -58,7 +58,7 @@ bool ReadPixel(const std::vector<std::uint8_t>& b, const CBmpLayout& l, const st
     const unsigned shift = 8 - l.nBitCount - bit % 8;
     const unsigned index = (row[bit / 8] >> shift) & ((1u << l.nBitCount) - 1);
     if (index >= l.cColours) return false;
-    const std::uint8_t* q = &b[l.offPalette + 4 * index];
+    const std::uint8_t* q = &b[l.offPalette + std::size_t{4} * index];
     *pColour = CRgb{q[2], q[1], q[0]};
     return true;
 }

@@ -4,12 +4,14 @@
 
 #include "ShellTypes.h"
 
+#include <cstddef>
 #include <vector>
 
 class CRgbImage {
 public:
     CRgbImage() = default;
-    CRgbImage(int cx, int cy, CRgb fill = CRgb{}) : m_cx(cx), m_cy(cy), m_pixels(cx * cy, fill) {}
+    CRgbImage(int cx, int cy, CRgb fill = CRgb{})
+        : m_cx(cx), m_cy(cy), m_pixels(static_cast<std::size_t>(cx) * cy, fill) {}
     int Width() const { return m_cx; }
     int Height() const { return m_cy; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_cx && y < m_cy; }

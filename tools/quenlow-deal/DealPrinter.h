@@ -2,7 +2,7 @@
 // King fix-up, as text or JSON.
 #pragma once
 
-#include "Card.h"
+#include "CardValues.h"
 #include "Deal.h"
 
 #include <cstdint>

@@ -32,8 +32,8 @@ std::uint64_t Neighbours(int nCard) {
         } table{};
         for (int c = 0; c < kSolverCards; ++c)
             for (int s = 0; s < 4; ++s)
-                for (int nNear : {CardRank(c) - 1, CardRank(c) + 1})
-                    if (nNear >= 1 && nNear <= 13) table.m_n[c] |= Bit(CardId(s, nNear));
+                for (int r = kAce; r <= kKing; ++r)
+                    if (AreNeighbours(CardRank(c), r)) table.m_n[c] |= Bit(CardId(s, r));
         return table;
     }();
     return s_table.m_n[nCard];
@@ -60,7 +60,7 @@ CCardAnalysis::CCardAnalysis(const CSolverState& state) : m_state(state) {
     std::uint64_t nCandidates = m_nOnTable;
     if (state.KingsAllowed()) {
         for (int s = 0; s < 4; ++s) {
-            int nKing = CardId(s, 13);
+            int nKing = CardId(s, kKing);
             int nWhere = state.Where(nKing);
             if (nWhere >= 0 && nWhere % 3 != 0) nCandidates &= ~Bit(nKing);
         }
@@ -110,7 +110,7 @@ void CCardAnalysis::ComputeBefore() {
     // The same-suit order first, then the demands of stuck cards, spread until nothing grows.
     for (int s = 0; s < 4; ++s) {
         std::uint64_t nLower = 0;
-        for (int r = m_state.Home(s) + 1; r <= 13; ++r) {
+        for (int r = m_state.Home(s) + 1; r <= kKing; ++r) {
             m_nBefore[CardId(s, r)] = nLower;
             nLower |= Bit(CardId(s, r));
         }

@@ -1,6 +1,6 @@
 #include "PositionText.h"
 
-#include "Card.h"
+#include "CardValues.h"
 
 #include <cstring>
 #include <sstream>

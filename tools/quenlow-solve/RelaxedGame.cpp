@@ -168,9 +168,9 @@ void CRelaxedGame::CardMoves(const CTable& table, int f, int x, CTable* pChildre
         int y = TopOf(nTarget);
         bool bFits = false;
         if (nCount == 0)
-            bFits = m_bKings && nRank == 13;
+            bFits = FitsOnFan(nRank, 0, m_bKings);
         else if (y < kPlacedStep)
-            bFits = InWindow(y) && (CardRank(y) == nRank + 1 || CardRank(y) == nRank - 1);
+            bFits = InWindow(y) && FitsOnFan(nRank, CardRank(y), m_bKings);
         else if (y > kAnchor)
             bFits = bStep[y - kAnchor - 1];
         else if (y < kAnchor)

@@ -73,7 +73,7 @@ private:
     CDeadline m_deadline;
     std::uint64_t m_nNodesUsed = 0;
     int m_nLo = 1;
-    int m_nHi = 13;
+    int m_nHi = kKing;
     bool m_bKings = false;
     struct CMemo {
         RelaxedVerdict m_verdict;

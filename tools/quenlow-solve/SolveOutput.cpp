@@ -1,6 +1,6 @@
 #include "SolveOutput.h"
 
-#include "Card.h"
+#include "CardValues.h"
 
 #include <cstdio>
 

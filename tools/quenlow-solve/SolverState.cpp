@@ -1,6 +1,6 @@
 #include "SolverState.h"
 
-#include "Card.h"
+#include "CardValues.h"
 
 #include <string>
 
@@ -70,7 +70,7 @@ std::string CheckPosition(const CPosition& position) {
         }
     }
     for (int s = 0; s < 4; ++s) {
-        if (position.m_nHome[s] < 0 || position.m_nHome[s] > 13)
+        if (position.m_nHome[s] < 0 || position.m_nHome[s] > kKing)
             return std::string("the ") + SuitName(s) + " foundation has an unknown rank";
         for (int r = 1; r <= position.m_nHome[s]; ++r)
             ++nSeen[CardId(s, r)];
@@ -120,7 +120,7 @@ CSolverState::CSolverState(const CPosition& position) {
     }
     for (int s = 0; s < 4; ++s) {
         m_nHome[s] = static_cast<std::uint8_t>(position.m_nHome[s]);
-        int nKing = CardId(s, 13);
+        int nKing = CardId(s, kKing);
         if (m_bKingsAllowed && m_nBottomIndex[nKing] < 0) {
             m_nCandidate[nNextBottom] = static_cast<std::uint8_t>(nKing);
             m_nBottomIndex[nKing] = static_cast<std::int8_t>(nNextBottom++);
@@ -172,7 +172,8 @@ CStateKey CSolverState::Key() const {
     std::uint64_t nOnTable = 0;
     for (int s = 0; s < 4; ++s) {
         digits.Put(m_nHome[s], 14);
-        nOnTable |= ((std::uint64_t(1) << 13) - (std::uint64_t(1) << m_nHome[s])) << (13 * s);
+        nOnTable |= ((std::uint64_t(1) << kRankCount) - (std::uint64_t(1) << m_nHome[s]))
+                    << (kRankCount * s);
     }
     std::int8_t nFanOf[22];
     std::uint32_t nBottoms = 0;

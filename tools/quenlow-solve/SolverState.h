@@ -18,13 +18,13 @@ constexpr std::uint8_t kToHome = kFanCount;
 // Card ids are suit * 13 + rank - 1, with the model's suit numbers (Clubs, Hearts, Spades,
 // Diamonds).
 inline int CardId(int nSuit, int nRank) {
-    return nSuit * 13 + nRank - 1;
+    return nSuit * kRankCount + nRank - 1;
 }
 inline int CardSuit(int nCard) {
-    return nCard / 13;
+    return nCard / kRankCount;
 }
 inline int CardRank(int nCard) {
-    return nCard % 13 + 1;
+    return nCard % kRankCount + 1;
 }
 
 // A table as the tools read and write it: fans bottom to top, foundations by suit.

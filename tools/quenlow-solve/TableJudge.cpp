@@ -25,11 +25,11 @@ void Windows(const CSolverState& state, int nMaxCards, int (&lo)[2], int (&hi)[2
     lo[0] = 1;
     hi[0] = k;
     n = 0;
-    k = 14;
+    k = kKing + 1;
     while (k > 2 && n + nByRank[k - 1] <= nMaxCards)
         n += nByRank[--k];
     lo[1] = k;
-    hi[1] = 13;
+    hi[1] = kKing;
 }
 } // namespace
 

@@ -91,9 +91,3 @@ done
 echo "median ($E2E_ARCH): launch to idle after the deal $(echo "${idles[*]}" | median) ms," \
   "animation $(echo "${anims[*]}" | median) ms, nominal minimum $(echo "${nominals[*]}" | median) ms," \
   "animation / nominal $(echo "${ratios[*]}" | median) (the median of each run's ratio)"
-
-headless=$E2E_ROOT/build/native/tests/unit/view/view_benchmark
-if [ -x "$headless" ]; then
-  echo "headless (no sleeps; nominal_min_ms is the mean over many deals):"
-  "$headless" --benchmark_min_time=0.2 2>/dev/null | grep BM_AnimateDeal
-fi

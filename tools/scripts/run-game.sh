@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/scripts/wine.sh
+source tools/scripts/wine-session.sh
 root=$(pwd)
 arch=$(wine_first_arch)
 wine_use "$arch"
@@ -18,52 +19,28 @@ for f in "$game" "$driver"; do
 done
 mkdir -p "$work/prefix" "$work/home" "$root/out"
 
-xvfb_pid=
 cleanup() {
   wine_server_stop
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  wine_session_end_xvfb
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 120 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
-      sleep 0.1
-    done
-    if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
-      export DISPLAY=":$n"
-      break
-    fi
-    xvfb_pid=
-  done
-  [ -n "${DISPLAY:-}" ] || { echo "run: no free display for Xvfb" >&2; exit 1; }
+  wine_session_xvfb "$work/xvfb.log" || { echo "run: no free display for Xvfb" >&2; exit 1; }
   headless=1
 else
   headless=
 fi
 
-export WINEPREFIX=$work/prefix WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_CONFIG_HOME=$work/home/.config
-export XDG_CACHE_HOME=$work/home/.cache
+wine_session_env "$work"
 
 wine_server_start >"$work/wine.log" 2>&1
 sleep 0.2
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "run: making the Wine prefix (once)"
   timeout 120 "$WINELOADER" wineboot -i >>"$work/wine.log" 2>&1
-  printf '%s\n' REGEDIT4 '' '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
-    '[HKEY_CURRENT_USER\Software\Wine\Drivers]' '"Audio"=""' '' \
-    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' \
-    >"$work/unattended.reg"
+  wine_session_settings "$work/unattended.reg"
   timeout 60 "$WINELOADER" reg import "Z:${work//\//\\}\\unattended.reg" >>"$work/wine.log" 2>&1
 fi
 # On a desktop the window manager frames the window; under the bare Xvfb nothing manages it

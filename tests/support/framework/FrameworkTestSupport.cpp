@@ -22,7 +22,7 @@ const CCmdEntry<CTestApp> kTestAppCommands[] = {
 void CTestView::OnCancelMode() {
     m_log.push_back("view:cancel");
     if (auto* pDoc = static_cast<CQuenlowDoc*>(GetDocument()))
-        m_nHistoryAtCancel = pDoc->m_nHistory;
+        m_nHistoryAtCancel = pDoc->GetHistoryCount();
 }
 
 BOOL CTestView::OnCmdMsg(int nID, CCmdUI* pCmdUI) {
@@ -115,7 +115,7 @@ std::string FrameworkTest::FanCodes() const {
     std::string out;
     for (int f = 0; f < kFanCount; ++f) {
         for (int s = 0; s < kFanSlots; ++s) {
-            const CCard& card = Doc().m_fan[f][s];
+            const CCard& card = Doc().GetCard(f, s);
             out += card.HasCard() ? CardCode(card.GetSuit(), card.GetRank()) : "--";
         }
         out += '|';

@@ -5,6 +5,7 @@
 #include "DocTemplate.h"
 #include "FrameWnd.h"
 #include "HeadlessPlatform.h"
+#include "ModelTestSupport.h"
 #include "QuenlowDoc.h"
 #include "View.h"
 #include "WinApp.h"

@@ -1,11 +1,11 @@
 #include "ModelTestSupport.h"
 
+#include <algorithm>
 #include <sstream>
 
 void CStubView::AnimateDeal() {
     ++m_nAnimations;
-    auto* pDoc = static_cast<CQuenlowDoc*>(GetDocument());
-    FixUpKings(pDoc->m_fan, nullptr);
+    static_cast<CQuenlowDoc*>(GetDocument())->FixUpKings(nullptr);
 }
 
 void ModelTest::MakeDoc(std::uint32_t nTime) {
@@ -20,41 +20,61 @@ void ModelTest::CloseDoc() {
     m_pDoc.reset();
 }
 
-void ModelTest::SetTable(const std::vector<std::string>& fans,
-                         const std::vector<std::string>& tops) {
-    SetTableByCodes(*m_pDoc, fans, tops);
+void ModelTest::SetTable(const std::vector<std::string>& fans, const std::vector<std::string>& tops,
+                         BOOL bInProgress) {
+    SetTableByCodes(*m_pDoc, fans, tops, bInProgress);
 }
 
 void SetTableByCodes(CQuenlowDoc& doc, const std::vector<std::string>& fans,
-                     const std::vector<std::string>& tops) {
+                     const std::vector<std::string>& tops, BOOL bInProgress) {
+    CTableSnapshot table;
     for (int f = 0; f < kFanCount; ++f) {
-        for (int s = 0; s < kFanSlots; ++s)
-            doc.m_fan[f][s].Clear();
         std::istringstream in(f < static_cast<int>(fans.size()) ? fans[f] : "");
         std::string code;
         for (int s = 0; in >> code && s < kFanSlots; ++s) {
+            CCard& card = table.m_card[SlotIndex(f, s)];
             int nSuit = 0;
             int nRank = 0;
             ASSERT_TRUE(ParseCardCode(code, nSuit, nRank)) << code;
-            doc.m_fan[f][s].SetSuit(nSuit);
-            doc.m_fan[f][s].SetRank(nRank);
-            doc.SetFaceFromDeck(doc.m_fan[f][s]);
+            card.SetSuit(nSuit);
+            card.SetRank(nRank);
+            doc.SetFaceFromDeck(card);
         }
     }
-    for (CFoundation& foundation : doc.m_foundation) {
-        foundation.m_card.Clear();
-        foundation.m_card.SetSuit(foundation.m_nSuit);
-    }
+    for (int i = 0; i < kFoundationCount; ++i)
+        table.m_card[kSlotCount + i].SetSuit(kSnapshotFoundationSuits[i]);
     for (const std::string& top : tops) {
         int nSuit = 0;
         int nRank = 0;
         ASSERT_TRUE(ParseCardCode(top, nSuit, nRank)) << top;
-        CCard& foundation = doc.FoundationOfSuit(nSuit).m_card;
-        foundation.SetRank(nRank);
-        doc.SetFaceFromDeck(foundation);
+        const int* pEnd = kSnapshotFoundationSuits + kFoundationCount;
+        CCard& card = table.m_card[kSlotCount + (std::find(kSnapshotFoundationSuits, pEnd, nSuit) -
+                                                 kSnapshotFoundationSuits)];
+        card.SetRank(nRank);
+        doc.SetFaceFromDeck(card);
     }
-    doc.m_bInProgress = TRUE;
-    doc.LayoutFans();
+    doc.SetPosition(table, bInProgress);
+}
+
+void EndGame(CQuenlowDoc& doc) {
+    CTableSnapshot table;
+    for (int f = 0; f < kFanCount; ++f)
+        for (int s = 0; s < kFanSlots; ++s)
+            table.m_card[SlotIndex(f, s)] = doc.GetCard(f, s);
+    for (int i = 0; i < kFoundationCount; ++i)
+        table.m_card[kSlotCount + i] =
+            doc.GetTopCard(FoundationPileOfSuit(kSnapshotFoundationSuits[i]));
+    doc.SetPosition(table, FALSE);
+}
+
+void StoreScores(CHeadlessPlatform& platform, int nWins, int nLosses) {
+    platform.m_registry.PutValue(RegRoot::CurrentUser, kSettingsKey, "scores", kRegBinary,
+                                 EncodeInts({nWins, nLosses}));
+}
+
+void ModelTest::StoreScores(int nWins, int nLosses) {
+    ::StoreScores(m_platform, nWins, nLosses);
+    if (m_pDoc) m_pDoc->LoadState();
 }
 
 std::string ModelTest::Fan(int f) const {
@@ -63,8 +83,8 @@ std::string ModelTest::Fan(int f) const {
 
 std::string FanCodes(const CQuenlowDoc& doc, int f) {
     std::string out;
-    for (int s = 0; s < kFanSlots && doc.m_fan[f][s].HasCard(); ++s) {
-        const CCard& card = doc.m_fan[f][s];
+    for (int s = 0; s < doc.GetCardCount(f); ++s) {
+        const CCard card = doc.GetCard(f, s);
         out += (s ? " " : "") + CardCode(card.GetSuit(), card.GetRank());
     }
     return out;
@@ -72,13 +92,14 @@ std::string FanCodes(const CQuenlowDoc& doc, int f) {
 
 void ModelTest::ExpectAllCardsOnce() const {
     int count[kCardCount] = {};
-    for (const auto& fan : m_pDoc->m_fan)
-        for (const CCard& card : fan)
-            if (card.HasCard()) ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
-    for (const CFoundation& foundation : m_pDoc->m_foundation)
-        if (foundation.m_card.HasCard())
-            for (int r = 1; r <= foundation.m_card.GetRank(); ++r)
-                ++count[foundation.m_card.GetSuit() * kRankCount + r - 1];
+    for (int f = 0; f < kFanCount; ++f)
+        for (int s = 0; s < kFanSlots; ++s)
+            if (const CCard card = m_pDoc->GetCard(f, s); card.HasCard())
+                ++count[card.GetSuit() * kRankCount + card.GetRank() - 1];
+    for (int p = kFanCount; p < kPileCount; ++p)
+        if (const CCard top = m_pDoc->GetTopCard(p); top.HasCard())
+            for (int r = 1; r <= top.GetRank(); ++r)
+                ++count[top.GetSuit() * kRankCount + r - 1];
     for (int k = 0; k < kCardCount; ++k)
         EXPECT_EQ(count[k], 1) << CardCode(k / kRankCount, k % kRankCount + 1);
 }

@@ -26,7 +26,10 @@ protected:
     // A document as the program makes it at start-up: constructed, then its first view.
     void MakeDoc(std::uint32_t nTime = 1);
     // Fans by codes ("QH TC", "" for empty); foundations by their top codes ("3H").
-    void SetTable(const std::vector<std::string>& fans, const std::vector<std::string>& tops = {});
+    void SetTable(const std::vector<std::string>& fans, const std::vector<std::string>& tops = {},
+                  BOOL bInProgress = TRUE);
+    // Scores as a start finds them stored; a document already made reads its state again.
+    void StoreScores(int nWins, int nLosses);
     // Codes of a fan's cards bottom to top, joined by blanks.
     std::string Fan(int f) const;
     // Runs the framework's idle pass.
@@ -41,9 +44,13 @@ protected:
     std::unique_ptr<CStubView> m_pView;
 };
 
-// The same layouts on any document: fans by codes, foundations by their top codes.
+// The same layouts on any document: fans by codes, foundations by their top codes, a game in
+// play unless told.
 void SetTableByCodes(CQuenlowDoc& doc, const std::vector<std::string>& fans,
-                     const std::vector<std::string>& tops = {});
+                     const std::vector<std::string>& tops = {}, BOOL bInProgress = TRUE);
+// The table as it stands, with the game ended.
+void EndGame(CQuenlowDoc& doc);
+void StoreScores(CHeadlessPlatform& platform, int nWins, int nLosses);
 std::string FanCodes(const CQuenlowDoc& doc, int f);
 
 std::vector<std::uint8_t> StoredValue(const CHeadlessPlatform& platform, const char* name);

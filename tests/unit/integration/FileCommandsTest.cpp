@@ -11,16 +11,16 @@ protected:
         ShellTest::SetUp();
         m_pApp = Start({});
         m_table = Table(Doc());
-        m_nHistory = Doc().m_nHistory;
+        m_nHistory = Doc().GetHistoryCount();
         m_log.clear();
     }
     CQuenlowDoc& Doc() const { return *m_pApp->Doc(); }
     CTestFrame& Frame() const { return *m_pApp->m_pFrame; }
     void ExpectGameUnchanged() const {
         EXPECT_EQ(m_table, Table(Doc()));
-        EXPECT_EQ(m_nHistory, Doc().m_nHistory);
-        EXPECT_TRUE(Doc().m_bInProgress);
-        EXPECT_EQ(0, Doc().m_nLosses);
+        EXPECT_EQ(m_nHistory, Doc().GetHistoryCount());
+        EXPECT_TRUE(Doc().IsInProgress());
+        EXPECT_EQ(0, Doc().GetLosses());
     }
     std::vector<std::string> Recent() const {
         return m_pApp->m_shell.GetDocManager().GetRecentFileList().GetFiles();

@@ -12,7 +12,7 @@ TEST_F(ShellTest, AFileNameOpensAnEmptyTableAndNewGameRestoresTheSavedGame) {
     EXPECT_EQ((CEventLog{"doc:create", "frame:load 128", "frame:show"}), m_log)
         << "no new-document step, and the frame is shown";
     EXPECT_EQ("C:\\games\\a.qnl", doc.GetPathName());
-    EXPECT_FALSE(doc.m_bInProgress);
+    EXPECT_FALSE(doc.IsInProgress());
     for (int f = 0; f < kFanCount; ++f)
         EXPECT_EQ(0, doc.GetCardCount(f)) << "fan " << f;
     EXPECT_FALSE(pApp->m_pFrame->QueryCmdState(ID_EDIT_UNDO).bEnabled);
@@ -24,9 +24,9 @@ TEST_F(ShellTest, AFileNameOpensAnEmptyTableAndNewGameRestoresTheSavedGame) {
     // New Game asks nothing, as no game is in play, and brings back the saved one.
     EXPECT_TRUE(pApp->m_pFrame->ExecuteCommand(ID_FILE_NEW));
     EXPECT_TRUE(m_platform.m_dialogLog.empty());
-    EXPECT_TRUE(doc.m_bInProgress);
+    EXPECT_TRUE(doc.IsInProgress());
     EXPECT_EQ(m_savedTable, Table(doc));
-    EXPECT_EQ(0, doc.m_nLosses);
+    EXPECT_EQ(0, doc.GetLosses());
     EXPECT_EQ("", doc.GetPathName()) << "a new document has no file";
 }
 
@@ -73,7 +73,7 @@ TEST_F(ShellTest, PrintingOpensTheFileHiddenAndEnds) {
                   m_log)
             << "the print command finds no handler";
         EXPECT_EQ(0, pApp->m_shell.GetExitCode());
-        EXPECT_FALSE(pApp->Doc()->m_bInProgress);
+        EXPECT_FALSE(pApp->Doc()->IsInProgress());
         pApp.reset();
         EXPECT_EQ(m_savedGame, SavedGame());
     }
@@ -112,7 +112,7 @@ TEST_F(ShellTest, DdeWaitsWithoutAWindowForItsOpenCommand) {
     EXPECT_TRUE(pApp->m_shell.RunDdeCommands("[open(\"C:\\games\\a.qnl\")]"));
     EXPECT_EQ((CEventLog{"doc:create", "frame:load 128", "frame:show"}), m_log);
     EXPECT_EQ("C:\\games\\a.qnl", pApp->Doc()->GetPathName());
-    EXPECT_FALSE(pApp->Doc()->m_bInProgress);
+    EXPECT_FALSE(pApp->Doc()->IsInProgress());
     EXPECT_FALSE(pApp->m_shell.IsWaitingForDde());
     EXPECT_FALSE(pApp->m_shell.OnDdeWaitOver()) << "the program lives on after its command";
 }
@@ -131,15 +131,15 @@ TEST_F(ShellTest, DdeOpenWhileAGameIsPlayedLeavesTheGame) {
     auto pApp = Start({});
     CQuenlowDoc& doc = *pApp->Doc();
     std::string table = Table(doc);
-    int nHistory = doc.m_nHistory;
+    int nHistory = doc.GetHistoryCount();
     auto* pView = static_cast<CShellTestView*>(doc.GetFirstView());
     EXPECT_FALSE(pApp->m_shell.IsWaitingForDde());
     EXPECT_TRUE(
         pApp->m_shell.RunDdeCommands("[open(\"C:\\games\\a.qnl\")][open(\"C:\\games\\b.qnl\")]"));
     EXPECT_EQ("C:\\games\\b.qnl", doc.GetPathName());
     EXPECT_EQ(table, Table(doc));
-    EXPECT_EQ(nHistory, doc.m_nHistory);
-    EXPECT_TRUE(doc.m_bInProgress);
+    EXPECT_EQ(nHistory, doc.GetHistoryCount());
+    EXPECT_TRUE(doc.IsInProgress());
     EXPECT_LE(1, pView->m_nCancels) << "a gesture in progress ends first";
     EXPECT_FALSE(pApp->m_shell.OnDdeWaitOver()) << "only a program started for DDE waits";
 }
@@ -157,7 +157,7 @@ TEST_F(ShellTest, DroppedFilesAreOpenedAndLeaveTheGame) {
     EXPECT_EQ((std::vector<std::string>{"C:\\games\\b.qnl", "C:\\games\\a.qnl"}),
               pApp->m_shell.GetDocManager().GetRecentFileList().GetFiles());
     EXPECT_EQ(table, Table(doc));
-    EXPECT_TRUE(doc.m_bInProgress);
+    EXPECT_TRUE(doc.IsInProgress());
     EXPECT_LE(1, pView->m_nCancels) << "a gesture in progress ends first";
     ASSERT_FALSE(m_platform.m_invalidations.empty()) << "the table is repainted";
     EXPECT_TRUE(m_platform.m_invalidations.back().bWhole);

@@ -129,7 +129,7 @@ BOOL CShellTestApp::InitInstance(const std::vector<std::string>& args) {
 void ShellTest::SetUp() {
     auto pApp = Start({});
     ASSERT_NE(nullptr, pApp->Doc());
-    ASSERT_TRUE(pApp->Doc()->m_bInProgress);
+    ASSERT_TRUE(pApp->Doc()->IsInProgress());
     m_savedTable = Table(*pApp->Doc());
     pApp.reset();
     m_savedGame = SavedGame();
@@ -163,7 +163,7 @@ std::string ShellTest::Table(const CQuenlowDoc& doc) {
     std::string out;
     for (int f = 0; f < kFanCount; ++f) {
         for (int s = 0; s < kFanSlots; ++s) {
-            const CCard& card = doc.m_fan[f][s];
+            const CCard& card = doc.GetCard(f, s);
             out += card.HasCard() ? CardCode(card.GetSuit(), card.GetRank()) : "--";
         }
         out += '|';

@@ -16,9 +16,9 @@ TEST_F(FrameworkTest, CommandsGoToTheFirstTargetThatHandlesThem) {
     EXPECT_TRUE(Logged("frame:shared"));
 
     // The document's and the application's.
-    BOOL bKings = Doc().m_bKingsAllowed;
+    BOOL bKings = Doc().AreKingsAllowed();
     EXPECT_TRUE(Frame().ExecuteCommand(ID_KINGS));
-    EXPECT_NE(bKings, Doc().m_bKingsAllowed);
+    EXPECT_NE(bKings, Doc().AreKingsAllowed());
     EXPECT_TRUE(Frame().ExecuteCommand(ID_APP_ABOUT));
     EXPECT_EQ(std::vector<int>{IDD_ABOUTBOX}, m_platform.m_dialogLog);
 }
@@ -42,27 +42,33 @@ TEST_F(FrameworkTest, AHandledButDisabledCommandIsDropped) {
 
 TEST_F(FrameworkTest, UndoAndStartOverAreDroppedOnceTheGameIsOver) {
     // Played on: a history of several positions, then the game ends.
-    Doc().m_nHistory = 3;
-    Doc().m_bInProgress = FALSE;
+    SetTableByCodes(Doc(), {"7H", "6S", "8D"});
+    ASSERT_TRUE(Doc().MoveCard(0, 1));
+    Doc().OnIdleUpdate();
+    ASSERT_TRUE(Doc().MoveCard(1, 2));
+    Doc().OnIdleUpdate();
+    const int nHistory = Doc().GetHistoryCount();
+    ASSERT_GE(nHistory, 3);
+    EndGame(Doc());
     std::string table = FanCodes();
 
     EXPECT_FALSE(Frame().ExecuteCommand(ID_EDIT_UNDO));
     EXPECT_FALSE(Frame().ExecuteCommand(ID_START_OVER));
     EXPECT_EQ(table, FanCodes());
-    EXPECT_EQ(3, Doc().m_nHistory);
+    EXPECT_EQ(nHistory, Doc().GetHistoryCount());
 
     // Carried out regardless of the enabling, Undo would have changed the history.
     Doc().OnEditUndo();
-    EXPECT_EQ(1, Doc().m_nHistory);
+    EXPECT_EQ(nHistory - 2, Doc().GetHistoryCount());
 }
 
 TEST_F(FrameworkTest, EnabledCommandEndsTheViewsGestureBeforeItRuns) {
-    ASSERT_EQ(2, Doc().m_nHistory); // the deal and its idle step
+    ASSERT_EQ(2, Doc().GetHistoryCount()); // the deal and its idle step
     EXPECT_TRUE(Frame().ExecuteCommand(ID_EDIT_UNDO));
     EXPECT_EQ(CEventLog{"view:cancel"}, m_log);
     auto* pView = static_cast<CTestView*>(Frame().GetActiveView());
     EXPECT_EQ(2, pView->m_nHistoryAtCancel) << "the gesture ended before Undo ran";
-    EXPECT_EQ(0, Doc().m_nHistory);
+    EXPECT_EQ(0, Doc().GetHistoryCount());
 }
 
 TEST_F(FrameworkTest, UndoAndStartOverFollowTheGame) {
@@ -96,7 +102,7 @@ TEST_F(FrameworkTest, KingsItemIsAlwaysEnabledAndCheckedWhileTheOptionIsOn) {
         CCmdState state = Frame().QueryCmdState(ID_KINGS);
         EXPECT_TRUE(state.bEnabled);
         EXPECT_TRUE(state.bCheckSet);
-        EXPECT_EQ(Doc().m_bKingsAllowed ? 1 : 0, state.nCheck);
+        EXPECT_EQ(Doc().AreKingsAllowed() ? 1 : 0, state.nCheck);
         Frame().ExecuteCommand(ID_KINGS);
     }
 }

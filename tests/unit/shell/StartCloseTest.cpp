@@ -14,8 +14,8 @@ TEST(StartUp, DocumentThenFrameThenNewGameThenShow) {
     EXPECT_EQ(app.GetDocument(), app.m_pMainWnd->GetActiveDocument());
 
     auto* pDoc = static_cast<CQuenlowDoc*>(app.GetDocument());
-    EXPECT_TRUE(pDoc->m_bInProgress) << "an empty store deals a game";
-    EXPECT_EQ(0, pDoc->m_nLosses);
+    EXPECT_TRUE(pDoc->IsInProgress()) << "an empty store deals a game";
+    EXPECT_EQ(0, pDoc->GetLosses());
 }
 
 // A frame that cannot be made, or whose bars cannot be made once it shows, ends the start and
@@ -91,9 +91,9 @@ TEST_F(FrameworkTest, NothingClosesOrRunsUnderAnOpenDialog) {
     Frame().m_bModal = TRUE;
     Frame().OnClose();
     EXPECT_FALSE(Frame().ExecuteCommand(ID_APP_EXIT));
-    BOOL bKings = Doc().m_bKingsAllowed;
+    BOOL bKings = Doc().AreKingsAllowed();
     EXPECT_FALSE(Frame().ExecuteCommand(ID_KINGS));
-    EXPECT_EQ(bKings, Doc().m_bKingsAllowed);
+    EXPECT_EQ(bKings, Doc().AreKingsAllowed());
     EXPECT_NE(nullptr, m_pApp->GetDocument());
     EXPECT_TRUE(m_log.empty());
 
@@ -111,24 +111,24 @@ TEST_F(FrameworkTest, NewGameReusesTheDocumentAndAsksFirst) {
     EXPECT_TRUE(Frame().ExecuteCommand(ID_FILE_NEW));
     EXPECT_EQ(std::vector<int>{IDD_NEWGAME}, m_platform.m_dialogLog);
     EXPECT_EQ(table, FanCodes());
-    EXPECT_EQ(0, Doc().m_nLosses);
+    EXPECT_EQ(0, Doc().GetLosses());
 
     m_platform.m_nTime = 99; // a different shuffle
     m_platform.m_dialogScripts.push_back({IDD_NEWGAME, {kIdOk}});
     EXPECT_TRUE(Frame().ExecuteCommand(ID_FILE_NEW));
     EXPECT_EQ(pFirst, m_pApp->GetDocument());
-    EXPECT_EQ(1, Doc().m_nLosses);
-    EXPECT_TRUE(Doc().m_bDealPending);
+    EXPECT_EQ(1, Doc().GetLosses());
+    EXPECT_TRUE(Doc().IsDealPending());
     EXPECT_NE(table, FanCodes());
     EXPECT_EQ((CEventLog{"view:cancel", "doc:new", "view:cancel", "doc:new"}), m_log);
 }
 
 TEST_F(FrameworkTest, NewGameAfterAWinDealsWithoutAsking) {
-    Doc().m_bInProgress = FALSE;
+    EndGame(Doc());
     EXPECT_TRUE(Frame().ExecuteCommand(ID_FILE_NEW));
     EXPECT_TRUE(m_platform.m_dialogLog.empty());
-    EXPECT_TRUE(Doc().m_bInProgress);
-    EXPECT_EQ(0, Doc().m_nLosses);
+    EXPECT_TRUE(Doc().IsInProgress());
+    EXPECT_EQ(0, Doc().GetLosses());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "SolverTestSupport.h"
 
-#include "Card.h"
+#include "CardValues.h"
+#include "ModelTestSupport.h"
 #include "SolverMoves.h"
 
 #include <algorithm>
@@ -70,28 +71,15 @@ CPosition SmallTable(std::mt19937& rng, int i) {
 
 CRulesDoc::CRulesDoc(const CPosition& position) {
     m_pDoc = std::make_unique<CQuenlowDoc>(m_platform);
-    CQuenlowDoc& doc = *m_pDoc;
-    for (int f = 0; f < kFanCount; ++f) {
-        for (int s = 0; s < kFanSlots; ++s) {
-            CCard& card = doc.m_fan[f][s];
-            card.Clear();
-            if (s < static_cast<int>(position.m_fan[f].size())) {
-                card.SetSuit(CardSuit(position.m_fan[f][s]));
-                card.SetRank(CardRank(position.m_fan[f][s]));
-                doc.SetFaceFromDeck(card);
-            }
-        }
-    }
-    for (int nSuit = 0; nSuit < 4; ++nSuit) {
-        CCard& foundation = doc.FoundationOfSuit(nSuit).m_card;
-        foundation.Clear();
-        foundation.SetSuit(nSuit);
-        foundation.SetRank(position.m_nHome[nSuit]);
-        doc.SetFaceFromDeck(foundation);
-    }
-    doc.m_bKingsAllowed = position.m_bKingsAllowed ? TRUE : FALSE;
-    doc.m_bInProgress = TRUE;
-    doc.LayoutFans();
+    std::vector<std::string> fans(kFanCount);
+    for (int f = 0; f < kFanCount; ++f)
+        for (int nCard : position.m_fan[f])
+            fans[f] += CardCode(CardSuit(nCard), CardRank(nCard)) + " ";
+    std::vector<std::string> tops;
+    for (int nSuit = 0; nSuit < kSuitCount; ++nSuit)
+        if (position.m_nHome[nSuit] > 0) tops.push_back(CardCode(nSuit, position.m_nHome[nSuit]));
+    SetTableByCodes(*m_pDoc, fans, tops);
+    if ((m_pDoc->AreKingsAllowed() != FALSE) != position.m_bKingsAllowed) m_pDoc->OnKings();
 }
 
 bool CRulesDoc::IsEmpty() const {
@@ -104,11 +92,11 @@ std::string CRulesDoc::Table() const {
     std::string out;
     for (int f = 0; f < kFanCount; ++f) {
         for (int s = 0; s < m_pDoc->GetCardCount(f); ++s)
-            out += CardCode(m_pDoc->m_fan[f][s].GetSuit(), m_pDoc->m_fan[f][s].GetRank());
+            out += CardCode(m_pDoc->GetCard(f, s).GetSuit(), m_pDoc->GetCard(f, s).GetRank());
         out += '|';
     }
-    for (const CFoundation& foundation : m_pDoc->m_foundation)
-        out += std::to_string(foundation.m_card.GetRank()) + ",";
+    for (int p = kFanCount; p < kPileCount; ++p)
+        out += std::to_string(m_pDoc->GetTopCard(p).GetRank()) + ",";
     return out;
 }
 

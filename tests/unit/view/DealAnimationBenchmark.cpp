@@ -20,7 +20,6 @@ void BM_AnimateDeal(benchmark::State& state) {
         state.PauseTiming();
         platform.m_nTime = nSeed++;
         doc.Deal();
-        doc.m_bDealPending = FALSE;
         platform.m_dragEvents.clear();
         platform.m_blits.clear();
         platform.m_sounds.clear();

@@ -28,7 +28,8 @@ TEST_F(DragTest, PressLiftsTheTopCardAndShowsTheCardBeneath) {
     Press(Grab());
     EXPECT_TRUE(g_bDragging);
     EXPECT_EQ(g_nPickedPile, 0);
-    EXPECT_EQ(g_prcLifted, &m_pDoc->m_rcFanTop[0]);
+    ASSERT_NE(g_prcLifted, nullptr);
+    EXPECT_EQ(*g_prcLifted, CardRect(0, 2));
     EXPECT_EQ(m_platform.GetCapture(), m_hView);
     EXPECT_EQ(m_platform.GetCursor(), m_pTable->m_hGrabCursor);
     EXPECT_TRUE(m_pTable->m_bGrabShown);
@@ -70,7 +71,9 @@ TEST_F(DragTest, PressWhereNoTopCardLiesDoesNothing) {
 }
 
 TEST_F(DragTest, PressWaitsForThePreviousChangesIdleStep) {
-    m_pDoc->m_bChanged = TRUE;
+    // The Five of Diamonds onto the Six of Spades: the Ten of Clubs under the pointer is the top.
+    ASSERT_TRUE(m_pDoc->MoveCard(0, 1));
+    m_platform.m_timeline.clear();
     Press(Grab());
     EXPECT_FALSE(g_bDragging);
     EXPECT_TRUE(m_platform.m_timeline.empty());
@@ -117,7 +120,7 @@ TEST_F(DragTest, ReleaseOnALegalFanGlidesThereAndMovesTheCard) {
 TEST_F(DragTest, AClickSendsAnAceToItsFoundation) {
     Click(Centre(CardRect(4, 0)));
     EXPECT_EQ(Fan(4), "");
-    EXPECT_EQ(m_pDoc->GetFoundation(kPileHearts).m_card.GetRank(), kAce);
+    EXPECT_EQ(m_pDoc->GetTopCard(kPileHearts).GetRank(), kAce);
     CPoint ptGrab = Centre(CardRect(4, 0));
     CRect rc = CardRect(4, 0);
     CPoint ptEnd(522 + ptGrab.x - rc.left, 18 + ptGrab.y - rc.top);
@@ -163,7 +166,7 @@ TEST_F(DragTest, ADropOutsideEveryAreaOrEscapeReturnsTheCard) {
     EXPECT_EQ(Fan(0), "QH TC 5D");
     EXPECT_EQ(Fan(1), "6S");
     EXPECT_TRUE(m_platform.Entries("sound").empty());
-    EXPECT_FALSE(m_pDoc->m_bChanged) << "nothing for the history to record";
+    EXPECT_FALSE(m_pDoc->IsChanged()) << "nothing for the history to record";
     PaintInvalidated();
     EXPECT_EQ(Canvas(), Rendering());
 }

@@ -54,9 +54,8 @@ protected:
 
     // A deal waiting for its animation, painted as it shows before the idle step.
     void PendingDeal(const std::map<int, std::string>& fixedFans) {
+        m_pDoc->Deal();
         SetDealtTable(fixedFans);
-        m_pDoc->m_bDealPending = TRUE;
-        m_pDoc->m_bChanged = TRUE;
         PaintAll();
         m_platform.m_timeline.clear();
     }
@@ -89,7 +88,7 @@ TEST_F(FlightTest, AFlightShowsTheImageOnTheCardThenDrawsItAtTheTarget) {
     CRect rcSrc = m_pTable->GetDealPoint();
     EXPECT_EQ(rcSrc, CRect(198, 312, 258, 394));
     CRect rcDst = CardRect(0, 0);
-    m_pTable->FlyCard(m_pDoc->m_fan[0][0].GetFace(), rcSrc, rcDst, 5, FALSE);
+    m_pTable->FlyCard(m_pDoc->GetCard(0, 0).GetFace(), rcSrc, rcDst, 5, FALSE);
     EXPECT_EQ(rcSrc, rcDst) << "the source is moved onto the target";
     std::vector<std::string> expected = {"begin 5D 0,0", "enter 198,312", "sound 196 0x40007"};
     for (const char* pos : {"198,312", "160,252", "122,192", "85,133", "47,73"}) {
@@ -106,7 +105,7 @@ TEST_F(FlightTest, AFlightShowsTheImageOnTheCardThenDrawsItAtTheTarget) {
 TEST_F(FlightTest, AnArrivalFlightIsSilentUntilItEndsWithTheMoveSound) {
     SetTable({"5D"});
     CRect rcSrc = CardRect(0, 1);
-    m_pTable->FlyCard(m_pDoc->m_fan[0][0].GetFace(), rcSrc, CardRect(0, 0), 0, TRUE);
+    m_pTable->FlyCard(m_pDoc->GetCard(0, 0).GetFace(), rcSrc, CardRect(0, 0), 0, TRUE);
     std::vector<CFlightRecord> flights = Flights();
     ASSERT_EQ(flights.size(), 1u);
     EXPECT_TRUE(flights[0].soundsBefore.empty());
@@ -118,7 +117,7 @@ TEST_F(FlightTest, TheDealFliesAllCardsSlotBySlotFromTheDealPoint) {
     PendingDeal({});
     EXPECT_EQ(WhatFills(CRect(0, 0, 512, kViewHeight)), "cloth");
     m_pDoc->OnIdleUpdate();
-    EXPECT_FALSE(m_pDoc->m_bDealPending);
+    EXPECT_FALSE(m_pDoc->IsDealPending());
     std::vector<CFlightRecord> flights = Flights();
     ASSERT_EQ(flights.size(), 52u);
     int k = 0;
@@ -126,7 +125,7 @@ TEST_F(FlightTest, TheDealFliesAllCardsSlotBySlotFromTheDealPoint) {
         for (int f = 0; f < (s < 2 ? kFanCount : 16); ++f, ++k) {
             const CFlightRecord& flight = flights[k];
             SCOPED_TRACE("flight " + std::to_string(k));
-            const CCard& card = m_pDoc->m_fan[f][s];
+            const CCard& card = m_pDoc->GetCard(f, s);
             EXPECT_EQ(flight.card, CardCode(card.GetSuit(), card.GetRank()));
             EXPECT_EQ(flight.hotspot, "0,0");
             EXPECT_EQ(flight.enter, "198,312");
@@ -208,7 +207,7 @@ TEST_F(FlightTest, TwoCardFansExchangeWithoutAThirdFlight) {
 
 TEST_F(FlightTest, AFreshDealIsAnimatedOnceAndEndsWithoutKingsAboveTheirSuit) {
     m_pDoc->OnNewDocument();
-    ASSERT_TRUE(m_pDoc->m_bDealPending);
+    ASSERT_TRUE(m_pDoc->IsDealPending());
     PaintAll();
     m_platform.m_timeline.clear();
     m_pDoc->OnIdleUpdate();
@@ -217,9 +216,9 @@ TEST_F(FlightTest, AFreshDealIsAnimatedOnceAndEndsWithoutKingsAboveTheirSuit) {
     EXPECT_EQ(m_platform.Entries("sound 196").size(), 52u);
     for (int f = 0; f < kFanCount; ++f) {
         for (int s = 1; s < kFanSlots; ++s) {
-            if (m_pDoc->m_fan[f][s].GetRank() != kKing) continue;
+            if (m_pDoc->GetCard(f, s).GetRank() != kKing) continue;
             for (int b = 0; b < s; ++b)
-                EXPECT_NE(m_pDoc->m_fan[f][b].GetSuit(), m_pDoc->m_fan[f][s].GetSuit())
+                EXPECT_NE(m_pDoc->GetCard(f, b).GetSuit(), m_pDoc->GetCard(f, s).GetSuit())
                     << "fan " << f;
         }
     }

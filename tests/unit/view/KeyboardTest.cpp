@@ -53,15 +53,15 @@ TEST_F(KeyboardTest, EnterDoesWhatAClickDoes) {
     const std::string clicked = Fan(1);
     const std::vector<CSoundCall> sounds = Sounds();
     ASSERT_EQ(clicked, "6S 5C");
+    m_pDoc->OnIdleUpdate();
     SetTable({"5C", "6S", "4D", "", "", "", "QH TC 5D"});
-    m_pDoc->m_bChanged = FALSE;
     m_platform.m_sounds.clear();
     Key(kKeyHome);
     Key(kKeyReturn);
     EXPECT_EQ(Fan(0), "");
     EXPECT_EQ(Fan(1), clicked);
     EXPECT_EQ(Sounds(), sounds);
-    EXPECT_TRUE(m_pDoc->m_bChanged) << "the idle step records it as any move";
+    EXPECT_TRUE(m_pDoc->IsChanged()) << "the idle step records it as any move";
     EXPECT_FALSE(g_bDragging);
 
     // Until that step has run, keys do nothing, as presses do.
@@ -109,7 +109,7 @@ TEST_F(KeyboardTest, SpaceHoldsTheCardUntilSpaceOrEnterLetsItGo) {
     EXPECT_FALSE(g_bDragging);
     EXPECT_EQ(Fan(1), "6S 5C 4D");
     EXPECT_TRUE(Sounds().empty());
-    EXPECT_FALSE(m_pDoc->m_bChanged);
+    EXPECT_FALSE(m_pDoc->IsChanged());
     PaintInvalidated();
     EXPECT_EQ(WhatFills(CardRect(1, 2)), "4D");
 }

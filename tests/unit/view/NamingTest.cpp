@@ -56,7 +56,7 @@ TEST_F(NamingTest, ACardOnAFanNamesItAndInvertsEveryNeighbourRank) {
     EXPECT_EQ(WhatFills(LeftStrip(1, 0)), "~KC");
     EXPECT_EQ(WhatFills(CardRect(1, 2)), "~JD");
     EXPECT_EQ(WhatFills(CardRect(5, 1)), "~KD");
-    EXPECT_EQ(WhatFills(m_pDoc->GetFoundation(kPileHearts).m_rc), "~JH");
+    EXPECT_EQ(WhatFills(m_pDoc->GetPileArea(kPileHearts)), "~JH");
     // The card itself and the rest stay as they were.
     EXPECT_EQ(WhatFills(CardRect(0, 1)), "QH");
     EXPECT_EQ(WhatFills(TopStrip(1, 1)), "4D");
@@ -113,8 +113,7 @@ TEST_F(NamingTest, AFanCardNamesOnlyItsOwnSuitsFoundation) {
     PaintAll();
     RightPress(Centre(CardRect(0, 0)));
     EXPECT_EQ(m_platform.m_strStatus, "Six of Clubs");
-    EXPECT_EQ(m_pTable->GetPartnerAreas(),
-              (std::vector<CRect>{m_pDoc->GetFoundation(kPileClubs).m_rc}));
+    EXPECT_EQ(m_pTable->GetPartnerAreas(), (std::vector<CRect>{m_pDoc->GetPileArea(kPileClubs)}));
 }
 
 TEST_F(NamingTest, NoCardUnderThePointerMeansNoNaming) {

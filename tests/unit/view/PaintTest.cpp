@@ -22,7 +22,7 @@ protected:
         return CRect(rc.left, rc.top + 14, rc.left + 10, rc.bottom);
     }
     void ExpectFoundationsPainted() {
-        const CRect& rcHearts = m_pDoc->GetFoundation(kPileHearts).m_rc;
+        const CRect& rcHearts = m_pDoc->GetPileArea(kPileHearts);
         EXPECT_EQ(WhatFills(CRect(522, 18, 582, 98)), "empty-H");
         EXPECT_EQ(WhatFills(CRect(522, 98, 582, 100)), "cloth") << "two rows under the marker";
         EXPECT_EQ(rcHearts, CRect(522, 18, 582, 100));
@@ -72,7 +72,9 @@ TEST_F(PaintTest, WithoutThePatternTheClothIsThePlainColour) {
 }
 
 TEST_F(PaintTest, DealPendingShowsOnlyClothAndFoundations) {
-    m_pDoc->m_bDealPending = TRUE;
+    // A deal waiting for its animation, over the same table.
+    m_pDoc->Deal();
+    SetTable({"QH TC 5D", "", "7S", "2C 9H"}, {"3S"});
     PaintAll();
     ExpectFoundationsPainted();
     EXPECT_EQ(WhatFills(CRect(0, 0, 512, kViewHeight)), "cloth");

@@ -1,6 +1,6 @@
 #include "SavedRecords.h"
 
-#include "Card.h"
+#include "CardValues.h"
 
 namespace {
 void Put(std::vector<std::uint8_t>& out, std::int32_t v) {

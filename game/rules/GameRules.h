@@ -1,9 +1,9 @@
 // The shape of the table and the rules that the document, the view, the King fix-up, the tools
 // and the solver share: the fans and their slots, the order of the deal, the foundations' piles
-// and suits, and which ranks are neighbours.
+// and suits, and where a card may land.
 #pragma once
 
-#include "Card.h"
+#include "CardValues.h"
 
 // Eighteen fans of up to three cards in three rows of six; slot 0 is a fan's bottom card.
 constexpr int kFanCount = 18;
@@ -56,7 +56,24 @@ constexpr int FoundationPileOfSuit(int nSuit) {
     return -1;
 }
 
-// A card may go onto a fan whose top card is one rank higher or lower; Kings never wrap to Aces.
+// Ranks one apart, whatever the suits; Kings never wrap to Aces.
 constexpr bool AreNeighbours(int nRankA, int nRankB) {
     return nRankA == nRankB + 1 || nRankA == nRankB - 1;
+}
+
+// Where a card may land. A fan with room (fewer than kFanSlots cards) takes a card one rank
+// above or below its top card (nTopRank; 0 for an empty fan); an empty fan takes only a King,
+// and only while Kings are allowed there.
+constexpr bool FanHasRoom(int nCount) {
+    return nCount < kFanSlots;
+}
+
+constexpr bool FitsOnFan(int nRank, int nTopRank, bool bKingsAllowed) {
+    return nTopRank != 0 ? AreNeighbours(nRank, nTopRank) : bKingsAllowed && nRank == kKing;
+}
+
+// A foundation of the card's own suit takes the next rank up (nTopRank 0 while it is empty,
+// so the Ace goes first).
+constexpr bool FitsOnFoundation(int nRank, int nTopRank) {
+    return nRank == nTopRank + 1;
 }
