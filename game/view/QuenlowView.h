@@ -115,6 +115,8 @@ private:
     void MoveFocus(int nPile);
     void ShowFocusFrame(BOOL bShow);
     void InvalidateFocusFrame();
+    // Lifts a fan's top card as a press on its corner would; FALSE when there is none.
+    BOOL LiftWithKeys(int nFan);
     // Enter on a fan: a click without moving on its top card.
     BOOL ClickWithKeys(int nFan);
     // Space: picks up the focused fan's top card, or lets a held card go on the focused pile.

@@ -111,16 +111,19 @@ void CQuenlowView::InvalidateFocusFrame() {
         m_platform.InvalidateRect(GetSafeHwnd(), &edge, FALSE);
 }
 
-BOOL CQuenlowView::ClickWithKeys(int nFan) {
+BOOL CQuenlowView::LiftWithKeys(int nFan) {
     const CQuenlowDoc* pDoc = GetDocument();
-    if (!CanTakeKeys() || g_bDragging || nFan < 0 || nFan >= kFanCount ||
-        pDoc->GetCardCount(nFan) == 0)
-        return FALSE;
-    CRect rc;
-    pDoc->GetCardRect(nFan, pDoc->GetCardCount(nFan) - 1, rc);
-    if (!LiftCard(nFan, rc.TopLeft())) return FALSE;
-    ShowDragImage(rc.TopLeft());
-    LandDraggedCard(rc.TopLeft(), nFan);
+    if (pDoc == nullptr || nFan < 0 || nFan >= kFanCount) return FALSE;
+    // Grabbed at its corner, the image lies on the card and then on each landing place.
+    const CPoint ptCorner = pDoc->GetTopCardRect(nFan).TopLeft();
+    if (!LiftCard(nFan, ptCorner)) return FALSE;
+    ShowDragImage(ptCorner);
+    return TRUE;
+}
+
+BOOL CQuenlowView::ClickWithKeys(int nFan) {
+    if (!CanTakeKeys() || g_bDragging || !LiftWithKeys(nFan)) return FALSE;
+    LandDraggedCard(m_ptDragImage, nFan);
     return TRUE;
 }
 
@@ -129,12 +132,7 @@ void CQuenlowView::PickUpOrLetGo() {
         LandDraggedCard(m_ptDragImage, m_nFocusPile);
         return;
     }
-    const CQuenlowDoc* pDoc = GetDocument();
-    if (m_nFocusPile >= kFanCount || pDoc->GetCardCount(m_nFocusPile) == 0) return;
-    CRect rc;
-    pDoc->GetCardRect(m_nFocusPile, pDoc->GetCardCount(m_nFocusPile) - 1, rc);
-    if (!LiftCard(m_nFocusPile, rc.TopLeft())) return;
-    ShowDragImage(rc.TopLeft());
+    if (!LiftWithKeys(m_nFocusPile)) return;
     m_bHeldByKeys = TRUE;
     m_platform.NotifyAccessibleEvent(GetSafeHwnd(), EAccessibleEvent::Selection, m_nFocusPile + 1);
 }
