@@ -1,6 +1,6 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of those.
-.PHONY: all bootstrap native win32 win64 windows dist unit asan fuzz fuzz-build fuzz-smoke e2e soak test \
-	run format format-check lint clean
+.PHONY: all bootstrap native win32 win64 windows dist sizes unit asan fuzz fuzz-build fuzz-smoke imports \
+	e2e soak test run format format-check lint clean
 
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
@@ -25,9 +25,20 @@ win64: native
 # Both distributions are built everywhere; the tests run each arch whose Wine runs here.
 windows: win32 win64
 
-# One archive a distribution in out/, as a user downloads it.
-dist: windows
+# One archive a distribution in out/, as a user downloads it, and out/SHA256SUMS. Builds only
+# what the archives hold: the host build's art, then each arch's distribution folder.
+dist: bootstrap
+	@test -f build/native/CMakeCache.txt || cmake --preset native >/dev/null
+	@cmake --build --preset native -j$(JOBS) --target art
+	@for arch in win32 win64; do \
+	  test -f build/$$arch/CMakeCache.txt || cmake --preset $$arch >/dev/null || exit 1; \
+	  cmake --build --preset $$arch -j$(JOBS) --target setup_dist || exit 1; \
+	done
 	@tools/scripts/make-dist.sh
+
+# The shipped programs of both arches against their size goals.
+sizes: windows
+	@tools/scripts/bench-size.sh --check
 
 unit: native
 	@ctest --preset native -j$(JOBS)
@@ -37,10 +48,14 @@ asan: bootstrap
 	@cmake --build --preset asan -j$(JOBS)
 	@ctest --preset asan -j$(JOBS)
 
+# Every shipped program of both arches imports only the system's known libraries.
+imports: windows
+	@tests/imports/check.sh
+
 e2e: windows
 	@tests/e2e/run.sh
 
-test: format-check unit asan fuzz-smoke e2e
+test: format-check unit asan fuzz-smoke imports sizes e2e
 
 # `make soak` runs, for each arch, the game under random input for SOAK_MINUTES and setup.exe
 # for SOAK_CYCLES install and removal cycles; `make test` runs a one-minute round of the game.

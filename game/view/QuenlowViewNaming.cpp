@@ -2,7 +2,7 @@
 
 #include "ViewGestureState.h"
 
-#include <cstdio>
+#include <string>
 
 BOOL CQuenlowView::PickCardAt(CPoint point) {
     const CQuenlowDoc* pDoc = GetDocument();
@@ -81,8 +81,8 @@ void CQuenlowView::OnRButtonDown(unsigned, CPoint point) {
     ShowFocusFrame(FALSE);
     // The right button waits while a card is named or dragged.
     if (g_bNaming || g_bDragging || !PickCardAt(point)) return;
-    std::snprintf(g_szCardName, sizeof g_szCardName, "%s",
-                  CardName(g_namedCard.GetSuit(), g_namedCard.GetRank()).c_str());
+    const std::string strName = CardName(g_namedCard.GetSuit(), g_namedCard.GetRank());
+    g_szCardName[strName.copy(g_szCardName, sizeof g_szCardName - 1)] = '\0';
     m_platform.SetStatusText(g_szCardName);
     HighlightPartners();
     m_invertedAreas = GetPartnerAreas();

@@ -14,3 +14,7 @@ bool CopyStream(ISetupSystem& system, ISetupFile& source, ISetupFile& target);
 // when it was opened but did not receive the whole file.
 bool CopyWholeFile(ISetupSystem& system, const std::string& strSource,
                    const std::string& strTarget);
+
+// The same into a file that did not exist, which no one else can open while it is written.
+bool CopyToNewFile(ISetupSystem& system, const std::string& strSource,
+                   const std::string& strTarget);

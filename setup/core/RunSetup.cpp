@@ -14,6 +14,16 @@ void ShowClosing(ISetupSystem& system, const char* szText) {
     system.ShowMessage(BoxOwner::MainWindow, szText, kCaptionComplete, BoxKind::Ok);
 }
 
+// Whether the recorded folder holds the installation this removal was started for. The
+// removal reads setup.ini from the current folder: the installed program's own folder, which
+// the temporary copy inherits from the original that started it. That folder's setup.exe is the
+// program the uninstall command names, so the recorded folder is this installation only when
+// its setup.exe is that very file. A registry value pointing elsewhere (another folder holding
+// files of the same names, a system folder) is thus never emptied.
+bool HoldsThisInstallation(ISetupSystem& system, const std::string& strFolder) {
+    return system.SameFile(kSetupFileName, strFolder + "\\" + kSetupFileName);
+}
+
 // The recorded folder, checked so that nothing outside it is ever deleted.
 bool ReadDestination(SetupState& state) {
     std::string strPath;
@@ -21,22 +31,25 @@ bool ReadDestination(SetupState& state) {
         !IsValidDestination(strPath))
         return false;
     if (strPath.back() == '\\') strPath.pop_back();
+    if (!HoldsThisInstallation(*state.m_pSystem, strPath)) return false;
     state.m_strDestination = strPath;
     return true;
 }
 
 void RunRemoval(SetupState& state) {
     ISetupSystem& system = *state.m_pSystem;
-    // The installed folder cannot be removed while it is this process's current folder. A
-    // failure only leaves that folder behind.
-    system.ChangeFolder(TempFolderOrFallback(system));
     if (!ReadDestination(state)) {
-        // Left as it is, registry included, so that the removal can be tried again.
+        // Nothing is deleted, registry and links included, and the removal ends as one that
+        // did not remove everything.
         system.ShowMessage(BoxOwner::None, std::string(kRemovePrefix) + kDestinationInvalid,
                            kCaptionConfigError, BoxKind::OkError);
         ShowClosing(system, kRemoveFinished);
         return;
     }
+    // The installed folder cannot be removed while it is this process's current folder. A
+    // failure, or no temporary folder, only leaves that folder behind.
+    std::string strTemp = system.TempFolder();
+    if (!strTemp.empty()) system.ChangeFolder(strTemp);
     bool bFiles = RemoveFiles(state);
     bool bKeys = RemoveRegistryEntries(state);
     ShowClosing(system, bFiles && bKeys ? kRemoveSucceeded : kRemoveFinished);

@@ -6,11 +6,9 @@
 // Reads setup.ini and installs or removes, ending with the closing message.
 void RunSetup(SetupState& state);
 
-// The temporary folder ending in "\", or "c:\temp\" when the system gives none.
-std::string TempFolderOrFallback(ISetupSystem& system);
-
-// Copies the running program's folder's "setup.exe" to the temporary folder and starts the copy
-// with "/r"; whether it was started. The program's folder becomes the current folder.
+// Copies the running program's folder's "setup.exe" into a new private folder in the
+// temporary folder and starts the copy with "/r"; whether it was started. The program's folder
+// becomes the current folder.
 bool RelaunchFromTemp(SetupState& state);
 
 // The program from its command line (the part after the program name) to its exit code.

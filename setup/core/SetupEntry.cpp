@@ -1,49 +1,67 @@
 #include "FileCopy.h"
 #include "RunSetup.h"
+#include "SetupNames.h"
 #include "SetupTexts.h"
 
 #include <cstring>
 
-std::string TempFolderOrFallback(ISetupSystem& system) {
-    std::string strFolder = system.TempFolder();
-    if (strFolder.empty()) return kTempFallback;
-    if (strFolder.back() != '\\') strFolder += '\\';
-    return strFolder;
-}
-
-bool RelaunchFromTemp(SetupState& state) {
-    ISetupSystem& system = *state.m_pSystem;
-    std::string strModule = system.ModulePath();
-    std::size_t nSlash = strModule.rfind('\\');
-    if (nSlash == std::string::npos) return false;
-    std::string strFolder = strModule.substr(0, nSlash + 1);
-    // Stays current for the rest of the run, so an in-process removal reads the installed
-    // setup.ini; a failure shows when setup.ini cannot be found.
-    system.ChangeFolder(strFolder);
-    std::string strSource = strFolder + kSetupFileName;
-    std::string strCopy = TempFolderOrFallback(system) + kSetupFileName;
-    if (strSource.size() > kMaxPathChars || strCopy.size() > kMaxPathChars) return false;
-    // Already running from the temporary folder: copying onto itself would empty the file.
-    if (system.SameFile(strSource, strCopy)) return false;
-    // A copy that is not whole is never started.
-    if (!CopyWholeFile(system, strSource, strCopy)) return false;
-    return system.LaunchProgram(strCopy, "\"" + strCopy + "\" /r");
-}
-
 namespace {
 
+std::string FolderOf(const std::string& strPath) {
+    std::size_t nSlash = strPath.rfind('\\');
+    return nSlash == std::string::npos ? std::string() : strPath.substr(0, nSlash);
+}
+
+std::string WithoutTrailingSlash(std::string strPath) {
+    if (!strPath.empty() && strPath.back() == '\\') strPath.pop_back();
+    return strPath;
+}
+
+// The private folder of a temporary copy: one the original made in the temporary folder.
+bool IsCopyFolder(ISetupSystem& system, const std::string& strFolder) {
+    std::string strTemp = WithoutTrailingSlash(system.TempFolder());
+    std::string strName = strFolder.substr(strFolder.rfind('\\') + 1);
+    return !strTemp.empty() && FolderOf(strFolder).size() == strTemp.size() &&
+           StartsWithNoCase(strFolder, (strTemp + "\\").c_str()) &&
+           StartsWithNoCase(strName, kCopyFolderPrefix);
+}
+
 // The temporary copy that a removal runs from cannot delete its own file while it runs: the
-// system deletes it at its next start. Only that one file, and only when this program is it.
+// system deletes it, then its folder, at its next start. Only when this program is such a copy.
 void ScheduleCopyDeletion(SetupState& state) {
     ISetupSystem& system = *state.m_pSystem;
     std::string strModule = system.ModulePath();
-    std::string strCopy = TempFolderOrFallback(system) + kSetupFileName;
-    if (strModule.empty() || !system.SameFile(strModule, strCopy)) return;
+    std::string strFolder = FolderOf(strModule);
+    if (strFolder.empty() || !IsCopyFolder(system, strFolder)) return;
     // Refused (no rights to ask): the copy stays behind, as temporary files may.
-    system.DeleteAtRestart(strModule);
+    if (system.DeleteAtRestart(strModule)) system.DeleteAtRestart(strFolder);
 }
 
 } // namespace
+
+bool RelaunchFromTemp(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
+    std::string strFolder = FolderOf(system.ModulePath());
+    if (strFolder.empty()) return false;
+    // Stays current for the rest of the run, so an in-process removal reads the installed
+    // setup.ini, and the copy inherits it; a failure shows when setup.ini cannot be found.
+    system.ChangeFolder(strFolder + "\\");
+    std::string strSource = strFolder + "\\" + kSetupFileName;
+    // A folder of its own that no other program can foresee, so none can put a file in it
+    // before the copy, or a library beside it. Without one the removal runs here.
+    std::string strTemp = WithoutTrailingSlash(system.TempFolder());
+    if (strSource.size() > kMaxPathChars || strTemp.empty()) return false;
+    std::string strPrivate = system.CreateUniqueFolder(strTemp, kCopyFolderPrefix);
+    if (strPrivate.empty()) return false;
+    std::string strCopy = strPrivate + "\\" + kSetupFileName;
+    // A copy that is not whole is never started.
+    if (strCopy.size() <= kMaxPathChars && CopyToNewFile(system, strSource, strCopy)) {
+        if (system.LaunchProgram(strCopy, "\"" + strCopy + "\" /r")) return true;
+        system.RemoveFile(strCopy); // a failure leaves it to the temporary folder's cleaning
+    }
+    system.RemoveFolder(strPrivate); // as above
+    return false;
+}
 
 int SetupMain(SetupState& state, const char* szCommandLine) {
     ISetupSystem& system = *state.m_pSystem;

@@ -16,6 +16,29 @@ bool IsBlanksAndDots(const std::string& s) {
     return s.find_first_not_of(" .") == std::string::npos;
 }
 
+// The system drops a trailing dot or blank, so "Quenlow." names the folder "Quenlow".
+bool EndsInDotOrBlank(const std::string& s) {
+    return !s.empty() && (s.back() == '.' || s.back() == ' ');
+}
+
+bool EqualsNoCase(const std::string& strText, const char* szWord) {
+    return strText.size() == std::strlen(szWord) && StartsWithNoCase(strText, szWord);
+}
+
+// CON, NUL, COM1 and the like name devices in every folder, with or without an extension:
+// opening "nul.txt" in any folder opens the device, not a file.
+bool IsDeviceName(const std::string& strName) {
+    std::string strBase = strName.substr(0, strName.find('.'));
+    while (!strBase.empty() && strBase.back() == ' ')
+        strBase.pop_back();
+    for (const char* szDevice : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (EqualsNoCase(strBase, szDevice)) return true;
+    }
+    return strBase.size() == 4 &&
+           (StartsWithNoCase(strBase, "COM") || StartsWithNoCase(strBase, "LPT")) &&
+           strBase[3] >= '1' && strBase[3] <= '9';
+}
+
 // The folders below the root, each a valid component.
 bool AreValidComponents(std::string strRest) {
     if (!strRest.empty() && strRest.back() == '\\') strRest.pop_back();
@@ -44,7 +67,8 @@ bool StartsWithNoCase(const std::string& strLine, const char* szPrefix) {
 }
 
 bool IsSafeName(const std::string& strName) {
-    if (IsBlanksAndDots(strName)) return false;
+    if (IsBlanksAndDots(strName) || EndsInDotOrBlank(strName) || IsDeviceName(strName))
+        return false;
     for (char ch : strName) {
         if (IsForbiddenChar(ch)) return false;
     }

@@ -8,7 +8,8 @@
 #include <string>
 
 // A product, file or shortcut name usable as one path component: not empty, not made of blanks
-// and dots only, no separators, drive colons, wildcards, quotes, redirections or control bytes.
+// and dots only, not ending in a dot or blank, no device name (CON, NUL, COM1, "nul.txt"...),
+// no separators, drive colons, wildcards, quotes, redirections or control bytes.
 bool IsSafeName(const std::string& strName);
 // An absolute folder below a drive root ("C:\Games", "\\server\share\Games"), with at most one
 // trailing "\" and no empty, "." or ".." component; at most 259 characters.

@@ -82,6 +82,9 @@ public:
     virtual std::unique_ptr<ISetupFile> OpenRead(const std::string& strPath) = 0;
     // Creates the file or empties an existing one.
     virtual std::unique_ptr<ISetupFile> OpenWrite(const std::string& strPath) = 0;
+    // Creates a file that did not exist, which no one else may open until it is closed; null
+    // when anything of that name is there already.
+    virtual std::unique_ptr<ISetupFile> OpenNew(const std::string& strPath) = 0;
     virtual bool FileExists(const std::string& strPath) = 0;
     virtual bool FolderExists(const std::string& strPath) = 0;
     // Whether both paths name one existing file.
@@ -91,6 +94,11 @@ public:
     virtual long CreateFolder(const std::string& strPath) = 0;
     // Succeeds only for an empty folder.
     virtual bool RemoveFolder(const std::string& strPath) = 0;
+    // Makes a new folder in strParent named strPrefix and characters no one can foresee, with
+    // the user's default protection; never one that existed before. Its path without a
+    // trailing "\", or empty when none can be made.
+    virtual std::string CreateUniqueFolder(const std::string& strParent,
+                                           const std::string& strPrefix) = 0;
     // False when the file cannot be found.
     virtual bool FileSize(const std::string& strPath, std::uint64_t* pnBytes) = 0;
     // Whether another program holds the existing file open so that it cannot be replaced.
@@ -149,8 +157,8 @@ public:
                                const std::string& strCommandLine) = 0;
     // The temporary folder ending in "\", or empty when the system gives none.
     virtual std::string TempFolder() = 0;
-    // Has the system delete the file when it next starts: a running program's own file cannot
-    // go before the program ends. False when the system refuses.
+    // Has the system delete the file, or the then empty folder, when it next starts: a running
+    // program's own file cannot go before the program ends. False when the system refuses.
     virtual bool DeleteAtRestart(const std::string& strPath) = 0;
     virtual bool ChangeFolder(const std::string& strPath) = 0;
 

@@ -13,7 +13,8 @@ constexpr const char* kIniMissing =
     "The file \"setup.ini\" was not found in the distribution file set.";
 constexpr const char* kIniMalformed = "The file \"setup.ini\" is not formatted properly.";
 constexpr const char* kDestinationInvalid =
-    "The installation folder recorded in the registry is not valid.";
+    "The installation folder recorded in the registry is not valid, or does not hold the "
+    "program that was started to remove it.";
 
 constexpr const char* kPathTooLong = "The path is too long: ";
 constexpr const char* kCopyFailed = "Unable to copy file: ";
@@ -38,7 +39,8 @@ constexpr const char* kRemoveFinished = "Uninstall/Remove is finished.";
 
 constexpr const char* kIniFileName = "setup.ini";
 constexpr const char* kSetupFileName = "setup.exe";
-constexpr const char* kTempFallback = "c:\\temp\\";
+// The temporary copy's folder: this and characters no one can foresee.
+constexpr const char* kCopyFolderPrefix = "setup-";
 // Where the system names no program folder.
 constexpr const char* kProgramFilesFallback = "C:\\Program Files";
 constexpr const char* kMakerFolder = "Halvane";

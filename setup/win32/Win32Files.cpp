@@ -2,6 +2,10 @@
 #include "Win32File.h"
 #include "Win32SetupSystem.h"
 
+#include <objbase.h>
+
+#include <cstdio>
+
 namespace {
 
 DWORD Attributes(const std::string& strPath) {
@@ -19,21 +23,31 @@ bool FileIdentity(const std::string& strPath, BY_HANDLE_FILE_INFORMATION& info) 
     return bGot != FALSE;
 }
 
+// Only files on a disk: a name the system takes for a device (a console, a printer port, a
+// pipe) would read or write something else, or wait for good.
+std::unique_ptr<ISetupFile> OpenDiskFile(const std::string& strPath, DWORD nAccess, DWORD nShare,
+                                         DWORD nDisposition) {
+    HANDLE hFile = CreateFileA(strPath.c_str(), nAccess, nShare, nullptr, nDisposition,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return nullptr;
+    auto pFile = std::make_unique<CWin32File>(hFile);
+    if (GetFileType(hFile) != FILE_TYPE_DISK) return nullptr; // closed unwritten
+    return pFile;
+}
+
 } // namespace
 
 std::unique_ptr<ISetupFile> CWin32SetupSystem::OpenRead(const std::string& strPath) {
     // Others may go on reading and writing, as with the runtime's own file opening.
-    HANDLE hFile = CreateFileA(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<CWin32File>(hFile);
+    return OpenDiskFile(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
 }
 
 std::unique_ptr<ISetupFile> CWin32SetupSystem::OpenWrite(const std::string& strPath) {
-    HANDLE hFile = CreateFileA(strPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<CWin32File>(hFile);
+    return OpenDiskFile(strPath, GENERIC_WRITE, 0, CREATE_ALWAYS);
+}
+
+std::unique_ptr<ISetupFile> CWin32SetupSystem::OpenNew(const std::string& strPath) {
+    return OpenDiskFile(strPath, GENERIC_WRITE, 0, CREATE_NEW);
 }
 
 bool CWin32SetupSystem::FileExists(const std::string& strPath) {
@@ -62,6 +76,26 @@ bool CWin32SetupSystem::RemoveFile(const std::string& strPath) {
 long CWin32SetupSystem::CreateFolder(const std::string& strPath) {
     if (CreateDirectoryA(strPath.c_str(), nullptr)) return kErrNone;
     return static_cast<long>(GetLastError());
+}
+
+std::string CWin32SetupSystem::CreateUniqueFolder(const std::string& strParent,
+                                                  const std::string& strPrefix) {
+    // A GUID of the system's random kind: 122 bits no other program can foresee. A name taken
+    // already is never used; another is drawn.
+    for (int nTry = 0; nTry < 4; ++nTry) {
+        GUID guid;
+        if (FAILED(CoCreateGuid(&guid))) return std::string();
+        char szName[40];
+        std::snprintf(szName, sizeof(szName), "%08lx%04x%04x%02x%02x%02x%02x%02x%02x%02x%02x",
+                      static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
+                      guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
+                      guid.Data4[6], guid.Data4[7]);
+        std::string strPath = strParent + "\\" + strPrefix + szName;
+        // No security attributes: the user's default protection, inherited from the parent.
+        if (CreateDirectoryA(strPath.c_str(), nullptr)) return strPath;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) return std::string();
+    }
+    return std::string();
 }
 
 bool CWin32SetupSystem::RemoveFolder(const std::string& strPath) {

@@ -15,12 +15,15 @@ public:
 
     std::unique_ptr<ISetupFile> OpenRead(const std::string& strPath) override;
     std::unique_ptr<ISetupFile> OpenWrite(const std::string& strPath) override;
+    std::unique_ptr<ISetupFile> OpenNew(const std::string& strPath) override;
     bool FileExists(const std::string& strPath) override;
     bool FolderExists(const std::string& strPath) override;
     bool SameFile(const std::string& strPath1, const std::string& strPath2) override;
     bool RemoveFile(const std::string& strPath) override;
     long CreateFolder(const std::string& strPath) override;
     bool RemoveFolder(const std::string& strPath) override;
+    std::string CreateUniqueFolder(const std::string& strParent,
+                                   const std::string& strPrefix) override;
     bool FileSize(const std::string& strPath, std::uint64_t* pnBytes) override;
     bool FileInUse(const std::string& strPath) override;
     bool ReadVersionRecord(const std::string& strPath, VersionRecord& record) override;

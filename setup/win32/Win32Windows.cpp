@@ -1,6 +1,7 @@
 // Message boxes, the wizard and progress dialog, and the minimised main window.
 #include "SetupDialogs.h"
 #include "SetupResource.h"
+#include "SystemLibrary.h"
 #include "Win32SetupSystem.h"
 
 #include <commctrl.h>
@@ -85,8 +86,8 @@ void CWin32SetupSystem::DispatchMessages() {
 bool CWin32SetupSystem::PrepareMainWindow() {
     // The shortcut objects need COM; without it each link fails and the run says so.
     m_bComReady = SUCCEEDED(CoInitialize(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS | ICC_ANIMATE_CLASS};
-    InitCommonControlsEx(&controls); // without them the progress dialog is simply not shown
+    // Without them the progress dialog is simply not shown.
+    ControlsInit(ICC_PROGRESS_CLASS | ICC_ANIMATE_CLASS);
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = SetupWindowProc;
     windowClass.hInstance = m_hInstance;

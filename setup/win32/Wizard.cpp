@@ -1,6 +1,7 @@
 #include "SetupDialogs.h"
 #include "SetupNames.h"
 #include "SetupResource.h"
+#include "SystemLibrary.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -203,7 +204,7 @@ INT_PTR RunWizard(HINSTANCE hInstance, HWND hWndOwner, ISetupSystem& system,
     sheet.nPages = 3;
     sheet.nStartPage = 0;
     sheet.ppsp = pages;
-    INT_PTR nResult = PropertySheetA(&sheet);
+    INT_PTR nResult = ControlsPropertySheet(&sheet);
     if (g_wizard.m_hPicture != nullptr) DeleteObject(g_wizard.m_hPicture);
     // -1 is a wizard that could not be shown: no folder was chosen.
     if (nResult <= 0 || g_wizard.m_bDeclined) return 0;

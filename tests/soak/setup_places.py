@@ -46,7 +46,7 @@ class Places:
     def product_places(self):
         """Lower-case paths of the product; "\\*" at the end takes in everything beneath."""
         places = [p + "\\*" for p in self.links()] + [
-            f"{self.folder['program-files']}\\Halvane\\*", f"{self.folder['temp']}\\setup.exe",
+            f"{self.folder['program-files']}\\Halvane\\*", f"{self.folder['temp']}\\setup-*",
             r"hklm\software\halvane\*", r"hkcu\software\halvane\*",
             r"hklm\software\microsoft\windows\currentversion\uninstall\quenlow\*",
             r"hklm\software\classes\.qnl\*", r"hklm\software\classes\quenlow.document\*"]

@@ -62,10 +62,13 @@ def changes(before, after):
 
 def outside(found, places):
     """The changes that lie outside every one of the places: lower-case paths, taken exactly,
-    or with everything beneath when they end in "\\*"."""
+    with everything beneath when they end in "\\*", or every path they begin when they end in
+    another "*"."""
     def inside(path, place):
-        if not place.endswith("\\*"):
+        if not place.endswith("*"):
             return path == place
+        if not place.endswith("\\*"):
+            return path.startswith(place[:-1])
         place = place[:-2]
         return path == place or path.startswith(place + "\\") or path.startswith(place + "\t")
 

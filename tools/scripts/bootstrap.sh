@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev libbenchmark-dev
           ccache g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
           binutils-mingw-w64-x86-64 wine wine32:i386 wine64
-          xvfb xdotool x11-utils imagemagick zlib1g-dev)
+          xvfb xdotool x11-utils imagemagick libxml2-utils python3 zlib1g-dev)
 
 missing=()
 for p in "${packages[@]}"; do

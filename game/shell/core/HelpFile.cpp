@@ -1,12 +1,36 @@
 #include "HelpFile.h"
 
-#include <sstream>
+#include <algorithm>
 
 namespace {
 std::string Trim(const std::string& s) {
     size_t b = s.find_first_not_of(" \t\r");
     size_t e = s.find_last_not_of(" \t\r");
     return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
+}
+
+// The words of the text, between runs of blanks.
+std::vector<std::string> Words(const std::string& text) {
+    const char* szBlanks = " \t\n\v\f\r";
+    std::vector<std::string> words;
+    size_t b = text.find_first_not_of(szBlanks);
+    while (b != std::string::npos) {
+        size_t e = text.find_first_of(szBlanks, b);
+        words.push_back(text.substr(b, e == std::string::npos ? std::string::npos : e - b));
+        b = text.find_first_not_of(szBlanks, e);
+    }
+    return words;
+}
+
+// The text's lines without their line feeds; a line feed at the very end starts no line.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t b = 0; b < text.size();) {
+        size_t e = std::min(text.find('\n', b), text.size());
+        lines.push_back(text.substr(b, e - b));
+        b = e + 1;
+    }
+    return lines;
 }
 } // namespace
 
@@ -20,9 +44,7 @@ bool CHelpFile::ParseTopicLine(const std::string& line) {
     std::string title = Trim(rest.substr(colon + 1));
     size_t open = title.rfind('[');
     if (open != std::string::npos && title.back() == ']') {
-        std::istringstream contexts(title.substr(open + 1, title.size() - open - 2));
-        for (std::string context; contexts >> context;)
-            topic.m_contexts.push_back(context);
+        topic.m_contexts = Words(title.substr(open + 1, title.size() - open - 2));
         title = Trim(title.substr(0, open));
     }
     if (title.empty() || FindTopic(topic.m_strKey) != nullptr) return false;
@@ -34,12 +56,11 @@ bool CHelpFile::ParseTopicLine(const std::string& line) {
 bool CHelpFile::Parse(const std::string& text) {
     m_topics.clear();
     if (text.size() > kMaxSize) return false;
-    std::istringstream in(text);
-    std::string line;
-    if (!std::getline(in, line) || Trim(line) != kHeader) return false;
+    std::vector<std::string> lines = Lines(text);
+    if (lines.empty() || Trim(lines.front()) != kHeader) return false;
     bool bInParagraph = false;
-    while (std::getline(in, line)) {
-        std::string trimmed = Trim(line);
+    for (size_t i = 1; i < lines.size(); ++i) {
+        std::string trimmed = Trim(lines[i]);
         if (!trimmed.empty() && trimmed[0] == ';') continue;
         if (trimmed.compare(0, 2, "==") == 0) {
             if (!ParseTopicLine(trimmed)) {

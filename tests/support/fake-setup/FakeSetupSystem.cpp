@@ -33,6 +33,21 @@ bool CFakeSetupSystem::RemoveFile(const std::string& strPath) {
     return m_files.RemoveFile(strPath);
 }
 
+std::unique_ptr<ISetupFile> CFakeSetupSystem::OpenNew(const std::string& strPath) {
+    if (m_files.HasFile(strPath) || m_files.HasFolder(strPath)) return nullptr;
+    return m_files.OpenWrite(strPath);
+}
+
+std::string CFakeSetupSystem::CreateUniqueFolder(const std::string& strParent,
+                                                 const std::string& strPrefix) {
+    for (int n = 1;; ++n) {
+        std::string strPath = strParent + "\\" + strPrefix + std::to_string(n);
+        long nResult = m_files.CreateFolder(strPath);
+        if (nResult == kErrNone) return strPath;
+        if (nResult != kErrAlreadyExists) return std::string();
+    }
+}
+
 long CFakeSetupSystem::CreateFolder(const std::string& strPath) {
     return m_files.CreateFolder(strPath);
 }

@@ -70,12 +70,16 @@ public:
 
     std::unique_ptr<ISetupFile> OpenRead(const std::string& strPath) override;
     std::unique_ptr<ISetupFile> OpenWrite(const std::string& strPath) override;
+    std::unique_ptr<ISetupFile> OpenNew(const std::string& strPath) override;
     bool FileExists(const std::string& strPath) override;
     bool FolderExists(const std::string& strPath) override;
     bool SameFile(const std::string& strPath1, const std::string& strPath2) override;
     bool RemoveFile(const std::string& strPath) override;
     long CreateFolder(const std::string& strPath) override;
     bool RemoveFolder(const std::string& strPath) override;
+    // Names the folders strPrefix + "1", "2"... past those that exist; the tests foresee them.
+    std::string CreateUniqueFolder(const std::string& strParent,
+                                   const std::string& strPrefix) override;
     bool FileSize(const std::string& strPath, std::uint64_t* pnBytes) override {
         return m_files.FileSize(strPath, pnBytes);
     }

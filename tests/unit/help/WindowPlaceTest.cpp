@@ -20,8 +20,8 @@ TEST(WindowPlaceTest, ARememberedPlaceIsReadBackAndKeptOnTheScreen) {
     EXPECT_EQ(FitIntoWorkArea(rc, CRect(0, 0, 1024, 740)), CRect(0, 300, 600, 740));
     EXPECT_EQ(FitIntoWorkArea(CRect(0, 0, 2000, 900), CRect(0, 0, 1024, 740)),
               CRect(0, 0, 1024, 740));
-    for (const char* szText :
-         {"", "1 2 3", "1 2 0 4", "1 2 3 -4", "a b c d", "1 2 3 4 5", "99999 0 10 10"}) {
+    for (const char* szText : {"", "1 2 3", "1 2 0 4", "1 2 3 -4", "a b c d", "1 2 3 4 5",
+                               "1 2 3 4x", "99999 0 10 10"}) {
         rc = CRect(1, 2, 3, 4);
         EXPECT_FALSE(ParseWindowPlace(szText, rc)) << szText;
         EXPECT_EQ(rc, CRect(1, 2, 3, 4)) << szText;

@@ -162,6 +162,28 @@ TEST_F(RemoveTest, AnInvalidRecordedFolderDeletesNothing) {
     ExpectClosing(kRemoveFinished);
 }
 
+TEST_F(RemoveTest, AFolderThatIsNotThisInstallationKeepsEverything) {
+    // Folders holding files of the installation's names, with a setup.exe of the same bytes:
+    // none of them is the folder the removal was started from.
+    const std::string strInstalledSetup = m_sys.m_files.Content(Dest("setup.exe"));
+    for (const std::string strFolder : {"C:\\users\\me\\Documents", "C:\\windows"}) {
+        for (const char* szFile : {"license.txt", "setup.ini", "QUENLOW.HLP", "setup.exe"})
+            m_sys.m_files.AddFile(strFolder + "\\" + szFile, strInstalledSetup);
+        PutDestination(kRegSz, strFolder);
+        ForgetHistory();
+        Remove();
+        ExpectNothingDeleted();
+        EXPECT_EQ(m_sys.MessageTexts(),
+                  (std::vector<std::string>{std::string(kRemovePrefix) + kDestinationInvalid,
+                                            kRemoveFinished}))
+            << strFolder;
+        EXPECT_EQ(m_sys.m_files.Below(strFolder).size(), 5u) << strFolder;
+    }
+    EXPECT_TRUE(m_sys.m_files.HasFile(Dest("QUENLOW.EXE")));
+    EXPECT_TRUE(m_sys.m_files.HasFile(std::string(kCommonGroup) + "\\Quenlow.lnk"));
+    EXPECT_TRUE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, kUninstallEntry));
+}
+
 TEST_F(RemoveTest, TheRecordedFolderIsReadWithinItsBuffer) {
     std::string strValue;
     for (std::size_t nLength : {259u, 260u, 300u}) {
@@ -188,11 +210,10 @@ TEST_F(RemoveTest, DesktopLinksGoByTheOptionNotByTheAnswer) {
 }
 
 TEST_F(RemoveTest, WithDesktopNoADesktopLinkStays) {
-    WriteIni("[Names]\nproduct=Quenlow\ndesktop=no\n[Files]\n+QUENLOW.EXE;Quenlow;;\n"
-             "+setup.ini;;\n");
-    m_sys.m_files.AddFile(Dest("setup.ini"), "[Names]\nproduct=Quenlow\ndesktop=no\n[Files]\n"
-                                             "+QUENLOW.EXE;Quenlow;;\n+setup.ini;;\n");
-    m_sys.m_files.RemoveFile(Dest("setup.exe"));
+    const char* szIni = "[Names]\nproduct=Quenlow\ndesktop=no\n[Files]\n+QUENLOW.EXE;Quenlow;;\n"
+                        "+setup.exe;;\n+setup.ini;;\n";
+    WriteIni(szIni);
+    m_sys.m_files.AddFile(Dest("setup.ini"), szIni);
     m_sys.m_files.RemoveFile(Dest("license.txt"));
     m_sys.m_files.AddFile(std::string(kCommonDesktop) + "\\Quenlow.lnk", "mine");
     Remove();

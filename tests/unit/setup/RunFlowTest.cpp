@@ -34,14 +34,20 @@ TEST_F(RunFlowTest, SwitchesAreMatchedWithTheirCase) {
     EXPECT_FALSE(Confirmed());
 }
 
-TEST_F(RunFlowTest, UninstallRestartsFromTheTemporaryFolder) {
+TEST_F(RunFlowTest, UninstallRestartsFromAPrivateTemporaryFolder) {
     PrepareInstalled();
+    // Files another program of the user put in the temporary folder beforehand.
+    m_sys.m_files.AddFile("C:\\temp\\setup.exe", "MZ planted");
+    m_sys.m_files.AddFile("C:\\temp\\setup-1\\version.dll", "MZ planted");
     EXPECT_EQ(Start("/u"), 0);
-    EXPECT_EQ(m_sys.m_files.Content("C:\\temp\\setup.exe"),
-              m_sys.m_files.Content(Dest("setup.exe")));
+    const std::string strCopy = "C:\\temp\\setup-2\\setup.exe";
+    EXPECT_EQ(m_sys.m_files.Below("C:\\temp\\setup-2"),
+              (std::vector<std::string>{"C:\\temp\\setup-2", strCopy}));
+    EXPECT_EQ(m_sys.m_files.Content(strCopy), m_sys.m_files.Content(Dest("setup.exe")));
+    EXPECT_EQ(m_sys.m_files.Content("C:\\temp\\setup.exe"), "MZ planted");
     ASSERT_EQ(m_sys.m_launches.size(), 1u);
-    EXPECT_EQ(m_sys.m_launches[0].m_strApplication, "C:\\temp\\setup.exe");
-    EXPECT_EQ(m_sys.m_launches[0].m_strCommandLine, "\"C:\\temp\\setup.exe\" /r");
+    EXPECT_EQ(m_sys.m_launches[0].m_strApplication, strCopy);
+    EXPECT_EQ(m_sys.m_launches[0].m_strCommandLine, "\"" + strCopy + "\" /r");
     // The first process asks nothing and makes no window; the copy inherits the folder.
     EXPECT_TRUE(m_sys.m_messages.empty());
     EXPECT_EQ(m_sys.m_nWindowRuns, 0);
@@ -50,15 +56,15 @@ TEST_F(RunFlowTest, UninstallRestartsFromTheTemporaryFolder) {
 
     // The copy, started in the installed folder.
     ForgetHistory();
-    m_sys.m_strModulePath = "C:\\temp\\setup.exe";
+    m_sys.m_strModulePath = strCopy;
     m_sys.m_answers.push_back(BoxAnswer::Ok);
-    EXPECT_EQ(Start("\"C:\\temp\\setup.exe\" /r"), 0);
+    EXPECT_EQ(Start(("\"" + strCopy + "\" /r").c_str()), 0);
     EXPECT_TRUE(Confirmed());
     EXPECT_EQ(m_sys.MessageTexts().back(), kRemoveSucceeded);
     EXPECT_FALSE(m_sys.m_files.HasFolder(kDest));
-    EXPECT_TRUE(m_sys.m_files.HasFile("C:\\temp\\setup.exe"));
-    // It cannot delete its own file while it runs: the system does at its next start.
-    EXPECT_EQ(m_sys.m_restartDeletes, std::vector<std::string>{"C:\\temp\\setup.exe"});
+    // It cannot delete its own file while it runs: the system does at its next start, then
+    // the folder it made for it.
+    EXPECT_EQ(m_sys.m_restartDeletes, (std::vector<std::string>{strCopy, "C:\\temp\\setup-2"}));
     EXPECT_FALSE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, "Software\\Halvane\\Quenlow"));
     EXPECT_TRUE(m_sys.m_launches.empty());
 }
@@ -85,11 +91,10 @@ TEST_F(RunFlowTest, WhenTheCopyCannotRunTheRemovalRunsHere) {
         const char* szWhy;
         std::function<void(CFakeSetupSystem&)> prepare;
     } cases[] = {
-        {"no setup.exe beside the program",
-         [](CFakeSetupSystem& sys) {
-             sys.m_files.RemoveFile(Dest("setup.exe"));
-             sys.m_strModulePath = Dest("remove.exe");
-         }},
+        {"no temporary folder, or one too long",
+         [](CFakeSetupSystem& sys) { sys.m_strTempFolder.clear(); }},
+        {"no private folder can be made",
+         [](CFakeSetupSystem& sys) { sys.m_context.m_faults.FailAt(FakeOp::CreateFolder, 1); }},
         {"the copy is not written whole",
          [](CFakeSetupSystem& sys) { sys.m_context.m_faults.FailAt(FakeOp::Write, 1); }},
         {"the copy cannot be closed",
@@ -115,6 +120,7 @@ TEST_F(RunFlowTest, WhenTheCopyCannotRunTheRemovalRunsHere) {
         SetupState state(sys);
         EXPECT_EQ(SetupMain(state, "/u"), 0);
         EXPECT_TRUE(sys.m_launches.empty()) << c.szWhy;
+        EXPECT_FALSE(sys.m_files.HasFolder("C:\\temp\\setup-1")) << c.szWhy;
         EXPECT_EQ(sys.m_nWindowRuns, 1) << c.szWhy;
         ASSERT_FALSE(sys.m_messages.empty());
         EXPECT_EQ(sys.m_messages[0].m_strText, kConfirmRemove) << c.szWhy;
@@ -125,24 +131,23 @@ TEST_F(RunFlowTest, WhenTheCopyCannotRunTheRemovalRunsHere) {
     }
 }
 
-TEST_F(RunFlowTest, TheTemporaryFolderFallsBackAndIsNeverCopiedOntoItself) {
+TEST_F(RunFlowTest, TheCopyNeverGoesToASharedFolder) {
     PrepareInstalled();
     m_sys.m_strTempFolder.clear();
     m_sys.m_files.AddFolder("C:\\TEMP");
-    EXPECT_EQ(Start("/u"), 0);
-    ASSERT_EQ(m_sys.m_launches.size(), 1u);
-    EXPECT_EQ(m_sys.m_launches[0].m_strApplication, "c:\\temp\\setup.exe");
-
-    // Started again from the copy with "/u": nothing is copied onto the running file.
-    ForgetHistory();
-    m_sys.m_strTempFolder = "C:\\temp";
-    m_sys.m_strModulePath = "C:\\temp\\setup.exe";
-    std::string strCopy = m_sys.m_files.Content("C:\\temp\\setup.exe");
     m_sys.m_answers.push_back(BoxAnswer::Cancel);
     EXPECT_EQ(Start("/u"), 0);
-    EXPECT_EQ(m_sys.m_files.Content("C:\\temp\\setup.exe"), strCopy);
     EXPECT_TRUE(m_sys.m_launches.empty());
+    EXPECT_EQ(m_sys.m_files.Below("C:\\TEMP").size(), 1u);
     EXPECT_TRUE(Confirmed());
+
+    // A program of the same name elsewhere is no copy of this one: nothing is queued.
+    ForgetHistory();
+    m_sys.m_strTempFolder = "C:\\temp\\";
+    m_sys.m_strModulePath = "C:\\temp\\other\\setup.exe";
+    m_sys.m_answers.push_back(BoxAnswer::Cancel);
+    EXPECT_EQ(Start("/r"), 0);
+    EXPECT_TRUE(m_sys.m_restartDeletes.empty());
 }
 
 TEST_F(RunFlowTest, CancellingTheConfirmationReadsNothing) {

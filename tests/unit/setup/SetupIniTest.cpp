@@ -107,8 +107,8 @@ TEST_F(SetupIniTest, TheDistributionFileReadsWhole) {
 TEST_F(SetupIniTest, ProductKeyRules) {
     ASSERT_TRUE(LoadNames("PRODUCT=Cards\n"));
     EXPECT_EQ(Config().m_strProduct, "Cards");
-    ASSERT_TRUE(LoadNames("product=Cards ; main game\n"));
-    EXPECT_EQ(Config().m_strProduct, "Cards ");
+    ASSERT_TRUE(LoadNames("product=Cards; main game\n"));
+    EXPECT_EQ(Config().m_strProduct, "Cards");
     ASSERT_TRUE(LoadNames("product=" + std::string(40, 'p') + "\n"));
     EXPECT_EQ(Config().m_strProduct, std::string(31, 'p'));
     // The last line wins, even after [Files].
@@ -224,6 +224,19 @@ TEST_F(SetupIniTest, NamesThatWouldLeaveTheirFolderRejectTheFile) {
         EXPECT_FALSE(LoadFiles(szLine)) << szLine;
         ExpectMalformed();
     }
+    // Names the system treats as devices, or shortens by a trailing dot or blank, would open a
+    // device or reach another product's folder.
+    for (const char* szProduct : {"CON", "nul", "Aux.txt", "com1", "LPT9.log", "conin$", "CONOUT$",
+                                  "Quenlow.", "Quenlow ", "PRN .x"}) {
+        EXPECT_FALSE(LoadNames(std::string("product=") + szProduct + "\n")) << szProduct;
+        ExpectMalformed();
+    }
+    for (const char* szLine :
+         {"+NUL;;\n", "+con.ini;;\n", "+a.exe;Com3;;\n", "+a.exe.;;\n", "+a.exe;Play ;;\n"}) {
+        EXPECT_FALSE(LoadFiles(szLine)) << szLine;
+        ExpectMalformed();
+    }
+    ASSERT_TRUE(LoadFiles("+CONFIG.SYS;COM10;;\n+lpt0.txt;Nully;;\n"));
     // Arguments are no path: they may hold anything.
     ASSERT_TRUE(LoadFiles("+a.exe;Go;/u \"C:\\x\\..\\y\" *;\n+.hidden;;\n"));
     EXPECT_EQ(Config().m_entries[0].m_strArguments, "/u \"C:\\x\\..\\y\" *");
