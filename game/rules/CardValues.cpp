@@ -16,6 +16,12 @@ const char* SuitName(int nSuit) {
     return nSuit >= 0 && nSuit < kSuitCount ? kSuitNames[nSuit] : nullptr;
 }
 
+std::string CardName(int nSuit, int nRank) {
+    const char* pszRank = RankName(nRank);
+    const char* pszSuit = SuitName(nSuit);
+    return std::string(pszRank ? pszRank : "") + " of " + (pszSuit ? pszSuit : "");
+}
+
 namespace {
 const char kRankLetters[] = "A23456789TJQK";
 const char kSuitLetters[] = "CHSD";

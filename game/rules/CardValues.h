@@ -18,6 +18,8 @@ constexpr int kCardCount = 52;
 
 const char* RankName(int nRank); // "Blank" for 0; null outside 0 to 13
 const char* SuitName(int nSuit); // null outside 0 to 3
+// A card's name as the table says it: "Queen of Hearts".
+std::string CardName(int nSuit, int nRank);
 
 // Two-letter card codes as the tools write them: rank "A23456789TJQK", suit "CHSD" ("QH", "TC").
 // An empty place is "--".

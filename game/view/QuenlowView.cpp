@@ -46,6 +46,7 @@ BOOL CQuenlowView::OnEraseBkgnd() {
 
 void CQuenlowView::OnUpdate(CView*, long, void*) {
     m_platform.InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+    NotifyChangedNames();
 }
 
 void CQuenlowView::FillCloth(IDrawContext& dc, const CRect& rc) const {
@@ -63,6 +64,7 @@ void CQuenlowView::OnDraw(IDrawContext& dc) {
     if (pDoc == nullptr) return;
     PaintFoundations(dc, *pDoc, rcClip);
     if (!pDoc->IsDealPending()) PaintFans(dc, *pDoc, rcClip);
+    if (m_bFocusShown && m_nFocusPile >= 0) dc.DrawFocusRect(GetFocusFrame(m_nFocusPile));
 }
 
 void CQuenlowView::PaintFoundations(IDrawContext& dc, const CQuenlowDoc& doc,

@@ -32,13 +32,23 @@ void CQuenlowView::OnLButtonDown(unsigned, CPoint point) {
     // window after the menu bar was entered with the keyboard): the card goes back, as from a
     // drop outside, rather than to wherever this press is released.
     CancelDrag();
+    ShowFocusFrame(FALSE);
     CQuenlowDoc* pDoc = GetDocument();
     // A change still waiting for its idle step, or a naming, holds the left button off.
     if (pDoc == nullptr || pDoc->IsChanged() || g_bNaming) return;
     const int nFan = pDoc->FanWithTopCardAt(point);
-    if (nFan < 0) return;
-    CBitmap* pFace = pDoc->GetTopFace(nFan);
-    if (pFace == nullptr) return;
+    if (nFan < 0 || !LiftCard(nFan, point)) return;
+    m_platform.SetCursor(m_hGrabCursor);
+    m_bGrabShown = TRUE;
+    m_bHandShown = FALSE;
+    m_platform.SetCapture(GetSafeHwnd());
+    ShowDragImage(point);
+}
+
+BOOL CQuenlowView::LiftCard(int nFan, CPoint point) {
+    CQuenlowDoc* pDoc = GetDocument();
+    CBitmap* pFace = pDoc != nullptr ? pDoc->GetTopFace(nFan) : nullptr;
+    if (pFace == nullptr) return FALSE;
     SetDragImage(*pFace);
     g_nPickedPile = nFan;
     g_prcLifted = &pDoc->GetTopCardRect(nFan);
@@ -51,15 +61,15 @@ void CQuenlowView::OnLButtonDown(unsigned, CPoint point) {
             pDC->BlitBitmap(*pUnder, rc.left - kSlotStepX, rc.top - kSlotStepY, rc.Width(),
                             rc.Height());
     }
-    // The image is placed by the pointer, so it covers the card exactly at the grab offset.
+    // The image is placed by the point, so it covers the card exactly at the grab offset.
     g_ptHotspot = CPoint(point.x - rc.left, point.y - rc.top);
-    m_platform.SetCursor(m_hGrabCursor);
-    m_bGrabShown = TRUE;
-    m_bHandShown = FALSE;
+    return TRUE;
+}
+
+void CQuenlowView::ShowDragImage(CPoint point) {
     // Without a drag image the drag goes on: the card still moves at the release.
     m_platform.BeginDrag(g_dragImage, 0, g_ptHotspot);
     g_bDragging = TRUE;
-    m_platform.SetCapture(GetSafeHwnd());
     m_platform.DragEnter(GetSafeHwnd(), point);
     m_ptDragImage = point;
 }
@@ -108,11 +118,6 @@ void CQuenlowView::OnLButtonUp(unsigned, CPoint point) {
     LandDraggedCard(point, DropTarget(point));
 }
 
-void CQuenlowView::OnKeyDown(unsigned nChar, unsigned, unsigned) {
-    if (nChar != kKeyEscape || m_platform.GetCapture() != GetSafeHwnd() || !g_bDragging) return;
-    LandDraggedCard(m_ptDragImage, -1);
-}
-
 void CQuenlowView::LandDraggedCard(CPoint point, int nTarget) {
     CQuenlowDoc* pDoc = GetDocument();
     int nFrom = g_nPickedPile;
@@ -132,7 +137,9 @@ void CQuenlowView::LandDraggedCard(CPoint point, int nTarget) {
     g_bDragging = FALSE;
     g_prcLifted = nullptr;
     m_pLiftedFace = nullptr;
-    m_platform.ReleaseCapture();
+    m_bHeldByKeys = FALSE;
+    if (m_platform.GetCapture() == GetSafeHwnd()) m_platform.ReleaseCapture();
+    NotifyChangedNames();
 }
 
 void CQuenlowView::CancelDrag() {
@@ -142,6 +149,7 @@ void CQuenlowView::CancelDrag() {
     g_bDragging = FALSE;
     g_prcLifted = nullptr;
     m_pLiftedFace = nullptr;
+    m_bHeldByKeys = FALSE;
     m_platform.InvalidateRect(GetSafeHwnd(), &m_rcLifted, TRUE);
     if (m_platform.GetCapture() == GetSafeHwnd()) m_platform.ReleaseCapture();
 }

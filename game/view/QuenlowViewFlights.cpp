@@ -72,4 +72,5 @@ void CQuenlowView::AnimateDeal() {
         for (int f = 0; f < kFanCount; ++f)
             if (IsDealtSlot(f, s)) FlyDealtCard(f, s);
     pDoc->FixUpKings([this](int nFan, int nLowerSlot) { FlyKingExchange(nFan, nLowerSlot); });
+    NotifyChangedNames();
 }

@@ -78,11 +78,10 @@ void CQuenlowView::HighlightPartners() {
 
 void CQuenlowView::OnRButtonDown(unsigned, CPoint point) {
     EndStaleGestures();
+    ShowFocusFrame(FALSE);
     // The right button waits while a card is named or dragged.
     if (g_bNaming || g_bDragging || !PickCardAt(point)) return;
-    const char* pszRank = RankName(g_namedCard.GetRank());
-    const char* pszSuit = SuitName(g_namedCard.GetSuit());
-    std::string strName = std::string(pszRank ? pszRank : "") + " of " + (pszSuit ? pszSuit : "");
+    const std::string strName = CardName(g_namedCard.GetSuit(), g_namedCard.GetRank());
     g_szCardName[strName.copy(g_szCardName, sizeof g_szCardName - 1)] = '\0';
     m_platform.SetStatusText(g_szCardName);
     HighlightPartners();

@@ -15,6 +15,8 @@ ACCELERATORS = ["ctrl+z", "alt+BackSpace", "ctrl+n", "ctrl+o", "ctrl+s", "ctrl+x
                 "ctrl+v", "shift+Delete", "ctrl+Insert", "shift+Insert", "F6", "shift+F6",
                 "F1", "shift+F1", "Escape", "Return", "space"]
 MENU_KEYS = ["Down", "Up", "Left", "Right", "Return", "Escape"]
+TABLE_KEYS = ["Tab", "shift+Tab", "Home", "End", "Left", "Right", "Up", "Down", "space", "Return",
+              "Escape"]
 MENU_LETTERS = "fevohnoscxuktpa"
 SCORES_RESET = 1002
 WM_SYSCOMMAND, SC_CLOSE = 0x0112, 0xF060
@@ -123,6 +125,11 @@ class GameInput:
         self.log(f"key {keys}")
         xdo("key", keys)
 
+    def table_keys(self):
+        keys = [self.rng.choice(TABLE_KEYS) for _ in range(self.rng.randrange(1, 6))]
+        self.log(f"table keys {' '.join(keys)}")
+        xdo("key", "--delay", 30, *keys)
+
     def menu_keys(self):
         keys = [self.rng.choice(["alt+" + self.rng.choice("fevoh"), "F10", "alt"])]
         for _ in range(self.rng.randrange(4)):
@@ -163,9 +170,9 @@ class GameInput:
         """One random action."""
         self.rng.choices(
             [self.click, self.double_click, self.drag, self.right_press, self.both_buttons,
-             self.accelerator, self.menu_keys, self.post, self.command_during_drag,
-             self.command_during_flight, self.pause],
-            weights=[18, 6, 26, 6, 4, 10, 4, 5, 5, 5, 4])[0]()
+             self.accelerator, self.table_keys, self.menu_keys, self.post,
+             self.command_during_drag, self.command_during_flight, self.pause],
+            weights=[18, 6, 26, 6, 4, 10, 8, 4, 5, 5, 5, 4])[0]()
 
     # Answers to the windows the game shows besides its main window.
     def answer(self, window):

@@ -132,6 +132,7 @@ class GameSoak(Soak, GameEnds):
         try:
             self.driver.ask("idle", self.pid, FRAME, 30000, timeout=90)
             self.let_go()
+            self.hide_focus_frame()
         except DriverError as e:
             if self.exit_code() is not None and not after_start:
                 return  # closed by the input just now: the next look tells
@@ -175,6 +176,15 @@ class GameSoak(Soak, GameEnds):
             self.figures["releases lost"] += 1
             xdo("mousemove", x, y, "click", button)
             self.driver.ask("idle", self.pid, FRAME, 30000, timeout=90)
+
+    def hide_focus_frame(self):
+        """The table's keys show its focus frame, which the headless painting leaves out: a
+        click on the corner of the table hides it, as any press of the mouse does."""
+        if self.covered():
+            return
+        x, y = self.input.view[0] + 588, self.input.view[1] + 1
+        xdo("mousemove", x, y, "click", 1)
+        self.driver.ask("idle", self.pid, FRAME, 30000, timeout=90)
 
     def run(self):
         self.start()

@@ -4,6 +4,7 @@
 // of the tests and tools likewise.
 #pragma once
 
+#include "Accessible.h"
 #include "ShellTypes.h"
 
 #include <memory>
@@ -22,6 +23,9 @@ public:
     // Copies the bitmap (SRCCOPY, through a memory context) to (x, y) at cx by cy pixels.
     virtual void BlitBitmap(const CBitmap& bm, int x, int y, int cx, int cy) = 0;
     virtual void InvertRect(const CRect& rc) = 0;
+    // The system's dotted keyboard-focus frame along the rectangle's edges; drawing it twice
+    // takes it away.
+    virtual void DrawFocusRect(const CRect& rc) = 0;
     // The part of the client area that needs painting.
     virtual CRect GetClipBox() const = 0;
 };
@@ -58,6 +62,9 @@ public:
     // Drawing on a view outside its paint, and asking for a repaint (null: the whole client).
     virtual std::unique_ptr<IDrawContext> GetClientDC(WindowRef view) = 0;
     virtual void InvalidateRect(WindowRef view, const CRect* prc, BOOL bErase) = 0;
+    // Paints what is invalid at once, with the drag image taken off the screen meanwhile, so
+    // that the image does not put back what lay beneath it before.
+    virtual void PaintNow(WindowRef view) = 0;
 
     // The drag image: an image list of card-sized images, dragged over a view. Positions are
     // the view's client coordinates; the hot spot is the offset of the pointer inside the image.
@@ -114,6 +121,14 @@ public:
     virtual void SetStatusText(const std::string& text) = 0;
 };
 
+class IAccessibleEvents {
+public:
+    virtual ~IAccessibleEvents() = default;
+    // Tells listening readers that a child of the view's client object (0: the object itself)
+    // gained the focus, changed its name or was selected.
+    virtual void NotifyAccessibleEvent(WindowRef view, EAccessibleEvent event, int nChild) = 0;
+};
+
 // All of them, as the one Win32 object and the one headless object provide them.
 class IPlatform : public ISettingsStore,
                   public ISound,
@@ -121,7 +136,8 @@ class IPlatform : public ISettingsStore,
                   public IPointer,
                   public ITime,
                   public IDialogs,
-                  public IStatusText {};
+                  public IStatusText,
+                  public IAccessibleEvents {};
 
 // A bitmap object: empty, or holding a bitmap loaded from the program's resources.
 class CBitmap {

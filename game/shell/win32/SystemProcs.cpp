@@ -124,6 +124,33 @@ void ControlsEndDrag() {
     if (pfn != nullptr) pfn();
 }
 
+BOOL ControlsDragShow(BOOL bShow) {
+    static const auto pfn =
+        Proc<decltype(&ImageList_DragShowNolock)>("comctl32.dll", "ImageList_DragShowNolock");
+    return pfn != nullptr && pfn(bShow);
+}
+
+LRESULT AccessibleResult(REFIID riid, WPARAM wParam, IUnknown* pObject) {
+    static const auto pfnInit = Proc<decltype(&CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+    // Joined once for the life of the thread; a thread already in an apartment keeps it.
+    static const bool bJoined =
+        pfnInit != nullptr && SUCCEEDED(pfnInit(nullptr, COINIT_APARTMENTTHREADED));
+    (void)bJoined;
+    static const auto pfn = Proc<decltype(&LresultFromObject)>("oleacc.dll", "LresultFromObject");
+    return pfn != nullptr ? pfn(riid, wParam, pObject) : 0;
+}
+
+HRESULT AccessibleStandardObject(HWND hWnd, LONG nObjectId, REFIID riid, void** ppObject) {
+    static const auto pfn =
+        Proc<decltype(&CreateStdAccessibleObject)>("oleacc.dll", "CreateStdAccessibleObject");
+    return pfn != nullptr ? pfn(hWnd, nObjectId, riid, ppObject) : E_FAIL;
+}
+
+BSTR AutomationAllocString(const wchar_t* pszText) {
+    static const auto pfn = Proc<decltype(&SysAllocString)>("oleaut32.dll", "SysAllocString");
+    return pfn != nullptr ? pfn(pszText) : nullptr;
+}
+
 void AcceptDroppedFiles(HWND hWnd) {
     // A window already gone takes no drops: the style then fails to change, and nothing is lost.
     SetWindowLongPtrA(hWnd, GWL_EXSTYLE, GetWindowLongPtrA(hWnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);

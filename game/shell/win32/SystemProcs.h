@@ -1,4 +1,5 @@
-// The functions of shell32, comdlg32, winmm and comctl32 the program calls, from libraries
+// The functions of shell32, comdlg32, winmm, comctl32 and the accessibility libraries the program
+// calls, from libraries
 // loaded the first time one of them is called rather than at process start: under some systems
 // loading those (and what they import) costs as much as the rest of the start-up, and the
 // window can show before any of them is needed.
@@ -7,6 +8,7 @@
 #include "Win32Api.h"
 
 #include <commdlg.h>
+#include <oleacc.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -38,5 +40,13 @@ BOOL ControlsDragEnter(HWND hWndLock, int x, int y);
 BOOL ControlsDragMove(int x, int y);
 BOOL ControlsDragLeave(HWND hWndLock);
 void ControlsEndDrag();
+BOOL ControlsDragShow(BOOL bShow);
+// 0, as a window that answers nothing itself, when the library cannot be loaded. The thread
+// joins a single-threaded apartment at the first call, so readers' calls arrive as messages.
+LRESULT AccessibleResult(REFIID riid, WPARAM wParam, IUnknown* pObject);
+// E_FAIL when the library cannot be loaded.
+HRESULT AccessibleStandardObject(HWND hWnd, LONG nObjectId, REFIID riid, void** ppObject);
+// Null, as when memory runs out, when the library cannot be loaded.
+BSTR AutomationAllocString(const wchar_t* pszText);
 // What DragAcceptFiles does, without its library: the window takes dropped files.
 void AcceptDroppedFiles(HWND hWnd);

@@ -54,6 +54,13 @@ void CWin32DrawContext::InvertRect(const CRect& rc) {
     ::InvertRect(m_hDC, &r);
 }
 
+void CWin32DrawContext::DrawFocusRect(const CRect& rc) {
+    if (m_hDC == nullptr) return;
+    RECT r = ToRect(rc);
+    // A frame that cannot be drawn only leaves the focus unseen.
+    (void)::DrawFocusRect(m_hDC, &r);
+}
+
 CRect CWin32DrawContext::GetClipBox() const {
     RECT r = {0, 0, 0, 0};
     if (m_hDC == nullptr || ::GetClipBox(m_hDC, &r) == ERROR) return CRect();

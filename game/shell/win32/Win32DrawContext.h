@@ -15,6 +15,7 @@ public:
     void FillSolid(const CRect& rc, CRgb color) override;
     void BlitBitmap(const CBitmap& bm, int x, int y, int cx, int cy) override;
     void InvertRect(const CRect& rc) override;
+    void DrawFocusRect(const CRect& rc) override;
     CRect GetClipBox() const override;
 
 protected:

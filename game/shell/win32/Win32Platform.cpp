@@ -114,6 +114,22 @@ void CWin32Platform::InvalidateRect(WindowRef view, const CRect* prc, BOOL bEras
     ::InvalidateRect(ToHwnd(view), &r, bErase);
 }
 
+void CWin32Platform::PaintNow(WindowRef view) {
+    if (view == 0) return;
+    // Whether the image could be hidden or not, the paint goes ahead: at worst a trace of
+    // the frame stays under the image until the next paint.
+    if (m_hDragWnd != nullptr) ControlsDragShow(FALSE);
+    UpdateWindow(ToHwnd(view));
+    if (m_hDragWnd != nullptr) ControlsDragShow(TRUE);
+}
+
+void CWin32Platform::NotifyAccessibleEvent(WindowRef view, EAccessibleEvent event, int nChild) {
+    DWORD nEvent = EVENT_OBJECT_FOCUS;
+    if (event == EAccessibleEvent::NameChange) nEvent = EVENT_OBJECT_NAMECHANGE;
+    if (event == EAccessibleEvent::Selection) nEvent = EVENT_OBJECT_SELECTION;
+    NotifyWinEvent(nEvent, ToHwnd(view), OBJID_CLIENT, nChild);
+}
+
 void CWin32Platform::SetCapture(WindowRef view) {
     ::SetCapture(ToHwnd(view));
 }

@@ -33,6 +33,7 @@ public:
 
     std::unique_ptr<IDrawContext> GetClientDC(WindowRef view) override;
     void InvalidateRect(WindowRef view, const CRect* prc, BOOL bErase) override;
+    void PaintNow(WindowRef view) override;
 
     PlatformHandle ImageListCreate(int cx, int cy, int nGrow) override;
     BOOL ImageListAdd(PlatformHandle hList, const CBitmap& bm) override;
@@ -54,6 +55,8 @@ public:
 
     void SetStatusText(const std::string& text) override;
     int DoModal(CDialog& dlg) override;
+
+    void NotifyAccessibleEvent(WindowRef view, EAccessibleEvent event, int nChild) override;
 
     static HWND ToHwnd(WindowRef h) { return reinterpret_cast<HWND>(h); }
     static WindowRef FromHwnd(HWND h) { return reinterpret_cast<WindowRef>(h); }

@@ -92,6 +92,12 @@ void VerbChildText(const Args& args);
 void VerbHelpClick(const Args& args);
 void VerbButtonPoint(const Args& args);
 
+void VerbAccTree(const Args& args);
+void VerbAccNavigate(const Args& args);
+void VerbAccLocation(const Args& args);
+void VerbAccDo(const Args& args);
+void VerbAccEvents(const Args& args);
+
 void VerbLaunch(const Args& args);
 void VerbKill(const Args& args);
 void VerbWaitExit(const Args& args);

@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+namespace {
+CRgb Inverse(CRgb c) {
+    return CRgb{static_cast<std::uint8_t>(255 - c.r), static_cast<std::uint8_t>(255 - c.g),
+                static_cast<std::uint8_t>(255 - c.b)};
+}
+} // namespace
+
 template <class F> void CHeadlessDrawContext::ForEachPixel(const CRect& rc, F f) {
     int l = std::max({rc.left, m_rcClip.left, 0});
     int t = std::max({rc.top, m_rcClip.top, 0});
@@ -35,11 +42,13 @@ void CHeadlessDrawContext::BlitBitmap(const CBitmap& bm, int x, int y, int cx, i
 }
 
 void CHeadlessDrawContext::InvertRect(const CRect& rc) {
+    ForEachPixel(rc, [&](int x, int y) { m_canvas.Set(x, y, Inverse(m_canvas.At(x, y))); });
+}
+
+void CHeadlessDrawContext::DrawFocusRect(const CRect& rc) {
     ForEachPixel(rc, [&](int x, int y) {
-        CRgb c = m_canvas.At(x, y);
-        m_canvas.Set(x, y,
-                     CRgb{static_cast<std::uint8_t>(255 - c.r),
-                          static_cast<std::uint8_t>(255 - c.g),
-                          static_cast<std::uint8_t>(255 - c.b)});
+        const bool bEdge = x == rc.left || x == rc.right - 1 || y == rc.top || y == rc.bottom - 1;
+        if (!bEdge || (x + y) % 2 != 0) return;
+        m_canvas.Set(x, y, Inverse(m_canvas.At(x, y)));
     });
 }

@@ -25,6 +25,8 @@ public:
     void FillSolid(const CRect& rc, CRgb color) override;
     void BlitBitmap(const CBitmap& bm, int x, int y, int cx, int cy) override;
     void InvertRect(const CRect& rc) override;
+    // Every other pixel of the edges inverted, as the system's dotted frame.
+    void DrawFocusRect(const CRect& rc) override;
     CRect GetClipBox() const override { return m_rcClip; }
 
 private:

@@ -35,6 +35,12 @@ struct CDragEvent {
     PlatformHandle hImage; // the bitmap shown (Begin)
 };
 
+struct CAccessibleEventRecord {
+    WindowRef hView;
+    EAccessibleEvent event;
+    int nChild;
+};
+
 // The buttons a dialog's user presses, in order; the dialog is matched by its template.
 struct CDialogScript {
     int nTemplateId;
@@ -61,6 +67,8 @@ public:
     PlatformHandle GetCursor() override { return m_hCursor; }
     std::unique_ptr<IDrawContext> GetClientDC(WindowRef view) override;
     void InvalidateRect(WindowRef view, const CRect* prc, BOOL bErase) override;
+    // The tests paint what is invalid themselves; this only counts the requests.
+    void PaintNow(WindowRef) override { ++m_nPaintNowCalls; }
     PlatformHandle ImageListCreate(int cx, int cy, int nGrow) override;
     BOOL ImageListAdd(PlatformHandle hList, const CBitmap& bm) override;
     BOOL ImageListReplace(PlatformHandle hList, int nImage, const CBitmap& bm) override;
@@ -78,6 +86,9 @@ public:
     void EndTimerPeriod() override { --m_nTimerPeriodDepth; }
     void SetStatusText(const std::string& text) override;
     int DoModal(CDialog& dlg) override;
+    void NotifyAccessibleEvent(WindowRef view, EAccessibleEvent event, int nChild) override {
+        m_accessibleEvents.push_back(CAccessibleEventRecord{view, event, nChild});
+    }
 
     // Resources: every picture of the game exists by default, each face a distinct colour
     // (see FaceColour) and the table pattern its real checkerboard.
@@ -108,6 +119,8 @@ public:
     std::vector<CInvalidation> m_invalidations;
     std::vector<CBlitRecord> m_blits;
     std::vector<CDragEvent> m_dragEvents;
+    int m_nPaintNowCalls = 0;
+    std::vector<CAccessibleEventRecord> m_accessibleEvents;
     bool m_bDragging = false;
     WindowRef m_hCapture = 0;
     std::uint32_t m_nTime = 0;

@@ -35,6 +35,10 @@ public:
         m_platform.m_timeline.push_back("invert " + Str(rc));
         m_pInner->InvertRect(rc);
     }
+    void DrawFocusRect(const CRect& rc) override {
+        m_platform.m_timeline.push_back("focus " + Str(rc));
+        m_pInner->DrawFocusRect(rc);
+    }
     CRect GetClipBox() const override { return m_pInner->GetClipBox(); }
 
 private:
