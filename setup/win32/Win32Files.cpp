@@ -90,7 +90,9 @@ std::string CWin32SetupSystem::CreateUniqueFolder(const std::string& strParent,
                       static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
                       guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
                       guid.Data4[6], guid.Data4[7]);
-        std::string strPath = strParent + "\\" + strPrefix + szName;
+        std::string strPath = strParent + "\\";
+        strPath += strPrefix;
+        strPath += szName;
         // No security attributes: the user's default protection, inherited from the parent.
         if (CreateDirectoryA(strPath.c_str(), nullptr)) return strPath;
         if (GetLastError() != ERROR_ALREADY_EXISTS) return std::string();
