@@ -23,7 +23,7 @@ std::string RunVerb(const VerbTable& verbs, const std::string& verb, const Args&
 std::string RunVerbs(const VerbTable& verbs, const std::vector<std::string>& words) {
     std::size_t i = 0;
     while (i < words.size()) {
-        std::string verb = words[i++];
+        const std::string& verb = words[i++];
         Args args;
         while (i < words.size() && words[i] != "+")
             args.push_back(words[i++]);
