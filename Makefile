@@ -76,8 +76,8 @@ format:
 format-check: bootstrap
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-# clang-tidy with .clang-tidy's checks over the product code, game/ and setup/; fails on any
-# finding. Not part of `make test`: it takes minutes.
+# clang-tidy with .clang-tidy's checks over the product code and its tools, game/, setup/ and
+# tools/; fails on any finding. Not part of `make test`: it takes minutes.
 lint: native
 	@JOBS=$(JOBS) tools/scripts/lint.sh
 

@@ -92,7 +92,9 @@ std::string CWin32SetupSystem::CreateUniqueFolder(const std::string& strParent,
             strName += "0123456789abcdef"[pBytes[i] >> 4];
             strName += "0123456789abcdef"[pBytes[i] & 15];
         }
-        std::string strPath = strParent + "\\" + strPrefix + strName;
+        std::string strPath = strParent + "\\";
+        strPath += strPrefix;
+        strPath += strName;
         // No security attributes: the user's default protection, inherited from the parent.
         if (CreateDirectoryA(strPath.c_str(), nullptr)) return strPath;
         if (GetLastError() != ERROR_ALREADY_EXISTS) return std::string();

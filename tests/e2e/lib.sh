@@ -1,5 +1,6 @@
-# Shell library of the end-to-end runner: the private Wine prefix and display, the test
-# driver, scenario registration and checks. Sourced by run.sh; scenario files use the
+# Shell library of the end-to-end runner: the private Wine prefix and display (started as
+# tools/scripts/wine-session.sh starts them for every script), the test driver, scenario
+# registration and checks. Sourced by run.sh; scenario files use the
 # functions below (those starting with e2e_).
 #
 #   e2e_scenario NAME FUNCTION   register a scenario; scenarios run in registration order
@@ -37,11 +38,7 @@ e2e_scenario() {
   E2E_FUNCS+=("$2")
 }
 
-e2e_winpath() {
-  local path
-  path=$(readlink -f "$1")
-  echo "Z:${path//\//\\}"
-}
+e2e_winpath() { wine_session_winpath "$1"; }
 
 e2e_host_path() {
   timeout 60 "$WINELOADER" winepath -u "$1" 2>>"$E2E_WORK/wine.log" | tr -d '\r'
@@ -51,28 +48,12 @@ e2e_wine() {
   timeout 60 "$WINELOADER" "$@" >>"$E2E_WORK/wine.log" 2>&1
 }
 
-# The driver's output goes to a file first: a program it launches must never hold the
-# caller's pipe open. Windows line ends are dropped. The driver explains each failure of its
-# own on stderr; but about once in a few thousand calls Wine's loader ends with code 1 and not
-# a word a few milliseconds after the start, before the driver's first instruction (the
-# process has not yet taken the program's name). Such a call is made again, once, and the log
-# says so.
+# A failed call leaves its reason in the scenario's log (wine_session_call retries the rare
+# silent end of Wine's loader once).
 e2e_drv() {
-  local rc try start
-  for try in 1 2; do
-    rc=0
-    start=$(e2e_now_ms)
-    timeout 60 "$WINELOADER" "$E2E_DRIVER" "$@" >"$E2E_WORK/drv.out" 2>"$E2E_WORK/drv.err" ||
-      rc=$?
-    [ "$try" -eq 1 ] && [ "$rc" -eq 1 ] && [ ! -s "$E2E_WORK/drv.err" ] &&
-      [ ! -s "$E2E_WORK/drv.out" ] || break
-    e2e_log "the driver ended silently after $(($(e2e_now_ms) - start)) ms: $*; once more"
-  done
-  tr -d '\r' <"$E2E_WORK/drv.out"
-  if [ "$rc" -ne 0 ]; then
-    e2e_log "driver failed ($rc): $*"
-    tr -d '\r' <"$E2E_WORK/drv.err" >&2
-  fi
+  local rc=0
+  wine_session_call "$E2E_DRIVER" "$@" || rc=$?
+  [ "$rc" -eq 0 ] || e2e_log "driver failed ($rc): $*"
   return "$rc"
 }
 
@@ -99,14 +80,7 @@ e2e_screenshot() {
 }
 
 e2e_teardown() {
-  if [ -n "${WINE_SERVER_PID:-}" ]; then
-    wine_server_stop
-    # The server's own folder under the temporary folder goes with it.
-    if [ -n "${E2E_WS_SOCKET:-}" ]; then
-      rm -rf "$(dirname "$E2E_WS_SOCKET")"
-      rmdir "$(dirname "$(dirname "$E2E_WS_SOCKET")")" 2>/dev/null || true
-    fi
-  fi
+  wine_session_stop
   wine_session_end_xvfb
   if [ -n "${E2E_WORK:-}" ]; then
     # A small disk that an interrupted scenario left mounted in the prefix.
@@ -120,29 +94,12 @@ e2e_setup() {
   E2E_RUN_START=$(e2e_now_ms)
   E2E_WORK=$E2E_ROOT/build/e2e/$E2E_ARCH-$BASHPID
   rm -rf "$E2E_WORK"
-  mkdir -p "$E2E_WORK/prefix" "$E2E_WORK/home" "$E2E_OUT"
+  mkdir -p "$E2E_OUT"
   trap e2e_teardown EXIT
   trap 'exit 130' INT TERM
   wine_session_env "$E2E_WORK"
   wine_session_xvfb "$E2E_WORK/xvfb.log" || { echo "e2e: no free display for Xvfb" >&2; return 1; }
-  # The server of this prefix is ours: started here, ended by its id.
-  wine_server_start >>"$E2E_WORK/wine.log" 2>&1
-  # Wine programs started before the server listens would start a server of their own. The
-  # server's folder is named after the prefix's device and inode.
-  local id tmp=${TMPDIR:-/tmp}
-  id=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
-  for _ in $(seq 100); do
-    E2E_WS_SOCKET=$(ls -d "$tmp"/wine-*/"$id"/socket "/tmp/.wine-$(id -u)/$id/socket" 2>/dev/null |
-      head -n 1)
-    [ -n "$E2E_WS_SOCKET" ] && break
-    kill -0 "$WINE_SERVER_PID" 2>/dev/null || break
-    sleep 0.05
-  done
-  [ -n "$E2E_WS_SOCKET" ] || { echo "e2e: the wine server did not start" >&2; return 1; }
-  e2e_wine wineboot -i || { echo "e2e: wineboot failed" >&2; return 1; }
-  wine_session_settings "$E2E_WORK/unattended.reg"
-  e2e_wine reg import "$(e2e_winpath "$E2E_WORK/unattended.reg")" ||
-    { echo "e2e: cannot import the settings" >&2; return 1; }
+  wine_session_start || { echo "e2e: no Wine prefix" >&2; return 1; }
 }
 
 # Ends what a scenario left running, by the ids it recorded.
@@ -156,10 +113,7 @@ e2e_end_scenario_processes() {
 }
 
 # Milliseconds since some fixed moment, for durations.
-e2e_now_ms() {
-  local t=${EPOCHREALTIME/./}
-  echo $((t / 1000))
-}
+e2e_now_ms() { wine_session_now_ms; }
 
 e2e_seconds_since() {
   local ms=$(($(e2e_now_ms) - $1))

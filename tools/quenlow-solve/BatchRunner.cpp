@@ -43,10 +43,11 @@ void WilsonInterval(std::size_t k, std::size_t n, double& dLow, double& dHigh) {
         return;
     }
     const double z = 1.959964;
-    double p = static_cast<double>(k) / n;
-    double dDenominator = 1 + z * z / n;
-    double dCentre = (p + z * z / (2 * n)) / dDenominator;
-    double dHalf = z * std::sqrt(p * (1 - p) / n + z * z / (4.0 * n * n)) / dDenominator;
+    const auto dN = static_cast<double>(n);
+    double p = static_cast<double>(k) / dN;
+    double dDenominator = 1 + z * z / dN;
+    double dCentre = (p + z * z / (2 * dN)) / dDenominator;
+    double dHalf = z * std::sqrt(p * (1 - p) / dN + z * z / (4.0 * dN * dN)) / dDenominator;
     dLow = std::max(0.0, dCentre - dHalf);
     dHigh = std::min(1.0, dCentre + dHalf);
 }
@@ -55,7 +56,7 @@ namespace {
 double Quantile(std::vector<double> values, double q) {
     if (values.empty()) return 0;
     std::sort(values.begin(), values.end());
-    std::size_t i = static_cast<std::size_t>(std::ceil(q * values.size()));
+    auto i = static_cast<std::size_t>(std::ceil(q * static_cast<double>(values.size())));
     return values[i == 0 ? 0 : std::min(i, values.size()) - 1];
 }
 } // namespace
@@ -81,10 +82,11 @@ CBatchSummary Summarise(const std::vector<CDealOutcome>& outcomes) {
         }
         for (int i = 0; i < 3; ++i)
             if (o.m_result != SolveResult::Undecided && o.m_dSeconds <= kWithin[i])
-                s.m_dDecidedWithin[i] += 1.0 / outcomes.size();
+                s.m_dDecidedWithin[i] += 1.0 / static_cast<double>(outcomes.size());
     }
     std::size_t nDecided = s.m_nWinnable + s.m_nNotWinnable;
-    s.m_dWinRate = nDecided ? static_cast<double>(s.m_nWinnable) / nDecided : 0;
+    s.m_dWinRate =
+        nDecided ? static_cast<double>(s.m_nWinnable) / static_cast<double>(nDecided) : 0;
     double dUnused = 0;
     WilsonInterval(s.m_nWinnable, s.m_nDeals, s.m_dLow, dUnused);
     WilsonInterval(s.m_nWinnable + s.m_nUndecided, s.m_nDeals, dUnused, s.m_dHigh);
@@ -92,7 +94,7 @@ CBatchSummary Summarise(const std::vector<CDealOutcome>& outcomes) {
     s.m_dP90Seconds = Quantile(times, 0.9);
     s.m_dMaxSeconds = Quantile(times, 1.0);
     for (double m : moves)
-        s.m_dMeanMoves += m / moves.size();
+        s.m_dMeanMoves += m / static_cast<double>(moves.size());
     s.m_nMedianMoves = static_cast<int>(Quantile(moves, 0.5));
     return s;
 }
@@ -121,10 +123,12 @@ std::string FormatSummary(const CBatchSummary& s, const CBatchOptions& options) 
         out += ", at most " + std::to_string(options.m_limits.m_nMaxStates) + " states";
     out += " a deal\n";
     double n = s.m_nDeals ? static_cast<double>(s.m_nDeals) : 1;
-    out += Format("winnable       %6.0f  (%.1f %%)\n", s.m_nWinnable, 100 * s.m_nWinnable / n);
-    out +=
-        Format("not winnable   %6.0f  (%.1f %%)\n", s.m_nNotWinnable, 100 * s.m_nNotWinnable / n);
-    out += Format("undecided      %6.0f  (%.1f %%)\n", s.m_nUndecided, 100 * s.m_nUndecided / n);
+    const auto dWinnable = static_cast<double>(s.m_nWinnable);
+    const auto dNotWinnable = static_cast<double>(s.m_nNotWinnable);
+    const auto dUndecided = static_cast<double>(s.m_nUndecided);
+    out += Format("winnable       %6.0f  (%.1f %%)\n", dWinnable, 100 * dWinnable / n);
+    out += Format("not winnable   %6.0f  (%.1f %%)\n", dNotWinnable, 100 * dNotWinnable / n);
+    out += Format("undecided      %6.0f  (%.1f %%)\n", dUndecided, 100 * dUndecided / n);
     out += Format("win rate       %.1f %% of the decided deals; 95 %% interval %.1f %%",
                   100 * s.m_dWinRate, 100 * s.m_dLow);
     out += Format(" to %.1f %% (undecided counted as unknown)\n", 100 * s.m_dHigh);
@@ -134,7 +138,8 @@ std::string FormatSummary(const CBatchSummary& s, const CBatchOptions& options) 
                   100 * s.m_dDecidedWithin[0], 100 * s.m_dDecidedWithin[1],
                   100 * s.m_dDecidedWithin[2]);
     out += "states         " + std::to_string(s.m_nStates) + " in all";
-    if (s.m_dSeconds > 0) out += Format(", %.0f per second", s.m_nStates / s.m_dSeconds);
+    if (s.m_dSeconds > 0)
+        out += Format(", %.0f per second", static_cast<double>(s.m_nStates) / s.m_dSeconds);
     out += "\n";
     if (s.m_nWinnable > 0)
         out += Format("solution moves mean %.1f, median %.0f, max %.0f\n", s.m_dMeanMoves,

@@ -9,12 +9,13 @@ namespace {
 // Lower is better: each card left weighs 40, and each card covering another adds the weight
 // of the one beneath, the more the sooner its foundation wants it.
 std::int64_t Score(const CSolverState& state) {
-    std::int64_t n = 40 * state.CardsOnTable();
+    std::int64_t n = std::int64_t{40} * state.CardsOnTable();
     for (int f = 0; f < kSolverFans; ++f) {
         for (int s = 0; s < state.Count(f); ++s) {
             int nCard = state.Card(f, s);
             int nNeed = CardRank(nCard) - state.Home(CardSuit(nCard));
-            n += (state.Count(f) - 1 - s) * (nNeed >= 6 ? 1 : 64 >> nNeed);
+            int nWeight = (state.Count(f) - 1 - s) * (nNeed >= 6 ? 1 : 64 >> nNeed);
+            n += nWeight;
         }
     }
     return n;

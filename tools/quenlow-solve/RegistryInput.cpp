@@ -69,7 +69,8 @@ bool ValueBytes(const std::string& line, const std::string& name, std::vector<st
         char* pEnd = nullptr;
         unsigned long v = std::strtoul(byte.c_str(), &pEnd, 16);
         if (byte.empty() || byte.size() > 2 || *pEnd != '\0' || v > 255) {
-            error = "the \"" + name + "\" value holds a bad byte '" + byte + "'";
+            error = "the \"" + name + "\" value holds a bad byte '";
+            error += byte + "'";
             return false;
         }
         out.push_back(static_cast<std::uint8_t>(v));

@@ -62,7 +62,7 @@ std::size_t CRelaxedGame::CKeyHash::operator()(const CKey& key) const {
 
 CRelaxedGame::CRelaxedGame() {
     m_seen.assign(std::size_t(1) << 14, CKey{});
-    m_children.resize(kSolverFans * (kSolverFans + 2) * 2);
+    m_children.resize(std::size_t{kSolverFans} * (kSolverFans + 2) * 2);
 }
 
 bool CRelaxedGame::InWindow(int nCard) const {

@@ -46,7 +46,7 @@ public:
             nScale *= m_nRadix[i];
         }
         CStateKey key;
-        for (int w = 0; w < 3; ++w)
+        for (std::size_t w = 0; w < 3; ++w)
             key.m_w[w] = nLimb[2 * w] | std::uint64_t(nLimb[2 * w + 1]) << 32;
         return key;
     }
@@ -102,7 +102,7 @@ CSolverState::CSolverState(const CPosition& position) {
     m_bKingsAllowed = position.m_bKingsAllowed;
     for (int c = 0; c < kSolverCards; ++c) {
         m_nWhere[c] = -1;
-        m_nBottomIndex[c] = -1;
+        m_nBottomIndex[c] = kNoBottom;
     }
     int nNextBottom = 0;
     for (int f = 0; f < kSolverFans; ++f) {
@@ -115,15 +115,15 @@ CSolverState::CSolverState(const CPosition& position) {
         m_nOnTable += m_nCount[f];
         if (m_nCount[f] > 0) {
             m_nCandidate[nNextBottom] = m_nCard[f][0];
-            m_nBottomIndex[m_nCard[f][0]] = static_cast<std::int8_t>(nNextBottom++);
+            m_nBottomIndex[m_nCard[f][0]] = static_cast<std::uint8_t>(nNextBottom++);
         }
     }
     for (int s = 0; s < 4; ++s) {
         m_nHome[s] = static_cast<std::uint8_t>(position.m_nHome[s]);
         int nKing = CardId(s, kKing);
-        if (m_bKingsAllowed && m_nBottomIndex[nKing] < 0) {
+        if (m_bKingsAllowed && m_nBottomIndex[nKing] == kNoBottom) {
             m_nCandidate[nNextBottom] = static_cast<std::uint8_t>(nKing);
-            m_nBottomIndex[nKing] = static_cast<std::int8_t>(nNextBottom++);
+            m_nBottomIndex[nKing] = static_cast<std::uint8_t>(nNextBottom++);
         }
     }
     m_nCandidates = nNextBottom;
@@ -175,13 +175,13 @@ CStateKey CSolverState::Key() const {
         nOnTable |= ((std::uint64_t(1) << kRankCount) - (std::uint64_t(1) << m_nHome[s]))
                     << (kRankCount * s);
     }
-    std::int8_t nFanOf[22];
+    std::uint8_t nFanOf[22];
     std::uint32_t nBottoms = 0;
     std::uint64_t nRest = nOnTable;
     for (int f = 0; f < kSolverFans; ++f) {
         if (m_nCount[f] == 0) continue;
         int j = m_nBottomIndex[m_nCard[f][0]];
-        nFanOf[j] = static_cast<std::int8_t>(f);
+        nFanOf[j] = static_cast<std::uint8_t>(f);
         nBottoms |= 1u << j;
         nRest &= ~(std::uint64_t(1) << m_nCard[f][0]);
     }
@@ -191,7 +191,7 @@ CStateKey CSolverState::Key() const {
     digits.Put(nCandidatesOnTable == nBottoms, 2);
     if (nCandidatesOnTable != nBottoms) {
         for (std::uint32_t m = nCandidatesOnTable; m != 0; m &= m - 1)
-            digits.Put((nBottoms >> __builtin_ctz(m)) & 1, 2);
+            digits.Put(static_cast<int>((nBottoms >> __builtin_ctz(m)) & 1), 2);
     }
     int nLeft = CountBits(nRest);
     for (std::uint32_t m = nBottoms; m != 0 && nLeft > 0; m &= m - 1) {

@@ -4,6 +4,7 @@
 
 #include "GameRules.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,8 +30,8 @@ inline int CardRank(int nCard) {
 
 // A table as the tools read and write it: fans bottom to top, foundations by suit.
 struct CPosition {
-    std::vector<int> m_fan[kSolverFans]; // card ids, bottom first
-    int m_nHome[4] = {0, 0, 0, 0};       // top rank of each suit's foundation, 0 when empty
+    std::array<std::vector<int>, kSolverFans> m_fan; // card ids, bottom first
+    int m_nHome[4] = {0, 0, 0, 0}; // top rank of each suit's foundation, 0 when empty
     bool m_bKingsAllowed = false;
 };
 
@@ -85,8 +86,9 @@ private:
     std::int8_t m_nWhere[kSolverCards];
     // A fan's bottom card changes only when a King fills an emptied fan, so the cards that can
     // ever be a bottom are the bottoms of the start and the Kings: at most 22. The key lists
-    // the fans in the order of their bottoms in this set.
-    std::int8_t m_nBottomIndex[kSolverCards];
+    // the fans in the order of their bottoms in this set; kNoBottom for the other cards.
+    static constexpr std::uint8_t kNoBottom = 0xff;
+    std::uint8_t m_nBottomIndex[kSolverCards];
     std::uint8_t m_nCandidate[22];
     int m_nCandidates = 0;
     int m_nOnTable = 0;

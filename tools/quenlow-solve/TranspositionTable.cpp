@@ -9,7 +9,7 @@ constexpr std::size_t kInitialSlots = std::size_t(1) << 12;
 } // namespace
 
 bool CTranspositionTable::CSlot::Holds(const CStateKey& key) const {
-    for (int w = 0; w < 3; ++w)
+    for (std::size_t w = 0; w < 3; ++w)
         if (m_nKey[2 * w] != static_cast<std::uint32_t>(key.m_w[w]) ||
             m_nKey[2 * w + 1] != static_cast<std::uint32_t>(key.m_w[w] >> 32))
             return false;
@@ -17,7 +17,7 @@ bool CTranspositionTable::CSlot::Holds(const CStateKey& key) const {
 }
 
 void CTranspositionTable::CSlot::Set(const CStateKey& key, std::uint32_t nValue) {
-    for (int w = 0; w < 3; ++w) {
+    for (std::size_t w = 0; w < 3; ++w) {
         m_nKey[2 * w] = static_cast<std::uint32_t>(key.m_w[w]);
         m_nKey[2 * w + 1] = static_cast<std::uint32_t>(key.m_w[w] >> 32);
     }
@@ -94,7 +94,7 @@ bool CTranspositionTable::Resize(std::size_t nSlots) {
         const CSlot& slot = pOld[i];
         if (!slot.IsUsed()) continue;
         CStateKey key;
-        for (int w = 0; w < 3; ++w)
+        for (std::size_t w = 0; w < 3; ++w)
             key.m_w[w] = slot.m_nKey[2 * w] | std::uint64_t(slot.m_nKey[2 * w + 1]) << 32;
         std::size_t j = Home(key);
         while (m_pSlots[j].IsUsed())

@@ -49,6 +49,7 @@ void RunOnThreads(int nThreads, const std::function<void(int)>& work,
                   const std::function<void()>& onTick) {
     std::atomic<int> nDone{0};
     std::vector<std::thread> threads;
+    threads.reserve(static_cast<std::size_t>(nThreads));
     for (int i = 0; i < nThreads; ++i) {
         threads.emplace_back([&work, &nDone, i] {
             work(i);

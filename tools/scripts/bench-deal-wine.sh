@@ -18,7 +18,7 @@ cd "$(dirname "$0")/../.."
 source tools/scripts/bench.sh || exit 1
 
 RUNS=${1:-10}
-bench_need "$E2E_DRIVER" "$Q_EXE_HOST" || exit 1
+bench_need "$BENCH_DRIVER" "$BENCH_GAME_HOST" || exit 1
 
 # Fix-up flights of a deal given as an "initial" value: the exchanges a King makes with a card
 # of its own suit beneath it, pass after pass until a pass makes none.
@@ -57,28 +57,25 @@ fixup_flights() {
 # launch-idle's answer as "pid shown_ms idle_ms"; the game is closed again after it.
 timed_start() {
   local answer
-  answer=($(e2e_drv launch-idle "$Q_EXE" "$Q_FRAME")) || return 1
-  QPID=${answer[0]}
-  e2e_track_pid "$QPID"
+  answer=($(wine_driver launch-idle "$BENCH_GAME" "$BENCH_FRAME")) || return 1
   echo "${answer[@]}"
 }
 
-e2e_setup || exit 1
-echo "bench: $E2E_ARCH prefix ready on display $DISPLAY"
+bench_setup || exit 1
 # A first start warms the server and the disk cache; it is not counted.
-q_reset
-timed_start >/dev/null && q_close >/dev/null 2>&1
+bench_game_reset
+answer=($(timed_start)) && bench_close "${answer[0]}" "$BENCH_FRAME"
 
 printf '%-4s %9s %9s %9s %10s %9s %8s %10s\n' run shown_ms idle_ms restore_shown restore_idle \
   anim_ms flights nominal_ms
 anims=() nominals=() idles=() ratios=()
 for run in $(seq "$RUNS"); do
-  q_reset
+  bench_game_reset
   dealt=($(timed_start)) || exit 1
-  initial=$(q_get initial)
-  q_close >/dev/null 2>&1
+  initial=$(bench_game_value initial)
+  bench_close "${dealt[0]}" "$BENCH_FRAME" || exit 1
   restored=($(timed_start)) || exit 1
-  q_close >/dev/null 2>&1
+  bench_close "${restored[0]}" "$BENCH_FRAME" || exit 1
   fixups=$(fixup_flights "$initial")
   nominal=$((52 * 5 + fixups * 15))
   anim=$((dealt[2] - dealt[1] - (restored[2] - restored[1])))
@@ -88,6 +85,6 @@ for run in $(seq "$RUNS"); do
   anims+=("$anim") nominals+=("$nominal") idles+=("${dealt[2]}")
   ratios+=("$(awk -v a="$anim" -v b="$nominal" 'BEGIN { printf "%.3f", a / b }')")
 done
-echo "median ($E2E_ARCH): launch to idle after the deal $(echo "${idles[*]}" | median) ms," \
+echo "median ($BENCH_ARCH): launch to idle after the deal $(echo "${idles[*]}" | median) ms," \
   "animation $(echo "${anims[*]}" | median) ms, nominal minimum $(echo "${nominals[*]}" | median) ms," \
   "animation / nominal $(echo "${ratios[*]}" | median) (the median of each run's ratio)"

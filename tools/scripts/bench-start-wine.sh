@@ -14,37 +14,34 @@ cd "$(dirname "$0")/../.."
 source tools/scripts/bench.sh || exit 1
 
 RUNS=${1:-11}
-BARE_HOST=$E2E_BUILD/tools/bare-window/bare-window.exe
+BARE_HOST=$BENCH_BUILD/tools/bare-window/bare-window.exe
 BARE_CLASS=QuenlowBareWindow
-bench_need "$E2E_DRIVER" "$BARE_HOST" "$Q_EXE_HOST" || exit 1
-BARE=$(e2e_winpath "$BARE_HOST")
+bench_need "$BENCH_DRIVER" "$BARE_HOST" "$BENCH_GAME_HOST" || exit 1
+BARE=$(wine_session_winpath "$BARE_HOST")
 
 # Milliseconds from launch to the visible window of PATH's CLASS; the program is closed after.
 shown_ms() {
   local answer
-  answer=($(e2e_drv launch-idle "$1" "$2")) || return 1
-  e2e_track_pid "${answer[0]}"
-  e2e_drv post-message "${answer[0]}" "$2" "$WM_CLOSE" 0 0 + wait-exit "${answer[0]}" \
-    >/dev/null || return 1
+  answer=($(wine_driver launch-idle "$1" "$2")) || return 1
+  bench_close "${answer[0]}" "$2" || return 1
   echo "${answer[1]}"
 }
 
-e2e_setup || exit 1
-echo "bench: $E2E_ARCH prefix ready on display $DISPLAY"
+bench_setup || exit 1
 # A first start of each warms the server and the disk cache; it is not counted.
-q_reset
-shown_ms "$Q_EXE" "$Q_FRAME" >/dev/null && shown_ms "$BARE" "$BARE_CLASS" >/dev/null
+bench_game_reset
+shown_ms "$BENCH_GAME" "$BENCH_FRAME" >/dev/null && shown_ms "$BARE" "$BARE_CLASS" >/dev/null
 
 printf '%-4s %10s %10s\n' run game_ms bare_ms
 games=() bares=()
 for run in $(seq "$RUNS"); do
-  q_reset
-  game=$(shown_ms "$Q_EXE" "$Q_FRAME") || exit 1
+  bench_game_reset
+  game=$(shown_ms "$BENCH_GAME" "$BENCH_FRAME") || exit 1
   bare=$(shown_ms "$BARE" "$BARE_CLASS") || exit 1
   printf '%-4s %10s %10s\n' "$run" "$game" "$bare"
   games+=("$game") bares+=("$bare")
 done
 game=$(echo "${games[*]}" | median)
 bare=$(echo "${bares[*]}" | median)
-echo "median ($E2E_ARCH): game $game ms, bare window $bare ms," \
+echo "median ($BENCH_ARCH): game $game ms, bare window $bare ms," \
   "ratio $(awk -v a="$game" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')"

@@ -1,6 +1,7 @@
 #!/bin/bash
-# clang-tidy over the product code, game/ and setup/, with the checks of .clang-tidy: the
-# portable sources as the host build compiles them, the Win32 ones as the win32 preset does.
+# clang-tidy over the product code and its tools, game/, setup/ and tools/, with the checks of
+# .clang-tidy: the portable sources as the host build compiles them, the Win32 ones as the
+# win32 preset does.
 # Prints the findings and fails on any. JOBS sets the number of clang-tidy processes.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -33,9 +34,9 @@ mingw_cxx_includes() {
 }
 
 status=0
-sources build/native game setup |
+sources build/native game setup tools |
   xargs -r -P "$JOBS" -n 4 clang-tidy --quiet -p build/native 2>/dev/null || status=1
-sources build/win32 game/shell/win32 game/app setup/win32 |
+sources build/win32 game/shell/win32 game/app setup/win32 tools/driver tools/bare-window |
   xargs -r -P "$JOBS" -n 4 clang-tidy --quiet -p build/win32 $(mingw_cxx_includes) 2>/dev/null ||
   status=1
 exit $status

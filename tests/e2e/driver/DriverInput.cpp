@@ -6,12 +6,6 @@
 #include <cctype>
 
 namespace {
-HWND MainWindow(const Args& args) {
-    HWND hWnd = FindTopWindow(ToPid(args.at(0)), args.at(1), "*");
-    if (hWnd == nullptr) throw CDriverError("no window of class " + args.at(1));
-    return hWnd;
-}
-
 WORD VirtualKeyOf(const std::string& name) {
     static const struct {
         const char* pszName;

@@ -1,23 +1,11 @@
-// Verbs for play on the table: who holds the pointer capture or the keyboard, waiting for a
-// stored value, and
-// the time a program takes from its launch until it first waits for input.
+// Verbs for play on the table: who holds the pointer capture or the keyboard, and waiting for a
+// stored value.
 #include "Driver.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
-double NowMs() {
-    static LARGE_INTEGER s_frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(s_frequency.QuadPart);
-}
-
 HWND ChildOf(const Args& args) {
     HWND hMain = FindTopWindow(ToPid(args.at(0)), args.at(1), "*");
     if (hMain == nullptr) throw CDriverError("no window of class " + args.at(1));
@@ -53,27 +41,6 @@ std::string ValueAsInts(HKEY hRoot, const std::string& key, const std::string& n
     return text;
 }
 
-// Polls the program's idle query (see VerbIdle) and returns the moment of the first answer of
-// the settled pair: the program finished its idle work then, whatever the polling adds after.
-double WaitIdleSince(HWND hMain, DWORD nTimeoutMs) {
-    UINT nQuery = RegisterWindowMessageA("Quenlow.IdleQuery");
-    LRESULT nLast = -1;
-    double fLastAt = 0;
-    double fSettledAt = 0;
-    bool bSettled = PollUntil(nTimeoutMs, [&] {
-        DWORD_PTR nAnswer = 0;
-        if (!SendMessageTimeoutA(hMain, nQuery, 0, 0, SMTO_NORMAL, nTimeoutMs, &nAnswer))
-            throw CDriverError("the window did not answer");
-        double fAt = NowMs();
-        bool bDone = static_cast<LRESULT>(nAnswer) == nLast && (nAnswer & 1) == 0;
-        if (bDone) fSettledAt = fLastAt;
-        nLast = static_cast<LRESULT>(nAnswer);
-        fLastAt = fAt;
-        return bDone;
-    });
-    if (!bSettled) throw CDriverError("the program does not go idle");
-    return fSettledAt;
-}
 } // namespace
 
 // capture PID CLASS CHILD: 1 when the child window holds the pointer capture, else 0.
@@ -116,32 +83,4 @@ void VerbWaitValue(const Args& args) {
     if (!PollUntil(static_cast<DWORD>(ToInt(args.at(3))),
                    [&] { return (last = ValueAsInts(hRoot, args.at(1), args.at(2))) == wanted; }))
         throw CDriverError("the value holds '" + last + "'");
-}
-
-// launch-idle PATH CLASS [MS]: starts the program and prints its id, then the milliseconds
-// from the launch until its window of that class shows and until it first goes idle.
-void VerbLaunchIdle(const Args& args) {
-    DWORD nWait = args.size() > 2 ? static_cast<DWORD>(ToInt(args[2])) : 30000;
-    std::string commandLine = "\"" + args.at(0) + "\"";
-    std::string folder = args.at(0).substr(0, args.at(0).find_last_of("\\/") + 1);
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    double fStart = NowMs();
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &si, &pi))
-        throw CDriverError("cannot start " + args.at(0));
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    std::printf("%lu ", static_cast<unsigned long>(pi.dwProcessId));
-    std::fflush(stdout);
-    HWND hMain = nullptr;
-    // Polled finely: the start-up benchmark compares launches of a tenth of a second.
-    if (!PollUntil(
-            nWait,
-            [&] { return (hMain = FindTopWindow(pi.dwProcessId, args.at(1), "*")) != nullptr; }, 2))
-        throw CDriverError("no window of class " + args.at(1));
-    double fShown = NowMs();
-    double fIdle = WaitIdleSince(hMain, nWait);
-    std::printf("%.0f %.0f\n", fShown - fStart, fIdle - fStart);
 }

@@ -5,13 +5,6 @@
 #include <cstring>
 
 namespace {
-HKEY RootOf(const std::string& name) {
-    if (name == "HKCU") return HKEY_CURRENT_USER;
-    if (name == "HKLM") return HKEY_LOCAL_MACHINE;
-    if (name == "HKCR") return HKEY_CLASSES_ROOT;
-    throw CDriverError("unknown root " + name);
-}
-
 // Prints the key's values and then its subkeys, depth first, each line starting with the path.
 void ListKey(HKEY hParent, const std::string& path, const std::string& subKey) {
     HKEY hKey = nullptr;
@@ -53,42 +46,6 @@ void ListKey(HKEY hParent, const std::string& path, const std::string& subKey) {
     RegCloseKey(hKey);
 }
 } // namespace
-
-// reg-get ROOT KEY VALUE: "absent", the text of a string value, or the data as signed
-// 32-bit integers (a length that is not a multiple of 4 prints "bytes N").
-void VerbRegGet(const Args& args) {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExA(RootOf(args.at(0)), args.at(1).c_str(), 0, KEY_READ, &hKey) !=
-        ERROR_SUCCESS) {
-        std::printf("absent\n");
-        return;
-    }
-    DWORD nType = 0;
-    DWORD cbData = 0;
-    LONG nResult = RegQueryValueExA(hKey, args.at(2).c_str(), nullptr, &nType, nullptr, &cbData);
-    std::vector<BYTE> data(cbData + 1, 0);
-    if (nResult == ERROR_SUCCESS)
-        nResult = RegQueryValueExA(hKey, args.at(2).c_str(), nullptr, &nType, data.data(), &cbData);
-    RegCloseKey(hKey);
-    if (nResult != ERROR_SUCCESS) {
-        std::printf("absent\n");
-        return;
-    }
-    if (nType == REG_SZ) {
-        std::printf("%s\n", reinterpret_cast<const char*>(data.data()));
-        return;
-    }
-    if (cbData % 4 != 0) {
-        std::printf("bytes %lu\n", static_cast<unsigned long>(cbData));
-        return;
-    }
-    for (DWORD i = 0; i < cbData; i += 4) {
-        std::int32_t n = 0;
-        std::memcpy(&n, &data[i], 4);
-        std::printf(i == 0 ? "%ld" : " %ld", static_cast<long>(n));
-    }
-    std::printf("\n");
-}
 
 // reg-type ROOT KEY VALUE: "text", "number" (32 bits), "other" or "absent".
 void VerbRegType(const Args& args) {
@@ -134,13 +91,6 @@ void VerbRegSet(const Args& args) {
                                   static_cast<DWORD>(data.size()));
     RegCloseKey(hKey);
     if (nResult != ERROR_SUCCESS) throw CDriverError("cannot write the value");
-}
-
-// reg-delete ROOT KEY: the key and everything beneath it; a missing key is fine.
-void VerbRegDelete(const Args& args) {
-    LONG nResult = RegDeleteTreeA(RootOf(args.at(0)), args.at(1).c_str());
-    if (nResult == ERROR_SUCCESS || nResult == ERROR_FILE_NOT_FOUND) return;
-    throw CDriverError("cannot delete the key");
 }
 
 // reg-list ROOT KEY: every key beneath (paths, one a line) and every value as

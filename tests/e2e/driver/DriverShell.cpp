@@ -14,13 +14,6 @@
 namespace {
 constexpr DWORD kWaitMs = 10000;
 
-HKEY RootOf(const std::string& name) {
-    if (name == "HKCU") return HKEY_CURRENT_USER;
-    if (name == "HKLM") return HKEY_LOCAL_MACHINE;
-    if (name == "HKCR") return HKEY_CLASSES_ROOT;
-    throw CDriverError("unknown root " + name);
-}
-
 HWND TopWindow(const std::string& pid, const std::string& className) {
     HWND hWnd = FindTopWindow(ToPid(pid), className, "*");
     if (hWnd == nullptr) throw CDriverError("no window of class " + className);

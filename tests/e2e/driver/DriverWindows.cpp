@@ -1,57 +1,15 @@
-// Finding windows, reading them and sending them commands.
+// Reading windows and sending them commands.
 #include "Driver.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
 
-DWORD WaitMs(const Args& args, std::size_t nIndex) {
-    return args.size() > nIndex ? static_cast<DWORD>(ToInt(args[nIndex])) : kDefaultWaitMs;
-}
-
-std::string ClassOf(HWND hWnd) {
-    char name[256] = {};
-    GetClassNameA(hWnd, name, sizeof(name));
-    return name;
-}
-
 namespace {
-
-struct CSearch {
-    DWORD nPid;
-    const std::string* pClass;
-    const std::string* pTitle;
-    HWND hFound;
-};
-
-BOOL CALLBACK MatchTopWindow(HWND hWnd, LPARAM lParam) {
-    auto* pSearch = reinterpret_cast<CSearch*>(lParam);
-    DWORD nPid = 0;
-    GetWindowThreadProcessId(hWnd, &nPid);
-    if (nPid != pSearch->nPid || !IsWindowVisible(hWnd)) return TRUE;
-    if (*pSearch->pClass != "*" && ClassOf(hWnd) != *pSearch->pClass) return TRUE;
-    if (*pSearch->pTitle != "*" && WindowText(hWnd) != *pSearch->pTitle) return TRUE;
-    pSearch->hFound = hWnd;
-    return FALSE;
-}
-
-HWND MainWindow(const Args& args) {
-    HWND hWnd = FindTopWindow(ToPid(args.at(0)), args.at(1), "*");
-    if (hWnd == nullptr) throw CDriverError("no window of class " + args.at(1));
-    return hWnd;
-}
-
 HWND Dialog(const Args& args) {
     HWND hDlg = FindTopWindow(ToPid(args.at(0)), "#32770", args.at(1));
     if (hDlg == nullptr) throw CDriverError("no dialog titled '" + args.at(1) + "'");
     return hDlg;
-}
-
-LRESULT SendOrFail(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR nResult = 0;
-    if (!SendMessageTimeoutA(hWnd, uMsg, wParam, lParam, SMTO_NORMAL, kDefaultWaitMs, &nResult))
-        throw CDriverError("the window did not answer");
-    return static_cast<LRESULT>(nResult);
 }
 
 // Reads a status-bar pane: the text must be fetched into the other process's memory.
@@ -88,39 +46,8 @@ bool ToolbarButtonEnabled(HWND hMain, int nID) {
 }
 } // namespace
 
-std::string WindowText(HWND hWnd) {
-    char text[512] = {};
-    // WM_GETTEXT crosses processes; the text is copied back by the system.
-    DWORD_PTR nLength = 0;
-    if (!SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
-                             SMTO_NORMAL, kDefaultWaitMs, &nLength))
-        return std::string();
-    return std::string(text, nLength);
-}
-
-HWND FindTopWindow(DWORD nPid, const std::string& className, const std::string& title) {
-    CSearch search{nPid, &className, &title, nullptr};
-    EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
-}
-
-HWND WaitTopWindow(DWORD nPid, const std::string& className, const std::string& title,
-                   DWORD nTimeoutMs) {
-    HWND hWnd = nullptr;
-    PollUntil(nTimeoutMs,
-              [&] { return (hWnd = FindTopWindow(nPid, className, title)) != nullptr; });
-    return hWnd;
-}
-
 HWND FindChild(HWND hParent, const std::string& className) {
     return FindWindowExA(hParent, nullptr, className.c_str(), nullptr);
-}
-
-void VerbWaitWindow(const Args& args) {
-    HWND hWnd = WaitTopWindow(ToPid(args.at(0)), args.at(1), args.at(2), WaitMs(args, 3));
-    if (hWnd == nullptr)
-        throw CDriverError("timed out waiting for " + args.at(1) + " '" + args.at(2) + "'");
-    std::printf("%p\n", static_cast<void*>(hWnd));
 }
 
 void VerbWaitNoWindow(const Args& args) {
@@ -175,13 +102,6 @@ void VerbSendCommand(const Args& args) {
 
 void VerbPostCommand(const Args& args) {
     if (!PostMessageA(MainWindow(args), WM_COMMAND, static_cast<WPARAM>(ToInt(args.at(2))), 0))
-        throw CDriverError("cannot post");
-}
-
-void VerbPostMessage(const Args& args) {
-    if (!PostMessageA(MainWindow(args), static_cast<UINT>(ToInt(args.at(2))),
-                      static_cast<WPARAM>(ToInt(args.at(3))),
-                      static_cast<LPARAM>(ToInt(args.at(4)))))
         throw CDriverError("cannot post");
 }
 
@@ -249,22 +169,4 @@ void VerbWaitToolbar(const Args& args) {
     if (!PollUntil(WaitMs(args, 4),
                    [&] { return ToolbarButtonEnabled(hMain, ToInt(args.at(2))) == bWanted; }))
         throw CDriverError("button " + args.at(2) + " does not become " + args.at(3));
-}
-
-// idle PID CLASS: waits until the program has taken every message and input sent so far and
-// finished the idle pass after them. The main window answers a read-only query with its idle
-// passes (times two) and whether anything still waits in its queue; sent messages are only
-// answered where the program looks for messages, so two answers in a row with nothing waiting
-// and no idle pass between them mean it is waiting for input.
-void VerbIdle(const Args& args) {
-    HWND hMain = MainWindow(args);
-    UINT nQuery = RegisterWindowMessageA("Quenlow.IdleQuery");
-    LRESULT nLast = -1;
-    bool bSettled = PollUntil(WaitMs(args, 2), [&] {
-        LRESULT nAnswer = SendOrFail(hMain, nQuery, 0, 0);
-        bool bDone = nAnswer == nLast && (nAnswer & 1) == 0;
-        nLast = nAnswer;
-        return bDone;
-    });
-    if (!bSettled) throw CDriverError("the program does not go idle");
 }

@@ -47,13 +47,6 @@ HWND Wizard(DWORD nPid) {
     return hSheet;
 }
 
-LRESULT SendOrFail(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR nResult = 0;
-    if (!SendMessageTimeoutA(hWnd, uMsg, wParam, lParam, SMTO_NORMAL, kDefaultWaitMs, &nResult))
-        throw CDriverError("the window did not answer");
-    return static_cast<LRESULT>(nResult);
-}
-
 int CurrentPage(HWND hSheet) {
     HWND hPage = reinterpret_cast<HWND>(SendOrFail(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     if (hPage == nullptr) return -1;

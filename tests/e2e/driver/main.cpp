@@ -8,13 +8,10 @@
 
 #include <cstdio>
 #include <iostream>
-#include <map>
 
 namespace {
-using VerbFn = void (*)(const Args&);
-
-const std::map<std::string, VerbFn>& Verbs() {
-    static const std::map<std::string, VerbFn> verbs = {
+const VerbTable& Verbs() {
+    static const VerbTable verbs = {
         {"launch", VerbLaunch},
         {"kill", VerbKill},
         {"wait-exit", VerbWaitExit},
@@ -91,36 +88,6 @@ const std::map<std::string, VerbFn>& Verbs() {
     return verbs;
 }
 
-// Empty when the verb succeeded, else what went wrong.
-std::string RunVerb(const std::string& verb, const Args& args) {
-    auto it = Verbs().find(verb);
-    if (it == Verbs().end()) return "unknown verb '" + verb + "'";
-    try {
-        it->second(args);
-    } catch (const std::out_of_range&) {
-        return verb + ": missing argument";
-    } catch (const std::exception& e) {
-        return verb + ": " + e.what();
-    }
-    std::fflush(stdout);
-    return std::string();
-}
-
-// Runs "VERB ARGS... + VERB ARGS..." up to the first failure; its message, or empty.
-std::string RunVerbs(const std::vector<std::string>& words) {
-    std::size_t i = 0;
-    while (i < words.size()) {
-        std::string verb = words[i++];
-        Args args;
-        while (i < words.size() && words[i] != "+")
-            args.push_back(words[i++]);
-        if (i < words.size()) ++i; // the "+"
-        std::string error = RunVerb(verb, args);
-        if (!error.empty()) return error;
-    }
-    return std::string();
-}
-
 std::vector<std::string> SplitTabs(const std::string& line) {
     std::vector<std::string> words;
     std::size_t nStart = 0;
@@ -136,7 +103,7 @@ int Serve() {
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::string error = RunVerbs(SplitTabs(line));
+        std::string error = RunVerbs(Verbs(), SplitTabs(line));
         if (error.empty())
             std::printf("=ok\n");
         else
@@ -147,21 +114,6 @@ int Serve() {
 }
 } // namespace
 
-int ToInt(const std::string& text) {
-    try {
-        std::size_t nUsed = 0;
-        long long n = std::stoll(text, &nUsed, 0);
-        if (nUsed != text.size()) throw CDriverError("not a number: " + text);
-        return static_cast<int>(n);
-    } catch (const std::logic_error&) {
-        throw CDriverError("not a number: " + text);
-    }
-}
-
-DWORD ToPid(const std::string& text) {
-    return static_cast<DWORD>(ToInt(text));
-}
-
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
@@ -169,7 +121,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (words.size() == 1 && words[0] == "serve") return Serve();
-    std::string error = RunVerbs(words);
+    std::string error = RunVerbs(Verbs(), words);
     if (error.empty()) return 0;
     std::fprintf(stderr, "e2e-driver: %s\n", error.c_str());
     return 1;

@@ -10,6 +10,7 @@
 namespace {
 std::vector<CPosition> Deals(int nCount, bool bKings) {
     std::vector<CPosition> deals;
+    deals.reserve(static_cast<std::size_t>(nCount));
     for (int i = 0; i < nCount; ++i)
         deals.push_back(MakeSeedPosition(static_cast<std::uint32_t>(i), bKings));
     return deals;
