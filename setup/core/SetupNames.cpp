@@ -102,6 +102,10 @@ bool CheckPathLength(ISetupSystem& system, const std::string& strPath) {
     return false;
 }
 
+std::string ProductTitle(ISetupSystem& system, const std::string& strProduct) {
+    return system.Is64BitProgram() ? strProduct + " (64-bit)" : strProduct;
+}
+
 std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct) {
     // The system's own folder for programs of this build's kind: a 32-bit program on a 64-bit
     // system is given the folder for 32-bit programs.

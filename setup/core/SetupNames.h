@@ -21,6 +21,10 @@ bool StartsWithNoCase(const std::string& strText, const char* szPrefix);
 // False, after "The path is too long: " + the path, for a path of 260 characters or more.
 bool CheckPathLength(ISetupSystem& system, const std::string& strPath);
 
+// The product's name as the user sees it: a 64-bit build, installed beside the 32-bit one, says
+// so in its Start-menu folder and its entry in the list of removable programs.
+std::string ProductTitle(ISetupSystem& system, const std::string& strProduct);
+
 // The maker's folder for the product within the system's program folder.
 std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct);
 // The destination for a folder picked in the browser: the folder, "\" and the product name.

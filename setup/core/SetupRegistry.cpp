@@ -75,6 +75,16 @@ bool ReadMachineString(SetupState& state, const std::string& strKey, const std::
     return true;
 }
 
+bool OtherBuildInstalled(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
+    RegHandle hKey = 0;
+    if (system.KeyOpen(RegRoot::OtherLocalMachine, state.m_strProductKey, RegAccess::Query,
+                       &hKey) != kErrNone)
+        return false;
+    system.KeyClose(hKey);
+    return true;
+}
+
 bool DeleteUninstallKey(SetupState& state) {
     return DeleteSubKey(*state.m_pSystem, RegRoot::LocalMachine, kUninstallParentKey,
                         RegAccess::Write, state.m_config.m_strProduct, DeleteKind::KeyOnly);
@@ -89,9 +99,11 @@ bool RemoveRegistryEntries(SetupState& state) {
                             DeleteKind::KeyOnly) &&
                bSuccess;
     bSuccess = DeleteUninstallKey(state) && bSuccess;
-    // The game's own state lies beneath the user's key; whether it goes does not count.
-    DeleteSubKey(system, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
-                 DeleteKind::WithSubkeys);
+    // The game's own state lies beneath the user's key, shared by both builds: it goes with the
+    // last of them, and whether it goes does not count.
+    if (!OtherBuildInstalled(state))
+        DeleteSubKey(system, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
+                     DeleteKind::WithSubkeys);
     // The maker's keys go with the last of the maker's products; whether they go does not count.
     DeleteKeyIfEmpty(system, RegRoot::LocalMachine, kMakerKey);
     DeleteKeyIfEmpty(system, RegRoot::CurrentUser, kUserMakerKey);

@@ -17,7 +17,9 @@ std::string FirstGiven(ISetupSystem& system, SpecialFolder common, SpecialFolder
 void SetGroup(SetupState& state, const std::string& strPrograms) {
     // A bare product name would be a folder relative to wherever the program runs.
     state.m_folders.m_strGroup =
-        strPrograms.empty() ? std::string() : strPrograms + state.m_config.m_strProduct + "\\";
+        strPrograms.empty()
+            ? std::string()
+            : strPrograms + ProductTitle(*state.m_pSystem, state.m_config.m_strProduct) + "\\";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "UninstallEntry.h"
 
+#include "SetupNames.h"
 #include "SetupRegistry.h"
 #include "SetupTexts.h"
 
@@ -34,7 +35,8 @@ void WriteEntryValues(SetupState& state, RegHandle hKey) {
     std::string strProgram = strDest + "\\" + state.m_config.m_entries.front().m_strFile;
     VersionRecord record = ProductRecord(state, strProgram);
     // The outcomes are deliberately not looked at: the product is installed either way.
-    system.ValueSetText(hKey, kDisplayNameValue, strProduct + " (Remove only)");
+    system.ValueSetText(hKey, kDisplayNameValue,
+                        ProductTitle(system, strProduct) + " (Remove only)");
     // Quoted, so that a folder with blanks cannot start another program.
     system.ValueSetText(hKey, kUninstallStringValue,
                         "\"" + strDest + "\\" + kSetupFileName + "\" /u");

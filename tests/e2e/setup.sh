@@ -5,7 +5,10 @@ S_DIST=$E2E_BUILD/dist
 # The system's folders as setup.exe of this arch sees them.
 S_PROGRAM_FILES=$(e2e_folder program-files)
 S_DEST="$S_PROGRAM_FILES\\Halvane\\Quenlow"
-S_GROUP="$(e2e_folder common-programs)\\Quenlow"
+# The 64-bit build names itself apart from the 32-bit one, which may be installed beside it.
+S_TITLE=Quenlow
+[ "$E2E_ARCH" = win64 ] && S_TITLE="Quenlow (64-bit)"
+S_GROUP="$(e2e_folder common-programs)\\$S_TITLE"
 S_DESKTOP=$(e2e_folder common-desktop)
 S_STARTUP=$(e2e_folder common-startup)
 S_KEY='Software\Halvane\Quenlow\UserInfo'

@@ -37,7 +37,7 @@ scenario_setup_reinstall_over_running_game() {
   e2e_expect_eq "links in the group" "Quenlow.lnk|Uninstall Quenlow.lnk" \
     "$(ls "$(s_host "$S_GROUP")" | paste -sd'|')"
   e2e_expect_eq "desktop links" "Quenlow.lnk" "$(ls "$(s_host "$S_DESKTOP")" | grep -i quenlow)"
-  e2e_expect_eq "DisplayName" "Quenlow (Remove only)" \
+  e2e_expect_eq "DisplayName" "$S_TITLE (Remove only)" \
     "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayName)"
   s_expect_uninstall_entry
 

@@ -59,7 +59,7 @@ scenario_setup_install_and_remove() {
     "$(s_link "$S_DESKTOP\\Quenlow.lnk")"
   [ ! -e "$(s_host "$S_STARTUP")/Quenlow.lnk" ] || e2e_fail "a start-up link was made"
   e2e_expect_eq "DestinationPath" "$S_DEST" "$(e2e_drv reg-get HKLM "$S_KEY" DestinationPath)"
-  e2e_expect_eq "DisplayName" "Quenlow (Remove only)" \
+  e2e_expect_eq "DisplayName" "$S_TITLE (Remove only)" \
     "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayName)"
   local command
   command=$(e2e_drv reg-get HKLM "$S_UNINSTALL" UninstallString)

@@ -137,8 +137,10 @@ bool CFakeSetupSystem::RunWizard(const std::string& strProduct, std::string& str
     ++m_nWizardRuns;
     m_context.Note("wizard");
     if (!m_bWizardFinishes) return false;
-    strDestination =
-        m_strWizardFolder.empty() ? DefaultDestination(*this, strProduct) : m_strWizardFolder;
+    if (!m_strWizardFolder.empty())
+        strDestination = m_strWizardFolder;
+    else if (strDestination.empty())
+        strDestination = DefaultDestination(*this, strProduct);
     return true;
 }
 

@@ -78,3 +78,14 @@ TEST_F(InstallTest, MessagesAreDispatchedWhileALargeFileIsCopied) {
     EXPECT_GE(m_sys.m_nDispatches, 16);
     ExpectClosing(kInstallSucceeded);
 }
+
+TEST_F(InstallTest, TheSixtyFourBitBuildTellsItselfApart) {
+    m_sys.m_b64Bit = true;
+    Install();
+    std::string strGroup = std::string(kCommonPrograms) + "\\Quenlow (64-bit)";
+    EXPECT_TRUE(m_sys.m_files.HasFile(strGroup + "\\Quenlow.lnk"));
+    EXPECT_TRUE(m_sys.m_files.HasFile(strGroup + "\\Uninstall Quenlow.lnk"));
+    EXPECT_FALSE(m_sys.m_files.HasFolder(kCommonGroup));
+    EXPECT_EQ(m_sys.m_registry.Text(RegRoot::LocalMachine, kUninstallEntry, "DisplayName"),
+              "Quenlow (64-bit) (Remove only)");
+}

@@ -24,7 +24,8 @@ void PrepareMachine(CFakeSetupSystem& sys) {
                             {SpecialFolder::Programs, kUserPrograms},
                             {SpecialFolder::Desktop, kUserDesktop},
                             {SpecialFolder::Startup, kUserStartup},
-                            {SpecialFolder::ProgramFiles, "C:\\Program Files"}};
+                            {SpecialFolder::ProgramFiles, "C:\\Program Files"},
+                            {SpecialFolder::AppData, kUserAppData}};
     for (const auto& item : sys.m_specialFolders)
         sys.m_files.AddFolder(item.second);
     sys.m_files.AddFolder("C:\\temp");

@@ -22,6 +22,7 @@ constexpr const char* kCommonStartup =
 constexpr const char* kUserPrograms = "C:\\users\\me\\Start Menu\\Programs";
 constexpr const char* kUserDesktop = "C:\\users\\me\\Desktop";
 constexpr const char* kUserStartup = "C:\\users\\me\\Start Menu\\Programs\\StartUp";
+constexpr const char* kUserAppData = "C:\\users\\me\\AppData\\Roaming";
 constexpr const char* kProductKey = "Software\\Halvane\\Quenlow\\UserInfo";
 constexpr const char* kUninstallEntry =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quenlow";
