@@ -6,9 +6,19 @@
 
 namespace {
 
-bool RemoveInstalledFile(SetupState& state, const FileEntry& entry) {
-    std::string strPath = state.m_strDestination + "\\" + entry.m_strFile;
-    return CheckPathLength(*state.m_pSystem, strPath) && state.m_pSystem->RemoveFile(strPath);
+struct RemoveMarks {
+    bool m_bSuccess = true;
+    bool m_bFileStays = false;
+};
+
+std::string InstalledPath(const SetupState& state, const FileEntry& entry) {
+    return state.m_strDestination + "\\" + entry.m_strFile;
+}
+
+// What a later removal starts from and reads.
+bool IsRemovalProgram(const FileEntry& entry) {
+    return EqualsNoCase(entry.m_strFile, kSetupFileName) ||
+           EqualsNoCase(entry.m_strFile, kIniFileName);
 }
 
 bool IsMade(SetupOption option) {
@@ -24,27 +34,62 @@ void RemoveMainProgramLinks(SetupState& state, const FileEntry& entry) {
         DeleteLinkFile(state, folders.m_strStartup + entry.m_strShortcut + ".lnk");
 }
 
+// The file, then its links; a file that stays keeps its links.
+void RemoveEntry(SetupState& state, std::size_t nIndex, RemoveMarks& marks) {
+    ISetupSystem& system = *state.m_pSystem;
+    const FileEntry& entry = state.m_config.m_entries[nIndex];
+    std::string strPath = InstalledPath(state, entry);
+    if (!CheckPathLength(system, strPath) || !system.RemoveFile(strPath)) {
+        marks.m_bSuccess = false;
+        if (strPath.size() <= kMaxPathChars && system.FileExists(strPath)) {
+            marks.m_bFileStays = true;
+            return;
+        }
+    }
+    if (entry.m_strShortcut.empty()) return;
+    if (nIndex == 0) RemoveMainProgramLinks(state, entry);
+    const std::string& strGroup = state.m_folders.m_strGroup;
+    if (!strGroup.empty() && !DeleteLinkFile(state, strGroup + entry.m_strShortcut + ".lnk"))
+        marks.m_bSuccess = false;
+}
+
 } // namespace
 
-bool RemoveFiles(SetupState& state) {
+bool FilesCanBeRemoved(SetupState& state) {
     ISetupSystem& system = *state.m_pSystem;
-    bool bSuccess = true;
+    std::string strSelf = system.ModulePath();
+    for (const FileEntry& entry : state.m_config.m_entries) {
+        std::string strPath = InstalledPath(state, entry);
+        // Without a temporary copy the removal runs from the installed setup.exe itself, which
+        // the system deletes at its next start.
+        if (strPath.size() > kMaxPathChars || system.SameFile(strPath, strSelf)) continue;
+        while (system.FileInUse(strPath)) {
+            if (system.ShowMessage(BoxOwner::None, strPath + kFileInUse, kCaptionQuestion,
+                                   BoxKind::RetryCancel) != BoxAnswer::Retry)
+                return false;
+        }
+    }
+    return true;
+}
+
+RemoveResult RemoveFiles(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
     LocateShellFolders(state);
     const std::string& strGroup = state.m_folders.m_strGroup;
     if (strGroup.empty() || !system.FolderExists(strGroup)) LocatePersonalFolders(state);
-    const std::vector<FileEntry>& entries = state.m_config.m_entries;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const FileEntry& entry = entries[i];
-        if (!RemoveInstalledFile(state, entry)) bSuccess = false;
-        if (entry.m_strShortcut.empty()) continue;
-        if (i == 0) RemoveMainProgramLinks(state, entry);
-        if (!strGroup.empty() && !DeleteLinkFile(state, strGroup + entry.m_strShortcut + ".lnk"))
-            bSuccess = false;
+    RemoveMarks marks;
+    std::size_t nEntries = state.m_config.m_entries.size();
+    for (std::size_t i = 0; i < nEntries; ++i) {
+        if (!IsRemovalProgram(state.m_config.m_entries[i])) RemoveEntry(state, i, marks);
+    }
+    for (std::size_t i = 0; i < nEntries && !marks.m_bFileStays; ++i) {
+        if (IsRemovalProgram(state.m_config.m_entries[i])) RemoveEntry(state, i, marks);
     }
     // Folders still holding something stay, without a word.
     system.RemoveFolder(state.m_strDestination);
     if (!strGroup.empty()) system.RemoveFolder(strGroup);
-    if (!bSuccess)
+    if (!marks.m_bSuccess)
         system.ShowMessage(BoxOwner::None, kRemoveFilesIncomplete, kCaptionError, BoxKind::Ok);
-    return bSuccess;
+    if (marks.m_bFileStays) return RemoveResult::Unfinished;
+    return marks.m_bSuccess ? RemoveResult::Complete : RemoveResult::Incomplete;
 }

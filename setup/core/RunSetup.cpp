@@ -50,9 +50,17 @@ void RunRemoval(SetupState& state) {
     // failure, or no temporary folder, only leaves that folder behind.
     std::string strTemp = system.TempFolder();
     if (!strTemp.empty()) system.ChangeFolder(strTemp);
-    bool bFiles = RemoveFiles(state);
+    // Cancel while a program holds a file: nothing is deleted, and nothing more is said.
+    if (!FilesCanBeRemoved(state)) return;
+    RemoveResult files = RemoveFiles(state);
+    if (files == RemoveResult::Unfinished) {
+        // The entry and the recorded folder stay, so that the removal can be run again.
+        ShowClosing(system, kRemoveFinished);
+        return;
+    }
     bool bKeys = RemoveRegistryEntries(state);
-    ShowClosing(system, bFiles && bKeys ? kRemoveSucceeded : kRemoveFinished);
+    ShowClosing(system,
+                files == RemoveResult::Complete && bKeys ? kRemoveSucceeded : kRemoveFinished);
 }
 
 void RunInstall(SetupState& state) {

@@ -21,10 +21,6 @@ bool EndsInDotOrBlank(const std::string& s) {
     return !s.empty() && (s.back() == '.' || s.back() == ' ');
 }
 
-bool EqualsNoCase(const std::string& strText, const char* szWord) {
-    return strText.size() == std::strlen(szWord) && StartsWithNoCase(strText, szWord);
-}
-
 // CON, NUL, COM1 and the like name devices in every folder, with or without an extension:
 // opening "nul.txt" in any folder opens the device, not a file.
 bool IsDeviceName(const std::string& strName) {
@@ -64,6 +60,10 @@ bool StartsWithNoCase(const std::string& strLine, const char* szPrefix) {
             return false;
     }
     return true;
+}
+
+bool EqualsNoCase(const std::string& strText, const char* szWord) {
+    return strText.size() == std::strlen(szWord) && StartsWithNoCase(strText, szWord);
 }
 
 bool IsSafeName(const std::string& strName) {

@@ -16,6 +16,8 @@ bool IsSafeName(const std::string& strName);
 bool IsValidDestination(const std::string& strPath);
 bool HasWildcard(const std::string& strPath);
 
+// Whether the text is the word, in any letter case.
+bool EqualsNoCase(const std::string& strText, const char* szWord);
 // Whether the text begins with the prefix, in any letter case.
 bool StartsWithNoCase(const std::string& strText, const char* szPrefix);
 // False, after "The path is too long: " + the path, for a path of 260 characters or more.

@@ -1,0 +1,90 @@
+#include "SetupTestSupport.h"
+#include "SetupTexts.h"
+
+// A removal beside what the user still has: the other build, which shares the player's data
+// beneath the user's key while each has its own keys in its own view of the machine's registry,
+// and a game that is running.
+class RemoveInUseTest : public SetupTest {
+protected:
+    void SetUp() override {
+        Install();
+        m_sys.m_registry.PutValue(RegRoot::CurrentUser, "Software\\Halvane\\Quenlow\\1.0", "game",
+                                  kRegSz, "state");
+        ForgetHistory();
+    }
+    void InstallOtherBuild() {
+        m_sys.m_registry.PutValue(RegRoot::OtherLocalMachine, kProductKey, "DestinationPath",
+                                  kRegSz, "C:\\Program Files (x86)\\Halvane\\Quenlow");
+    }
+    bool Installed(const char* szName) const { return m_sys.m_files.HasFile(Dest(szName)); }
+    bool HasGroupLink(const char* szName) const {
+        return m_sys.m_files.HasFile(std::string(kCommonGroup) + "\\" + szName + ".lnk");
+    }
+    bool HasPlayersData() const {
+        return m_sys.m_registry.HasKey(RegRoot::CurrentUser, "Software\\Halvane\\Quenlow\\1.0");
+    }
+};
+
+TEST_F(RemoveInUseTest, ThePlayersDataGoWithTheLastBuildOnly) {
+    InstallOtherBuild();
+    Remove();
+    EXPECT_EQ(m_sys.MessageTexts(), std::vector<std::string>{kRemoveSucceeded});
+    EXPECT_FALSE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, kUninstallEntry));
+    EXPECT_TRUE(HasPlayersData());
+}
+
+TEST_F(RemoveInUseTest, WithoutTheOtherBuildThePlayersDataGo) {
+    // Another product of the maker in the other view is not this product.
+    m_sys.m_registry.AddKey(RegRoot::OtherLocalMachine, "Software\\Halvane\\Other\\UserInfo");
+    Remove();
+    EXPECT_FALSE(HasPlayersData());
+}
+
+TEST_F(RemoveInUseTest, ARunningGameIsAskedForBeforeAnythingGoes) {
+    std::string strGame = Dest("QUENLOW.EXE");
+    std::string strQuestion = strGame + kFileInUse;
+    m_sys.m_files.Lock(strGame);
+    m_sys.m_answers = {BoxAnswer::Retry, BoxAnswer::Cancel};
+    Remove();
+    // Retry while it still runs asks again; Cancel deletes nothing and says nothing more.
+    EXPECT_EQ(m_sys.MessageTexts(), (std::vector<std::string>{strQuestion, strQuestion}));
+    EXPECT_EQ(m_sys.m_messages[0].m_kind, BoxKind::RetryCancel);
+    for (const char* szChange : {"delete", "shelldelete", "rmdir", "regdelete"})
+        EXPECT_EQ(JournalIndex(szChange), -1) << szChange;
+
+    // Retry once the game has ended removes everything.
+    ForgetHistory();
+    m_sys.m_onMessage = [&](const std::string& strText) {
+        if (strText == strQuestion) m_sys.m_files.Unlock(strGame);
+    };
+    m_sys.m_answers = {BoxAnswer::Retry};
+    Remove();
+    EXPECT_EQ(m_sys.MessageTexts(), (std::vector<std::string>{strQuestion, kRemoveSucceeded}));
+    EXPECT_FALSE(m_sys.m_files.HasFolder(kDest));
+    EXPECT_FALSE(HasPlayersData());
+}
+
+TEST_F(RemoveInUseTest, AFileThatStaysKeepsWhatRemovesItLater) {
+    // The game started again after the question: its file cannot go.
+    m_sys.m_context.m_faults.FailAt(FakeOp::RemoveFile, 1);
+    Remove();
+    EXPECT_EQ(m_sys.MessageTexts(),
+              (std::vector<std::string>{kRemoveFilesIncomplete, kRemoveFinished}));
+    EXPECT_FALSE(Installed("license.txt"));
+    for (const char* szName : {"QUENLOW.EXE", "setup.exe", "setup.ini"})
+        EXPECT_TRUE(Installed(szName)) << szName;
+    EXPECT_TRUE(HasGroupLink("Quenlow"));
+    EXPECT_TRUE(HasGroupLink("Uninstall Quenlow"));
+    EXPECT_TRUE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, kUninstallEntry));
+    EXPECT_TRUE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, kProductKey));
+    EXPECT_TRUE(HasPlayersData());
+
+    // The removal run again finishes it; the files already gone count as missing.
+    ForgetHistory();
+    Remove();
+    EXPECT_EQ(m_sys.MessageTexts(),
+              (std::vector<std::string>{kRemoveFilesIncomplete, kRemoveFinished}));
+    EXPECT_FALSE(m_sys.m_files.HasFolder(kDest));
+    EXPECT_FALSE(m_sys.m_files.HasFolder(kCommonGroup));
+    EXPECT_FALSE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, kUninstallEntry));
+}
