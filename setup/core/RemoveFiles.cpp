@@ -28,10 +28,11 @@ bool IsMade(SetupOption option) {
 // Desktop and start-up links may have been declined or removed by hand: they never count.
 void RemoveMainProgramLinks(SetupState& state, const FileEntry& entry) {
     const ShellFolders& folders = state.m_folders;
+    std::string strTarget = InstalledPath(state, entry);
     if (IsMade(state.m_config.m_desktop) && !folders.m_strDesktop.empty())
-        DeleteLinkFile(state, folders.m_strDesktop + entry.m_strShortcut + ".lnk");
+        DeleteLinkFile(state, folders.m_strDesktop + entry.m_strShortcut + ".lnk", strTarget);
     if (IsMade(state.m_config.m_startup) && !folders.m_strStartup.empty())
-        DeleteLinkFile(state, folders.m_strStartup + entry.m_strShortcut + ".lnk");
+        DeleteLinkFile(state, folders.m_strStartup + entry.m_strShortcut + ".lnk", strTarget);
 }
 
 // The file, then its links; a file that stays keeps its links.
@@ -49,7 +50,8 @@ void RemoveEntry(SetupState& state, std::size_t nIndex, RemoveMarks& marks) {
     if (entry.m_strShortcut.empty()) return;
     if (nIndex == 0) RemoveMainProgramLinks(state, entry);
     const std::string& strGroup = state.m_folders.m_strGroup;
-    if (!strGroup.empty() && !DeleteLinkFile(state, strGroup + entry.m_strShortcut + ".lnk"))
+    if (!strGroup.empty() &&
+        !DeleteLinkFile(state, strGroup + entry.m_strShortcut + ".lnk", strPath))
         marks.m_bSuccess = false;
 }
 

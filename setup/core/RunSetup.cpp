@@ -24,16 +24,51 @@ bool HoldsThisInstallation(ISetupSystem& system, const std::string& strFolder) {
     return system.SameFile(kSetupFileName, strFolder + "\\" + kSetupFileName);
 }
 
-// The recorded folder, checked so that nothing outside it is ever deleted.
-bool ReadDestination(SetupState& state) {
+// The folder recorded for the product, without a trailing "\"; empty when none or not valid.
+std::string RecordedFolder(SetupState& state) {
     std::string strPath;
     if (!ReadMachineString(state, state.m_strProductKey, kDestinationValue, strPath) ||
         !IsValidDestination(strPath))
-        return false;
+        return std::string();
     if (strPath.back() == '\\') strPath.pop_back();
-    if (!HoldsThisInstallation(*state.m_pSystem, strPath)) return false;
+    return strPath;
+}
+
+// The recorded folder, checked so that nothing outside it is ever deleted.
+bool ReadDestination(SetupState& state) {
+    std::string strPath = RecordedFolder(state);
+    if (strPath.empty() || !HoldsThisInstallation(*state.m_pSystem, strPath)) return false;
     state.m_strDestination = strPath;
     return true;
+}
+
+// The folder the product is installed in: recorded, and holding its setup.exe.
+std::string InstalledFolder(SetupState& state) {
+    std::string strPath = RecordedFolder(state);
+    if (strPath.empty() || !state.m_pSystem->FileExists(strPath + "\\" + kSetupFileName))
+        return std::string();
+    return strPath;
+}
+
+// Whether the destination chosen is another folder than the installed one, however either is
+// spelt: the same folder holds the same setup.exe.
+bool IsAnotherFolder(SetupState& state, const std::string& strInstalled) {
+    const std::string& strDest = state.m_strDestination;
+    if (strInstalled.empty() || strDest.empty()) return false;
+    std::string strFolder =
+        strDest.back() == '\\' ? strDest.substr(0, strDest.size() - 1) : strDest;
+    return !EqualsNoCase(strFolder, strInstalled.c_str()) &&
+           !state.m_pSystem->SameFile(strInstalled + "\\" + kSetupFileName,
+                                      strFolder + "\\" + kSetupFileName);
+}
+
+// The installation the new one replaces: its files, and its links that the new one did not
+// save over. Its keys are the new installation's now.
+void RemoveEarlierInstallation(SetupState& state, const std::string& strEarlier) {
+    std::string strDest = state.m_strDestination;
+    state.m_strDestination = strEarlier;
+    RemoveFiles(state); // a file that stays is reported; the new installation is whole
+    state.m_strDestination = strDest;
 }
 
 void RunRemoval(SetupState& state) {
@@ -66,12 +101,20 @@ void RunRemoval(SetupState& state) {
 void RunInstall(SetupState& state) {
     ISetupSystem& system = *state.m_pSystem;
     const SetupConfig& config = state.m_config;
+    std::string strInstalled = InstalledFolder(state);
+    state.m_strDestination = strInstalled;
     if (!system.RunWizard(config.m_strProduct, state.m_strDestination)) return;
-    WriteDestinationPath(state); // deliberately not looked at: removal reports a missing value
+    // Into another folder, the earlier installation stays the recorded one until the new copy
+    // is whole, and then goes: there is never an installation without its entry.
+    bool bMoving = IsAnotherFolder(state, strInstalled);
+    // Deliberately not looked at: removal reports a missing value.
+    if (!bMoving) WriteDestinationPath(state);
     system.OpenProgress(static_cast<int>(config.m_entries.size()));
     bool bInstalled = InstallFiles(state);
-    WriteUninstallEntry(state);
+    if (bMoving && bInstalled) WriteDestinationPath(state);
+    if (!bMoving || bInstalled) WriteUninstallEntry(state);
     system.CloseProgress();
+    if (bMoving && bInstalled) RemoveEarlierInstallation(state, strInstalled);
     if (!bInstalled) {
         ShowClosing(system, kInstallFinished);
         return;

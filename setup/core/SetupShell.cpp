@@ -55,14 +55,16 @@ long CreateShortcut(SetupState& state, const std::string& strTarget, const std::
     return state.m_pSystem->SaveLink(link, strLinkFile);
 }
 
-bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile) {
+bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile,
+                    const std::string& strTarget) {
     if (!CheckPathLength(*state.m_pSystem, strLinkFile) || HasWildcard(strLinkFile)) return false;
     ISetupSystem& system = *state.m_pSystem;
     if (!system.FileExists(strLinkFile)) return true;
-    // The other build, installed elsewhere, saves links of the same names: those stay.
-    std::string strTarget;
-    if (system.ReadLinkTarget(strLinkFile, strTarget) &&
-        !StartsWithNoCase(strTarget, (state.m_strDestination + "\\").c_str()))
+    // The other build, or a new installation in another folder, saves links of the same names:
+    // those stay. A folder inside this one is another folder too.
+    std::string strLinked;
+    if (system.ReadLinkTarget(strLinkFile, strLinked) &&
+        !EqualsNoCase(strLinked, strTarget.c_str()))
         return true;
     return system.ShellDeleteFile(strLinkFile) == 0;
 }

@@ -142,7 +142,8 @@ public:
     virtual BoxAnswer ShowMessage(BoxOwner owner, const std::string& strText,
                                   const std::string& strCaption, BoxKind kind) = 0;
     // The install wizard with its licence dialog; false when the user cancelled or declined.
-    // On true the destination folder holds what the user chose.
+    // It suggests the destination folder given, or the default one when that is empty; on true
+    // the destination folder holds what the user chose.
     virtual bool RunWizard(const std::string& strProduct, std::string& strDestination) = 0;
     virtual void OpenProgress(int nEntries) = 0;
     // Step the progress bar by one; both repaint at once. Nothing without a progress dialog.

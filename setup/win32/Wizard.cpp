@@ -130,7 +130,10 @@ INT_PTR CALLBACK WelcomePageProc(HWND hDlg, UINT nMsg, WPARAM, LPARAM lParam) {
 INT_PTR CALLBACK DestinationPageProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM lParam) {
     switch (nMsg) {
     case WM_INITDIALOG:
-        g_wizard.m_strDestination = DefaultDestination(*g_wizard.m_pSystem, g_wizard.m_strProduct);
+        // The folder the product is installed in, else the maker's folder for it.
+        if (g_wizard.m_strDestination.empty())
+            g_wizard.m_strDestination =
+                DefaultDestination(*g_wizard.m_pSystem, g_wizard.m_strProduct);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_CHOOSE_FOLDER && HIWORD(wParam) == BN_CLICKED) ChooseFolder(hDlg);
@@ -182,6 +185,7 @@ INT_PTR RunWizard(HINSTANCE hInstance, HWND hWndOwner, ISetupSystem& system,
     g_wizard.m_hInstance = hInstance;
     g_wizard.m_pSystem = &system;
     g_wizard.m_strProduct = strProduct;
+    g_wizard.m_strDestination = strDestination;
     const struct {
         int nTemplate;
         DLGPROC pProc;

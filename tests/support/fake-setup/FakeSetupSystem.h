@@ -38,6 +38,7 @@ public:
     // it suggests: the folder passed in, else the default destination).
     bool m_bWizardFinishes = true;
     std::string m_strWizardFolder;
+    std::string m_strWizardSuggested; // the folder the last wizard was given to suggest
     std::map<SpecialFolder, std::string> m_specialFolders;
     std::string m_strModulePath = "C:\\dist\\setup.exe";
     bool m_b64Bit = false;

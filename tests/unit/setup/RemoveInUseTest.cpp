@@ -66,6 +66,7 @@ TEST_F(RemoveInUseTest, ARunningGameIsAskedForBeforeAnythingGoes) {
 
 TEST_F(RemoveInUseTest, AFileThatStaysKeepsWhatRemovesItLater) {
     // The game started again after the question: its file cannot go.
+    m_sys.m_context.m_faults.ResetCounts();
     m_sys.m_context.m_faults.FailAt(FakeOp::RemoveFile, 1);
     Remove();
     EXPECT_EQ(m_sys.MessageTexts(),
