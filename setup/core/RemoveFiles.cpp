@@ -1,5 +1,6 @@
 #include "RemoveFiles.h"
 
+#include "RemoveLeftovers.h"
 #include "SetupNames.h"
 #include "SetupShell.h"
 #include "SetupTexts.h"
@@ -89,6 +90,7 @@ RemoveResult RemoveFiles(SetupState& state) {
     }
     // Folders still holding something stay, without a word.
     system.RemoveFolder(state.m_strDestination);
+    RemoveMakerFolder(state);
     if (!strGroup.empty()) system.RemoveFolder(strGroup);
     if (!marks.m_bSuccess)
         system.ShowMessage(BoxOwner::None, kRemoveFilesIncomplete, kCaptionError, BoxKind::Ok);

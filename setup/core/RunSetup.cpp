@@ -2,6 +2,7 @@
 
 #include "InstallFiles.h"
 #include "RemoveFiles.h"
+#include "RemoveLeftovers.h"
 #include "SetupIni.h"
 #include "SetupNames.h"
 #include "SetupRegistry.h"
@@ -67,7 +68,9 @@ bool IsAnotherFolder(SetupState& state, const std::string& strInstalled) {
 void RemoveEarlierInstallation(SetupState& state, const std::string& strEarlier) {
     std::string strDest = state.m_strDestination;
     state.m_strDestination = strEarlier;
-    RemoveFiles(state); // a file that stays is reported; the new installation is whole
+    std::vector<RegRoot> types = DocumentTypeRoots(state);
+    // A file that stays is reported; the new installation is whole.
+    if (RemoveFiles(state) != RemoveResult::Unfinished) RemoveDocumentType(state, types);
     state.m_strDestination = strDest;
 }
 
@@ -87,12 +90,14 @@ void RunRemoval(SetupState& state) {
     if (!strTemp.empty()) system.ChangeFolder(strTemp);
     // Cancel while a program holds a file: nothing is deleted, and nothing more is said.
     if (!FilesCanBeRemoved(state)) return;
+    std::vector<RegRoot> types = DocumentTypeRoots(state);
     RemoveResult files = RemoveFiles(state);
     if (files == RemoveResult::Unfinished) {
         // The entry and the recorded folder stay, so that the removal can be run again.
         ShowClosing(system, kRemoveFinished);
         return;
     }
+    RemoveDocumentType(state, types);
     bool bKeys = RemoveRegistryEntries(state);
     ShowClosing(system,
                 files == RemoveResult::Complete && bKeys ? kRemoveSucceeded : kRemoveFinished);

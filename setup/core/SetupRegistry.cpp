@@ -1,5 +1,6 @@
 #include "SetupRegistry.h"
 
+#include "RemoveLeftovers.h"
 #include "SetupTexts.h"
 
 namespace {
@@ -59,11 +60,15 @@ bool WriteDestinationPath(SetupState& state) {
 
 bool ReadMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
                        std::string& strOut) {
+    return ReadString(state, RegRoot::LocalMachine, strKey, strName, strOut);
+}
+
+bool ReadString(SetupState& state, RegRoot root, const std::string& strKey,
+                const std::string& strName, std::string& strOut) {
     ISetupSystem& system = *state.m_pSystem;
     strOut.clear();
     RegHandle hKey = 0;
-    if (system.KeyOpen(RegRoot::LocalMachine, strKey, RegAccess::Query, &hKey) != kErrNone)
-        return false;
+    if (system.KeyOpen(root, strKey, RegAccess::Query, &hKey) != kErrNone) return false;
     char buffer[kMaxPathChars + 1];
     unsigned nType = 0;
     unsigned cbData = kMaxPathChars;
@@ -73,6 +78,12 @@ bool ReadMachineString(SetupState& state, const std::string& strKey, const std::
     buffer[cbData] = '\0';
     strOut = buffer; // up to a zero stored with the text
     return true;
+}
+
+bool DeleteKeyTree(SetupState& state, RegRoot root, const std::string& strParent,
+                   const std::string& strSubKey) {
+    return DeleteSubKey(*state.m_pSystem, root, strParent, RegAccess::Write, strSubKey,
+                        DeleteKind::WithSubkeys);
 }
 
 bool OtherBuildInstalled(SetupState& state) {
@@ -101,9 +112,11 @@ bool RemoveRegistryEntries(SetupState& state) {
     bSuccess = DeleteUninstallKey(state) && bSuccess;
     // The game's own state lies beneath the user's key, shared by both builds: it goes with the
     // last of them, and whether it goes does not count.
-    if (!OtherBuildInstalled(state))
+    if (!OtherBuildInstalled(state)) {
         DeleteSubKey(system, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
                      DeleteKind::WithSubkeys);
+        RemoveSettingsFile(state);
+    }
     // The maker's keys go with the last of the maker's products; whether they go does not count.
     DeleteKeyIfEmpty(system, RegRoot::LocalMachine, kMakerKey);
     DeleteKeyIfEmpty(system, RegRoot::CurrentUser, kUserMakerKey);

@@ -10,6 +10,7 @@ protected:
         Install();
         m_sys.m_registry.PutValue(RegRoot::CurrentUser, "Software\\Halvane\\Quenlow\\1.0", "game",
                                   kRegSz, "state");
+        m_sys.m_files.AddFile(kSettings, "[Recent File List]\r\nFile1=C:\\mine.qnl\r\n");
         ForgetHistory();
     }
     void InstallOtherBuild() {
@@ -21,8 +22,26 @@ protected:
         return m_sys.m_files.HasFile(std::string(kCommonGroup) + "\\" + szName + ".lnk");
     }
     bool HasPlayersData() const {
-        return m_sys.m_registry.HasKey(RegRoot::CurrentUser, "Software\\Halvane\\Quenlow\\1.0");
+        bool bKey =
+            m_sys.m_registry.HasKey(RegRoot::CurrentUser, "Software\\Halvane\\Quenlow\\1.0");
+        EXPECT_EQ(bKey, m_sys.m_files.HasFile(kSettings)) << "the key and the settings go together";
+        return bKey;
     }
+    // The document type as the game registers it at its start.
+    void RegisterDocumentType(RegRoot root, const std::string& strProgram) {
+        std::string strType = "Software\\Classes\\Quenlow.Document";
+        m_sys.m_registry.PutValue(root, strType, "", kRegSz, "Quenlow Game");
+        m_sys.m_registry.PutValue(root, strType + "\\shell\\open\\command", "", kRegSz,
+                                  "\"" + strProgram + "\" \"%1\"");
+        m_sys.m_registry.PutValue(root, "Software\\Classes\\.QNL", "", kRegSz, "Quenlow.Document");
+        m_sys.m_registry.PutValue(root, "Software\\Classes\\.QNL\\ShellNew", "NullFile", kRegSz,
+                                  "");
+    }
+    bool HasDocumentType(RegRoot root) const {
+        return m_sys.m_registry.HasKey(root, "Software\\Classes\\Quenlow.Document") ||
+               m_sys.m_registry.HasKey(root, "Software\\Classes\\.QNL");
+    }
+    static constexpr const char* kSettings = "C:\\users\\me\\AppData\\Roaming\\QUENLOW.INI";
 };
 
 TEST_F(RemoveInUseTest, ThePlayersDataGoWithTheLastBuildOnly) {
@@ -88,4 +107,30 @@ TEST_F(RemoveInUseTest, AFileThatStaysKeepsWhatRemovesItLater) {
     EXPECT_FALSE(m_sys.m_files.HasFolder(kDest));
     EXPECT_FALSE(m_sys.m_files.HasFolder(kCommonGroup));
     EXPECT_FALSE(m_sys.m_registry.HasKey(RegRoot::LocalMachine, kUninstallEntry));
+}
+
+TEST_F(RemoveInUseTest, NothingOfTheProductIsLeftBehind) {
+    RegisterDocumentType(RegRoot::LocalMachine, Dest("QUENLOW.EXE"));
+    // The same type for the user, opening another copy of the game: not this installation's.
+    RegisterDocumentType(RegRoot::CurrentUser, "C:\\Games\\QUENLOW.EXE");
+    Remove();
+    EXPECT_EQ(m_sys.MessageTexts(), std::vector<std::string>{kRemoveSucceeded});
+    EXPECT_FALSE(HasDocumentType(RegRoot::LocalMachine));
+    EXPECT_TRUE(m_sys.m_registry.HasKey(RegRoot::CurrentUser, "Software\\Classes\\.QNL"));
+    EXPECT_FALSE(m_sys.m_files.HasFolder("C:\\Program Files\\Halvane"));
+    EXPECT_FALSE(HasPlayersData());
+
+    // The maker's folder holding another product stays, as does a folder the user picked.
+    m_sys.m_files.AddFolder("C:\\Program Files\\Halvane\\Other");
+    StartFromDist();
+    Install();
+    Remove();
+    EXPECT_TRUE(m_sys.m_files.HasFolder("C:\\Program Files\\Halvane\\Other"));
+    m_sys.m_files.AddFolder("C:\\Games");
+    StartFromDist();
+    m_sys.m_strWizardFolder = "C:\\Games\\Quenlow";
+    Install();
+    Remove("C:\\Games\\Quenlow");
+    EXPECT_FALSE(m_sys.m_files.HasFolder("C:\\Games\\Quenlow"));
+    EXPECT_TRUE(m_sys.m_files.HasFolder("C:\\Games"));
 }

@@ -10,6 +10,9 @@ const char* const kStandardIni = "[Names]\r\n"
                                  "desktop=Ask\r\n"
                                  "startup=No\r\n"
                                  "launch=Yes\r\n"
+                                 "document=Quenlow.Document\r\n"
+                                 "extension=.QNL\r\n"
+                                 "settings=QUENLOW.INI\r\n"
                                  "\r\n"
                                  "[Files]\r\n"
                                  "+QUENLOW.EXE;Quenlow;;\r\n"
@@ -56,13 +59,18 @@ void SetupTest::Install(BoxAnswer desktopAnswer) {
     RunSetup(m_state);
 }
 
-void SetupTest::Remove() {
-    m_sys.m_files.SetCurrent(kDest);
+void SetupTest::Remove(const char* szInstalled) {
+    m_sys.m_files.SetCurrent(szInstalled);
     m_sys.m_strModulePath = "C:\\temp\\setup.exe";
     SetupState state(m_sys);
     state.m_mode = SetupMode::Remove;
     RunSetup(state);
     m_state = state;
+}
+
+void SetupTest::StartFromDist() {
+    m_sys.m_files.SetCurrent(kDist);
+    m_sys.m_strModulePath = "C:\\dist\\setup.exe";
 }
 
 void SetupTest::ForgetHistory() {
