@@ -2,8 +2,6 @@
 # a large file that keeps the copy busy while the progress dialog must go on answering.
 source tests/e2e/setup.sh
 
-S_IN_USE=" is in use by a program that is running."
-
 # Installing again while the installed game runs: the locked program is asked for once, Retry
 # after the game has ended replaces it, and the links and the entry are written again, not added.
 scenario_setup_reinstall_over_running_game() {
