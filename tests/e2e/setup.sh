@@ -165,10 +165,12 @@ s_link() { e2e_drv link-read "$1" | paste -sd'|'; }
 
 # What the drive and the registry hold, for comparing before an installation with after its
 # removal: files with their sizes, folders, keys and values with their data. The temporary
-# folder, where each removal's copy waits for the next start, is left out.
+# folder, where each removal's copy waits for the next start, is left out, and so are the
+# records Wine itself makes the first time a program asks (its network cards, the mouse's
+# settings).
 s_listing() {
   (cd "$WINEPREFIX/drive_c" && find -L . -path './users/*/Temp' -prune -o -type d -printf 'folder %p\n' \
     -o -type f -printf 'file %p %s\n' 2>/dev/null | sort)
-  e2e_drv reg-list HKLM Software | sort
-  e2e_drv reg-list HKCU Software | sort
+  { e2e_drv reg-list HKLM Software; e2e_drv reg-list HKCU Software; } |
+    grep -v -e '\\NetworkCards\\' -e '^HKCU\\Software\\Wine\\Temporary System Parameters' | sort
 }
