@@ -40,6 +40,7 @@ s_host() {
 # Nothing of an earlier run: no files, links or keys of the product.
 s_reset() {
   rm -rf "$(s_host "$S_DEST")" "$(s_host "$S_GROUP")"
+  rmdir "$(s_host "$S_PROGRAM_FILES\\Halvane")" 2>/dev/null || true # kept when not empty
   rm -f "$(s_host "$S_DESKTOP")/Quenlow.lnk" "$(s_host "$S_STARTUP")/Quenlow.lnk"
   e2e_drv reg-delete HKLM 'Software\Halvane\Quenlow' >/dev/null
   e2e_drv reg-delete HKLM "$S_UNINSTALL" >/dev/null
