@@ -22,6 +22,12 @@ struct SetupConfig {
     // For the list of removable programs; empty when setup.ini does not say.
     std::string m_strVersion;
     std::string m_strPublisher;
+    // What the main program registers or writes for itself, which goes with the product; each
+    // empty when setup.ini does not say: the document type's class and extension (".QNL"), and
+    // its settings file in the user's application-data folder.
+    std::string m_strDocumentType;
+    std::string m_strExtension;
+    std::string m_strSettingsFile;
     SetupOption m_startup = SetupOption::No;
     SetupOption m_desktop = SetupOption::No;
     SetupOption m_launch = SetupOption::No;

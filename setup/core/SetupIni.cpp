@@ -45,6 +45,11 @@ std::string FailureText(SetupMode mode, const char* szReason) {
 
 bool NamesAreSafe(const SetupConfig& config) {
     if (!IsSafeName(config.m_strProduct)) return false;
+    for (const std::string* pName :
+         {&config.m_strDocumentType, &config.m_strExtension, &config.m_strSettingsFile}) {
+        if (!pName->empty() && !IsSafeName(*pName)) return false;
+    }
+    if (!config.m_strExtension.empty() && config.m_strExtension[0] != '.') return false;
     for (const FileEntry& entry : config.m_entries) {
         if (!IsSafeName(entry.m_strFile)) return false;
         if (!entry.m_strShortcut.empty() && !IsSafeName(entry.m_strShortcut)) return false;
@@ -120,6 +125,9 @@ bool LoadSetupConfig(SetupState& state) {
     ReadNameText(file, "product=", config.m_strProduct);
     ReadNameText(file, "version=", config.m_strVersion);
     ReadNameText(file, "publisher=", config.m_strPublisher);
+    ReadNameText(file, "document=", config.m_strDocumentType);
+    ReadNameText(file, "extension=", config.m_strExtension);
+    ReadNameText(file, "settings=", config.m_strSettingsFile);
     config.m_startup = ReadNameOption(file, "startup=");
     config.m_desktop = ReadNameOption(file, "desktop=");
     config.m_launch = ReadNameOption(file, "launch=");

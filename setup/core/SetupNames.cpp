@@ -21,10 +21,6 @@ bool EndsInDotOrBlank(const std::string& s) {
     return !s.empty() && (s.back() == '.' || s.back() == ' ');
 }
 
-bool EqualsNoCase(const std::string& strText, const char* szWord) {
-    return strText.size() == std::strlen(szWord) && StartsWithNoCase(strText, szWord);
-}
-
 // CON, NUL, COM1 and the like name devices in every folder, with or without an extension:
 // opening "nul.txt" in any folder opens the device, not a file.
 bool IsDeviceName(const std::string& strName) {
@@ -66,6 +62,10 @@ bool StartsWithNoCase(const std::string& strLine, const char* szPrefix) {
     return true;
 }
 
+bool EqualsNoCase(const std::string& strText, const char* szWord) {
+    return strText.size() == std::strlen(szWord) && StartsWithNoCase(strText, szWord);
+}
+
 bool IsSafeName(const std::string& strName) {
     if (IsBlanksAndDots(strName) || EndsInDotOrBlank(strName) || IsDeviceName(strName))
         return false;
@@ -94,6 +94,10 @@ bool IsValidDestination(const std::string& strPath) {
 
 bool HasWildcard(const std::string& strPath) {
     return strPath.find_first_of("*?") != std::string::npos;
+}
+
+std::string ProductTitle(ISetupSystem& system, const std::string& strProduct) {
+    return system.Is64BitProgram() ? strProduct + " (64-bit)" : strProduct;
 }
 
 std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct) {

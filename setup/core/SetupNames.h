@@ -16,8 +16,14 @@ bool IsSafeName(const std::string& strName);
 bool IsValidDestination(const std::string& strPath);
 bool HasWildcard(const std::string& strPath);
 
+// Whether the text is the word, in any letter case.
+bool EqualsNoCase(const std::string& strText, const char* szWord);
 // Whether the text begins with the prefix, in any letter case.
 bool StartsWithNoCase(const std::string& strText, const char* szPrefix);
+
+// The product's name as the user sees it: a 64-bit build, installed beside the 32-bit one, says
+// so in its Start-menu folder and its entry in the list of removable programs.
+std::string ProductTitle(ISetupSystem& system, const std::string& strProduct);
 
 // The maker's folder for the product within the system's program folder.
 std::string DefaultDestination(ISetupSystem& system, const std::string& strProduct);

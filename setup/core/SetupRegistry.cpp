@@ -1,5 +1,6 @@
 #include "SetupRegistry.h"
 
+#include "RemoveLeftovers.h"
 #include "SetupTexts.h"
 #include "SetupUser.h"
 
@@ -84,11 +85,15 @@ bool WriteDestinationPath(SetupState& state) {
 
 bool ReadMachineString(SetupState& state, const std::string& strKey, const std::string& strName,
                        std::string& strOut) {
+    return ReadString(state, RegRoot::LocalMachine, strKey, strName, strOut);
+}
+
+bool ReadString(SetupState& state, RegRoot root, const std::string& strKey,
+                const std::string& strName, std::string& strOut) {
     ISetupSystem& system = *state.m_pSystem;
     strOut.clear();
     RegHandle hKey = 0;
-    if (system.KeyOpen(RegRoot::LocalMachine, strKey, RegAccess::Query, &hKey) != kErrNone)
-        return false;
+    if (system.KeyOpen(root, strKey, RegAccess::Query, &hKey) != kErrNone) return false;
     char buffer[kMaxPathChars + 1];
     unsigned nType = 0;
     unsigned cbData = kMaxPathChars;
@@ -97,6 +102,22 @@ bool ReadMachineString(SetupState& state, const std::string& strKey, const std::
     if (nResult != kErrNone || nType != kRegSz || cbData > kMaxPathChars) return false;
     buffer[cbData] = '\0';
     strOut = buffer; // up to a zero stored with the text
+    return true;
+}
+
+bool DeleteKeyTree(SetupState& state, RegRoot root, const std::string& strParent,
+                   const std::string& strSubKey) {
+    return DeleteSubKey(state, root, strParent, RegAccess::Write, strSubKey,
+                        DeleteKind::WithSubkeys);
+}
+
+bool OtherBuildInstalled(SetupState& state) {
+    ISetupSystem& system = *state.m_pSystem;
+    RegHandle hKey = 0;
+    if (system.KeyOpen(RegRoot::OtherLocalMachine, state.m_strProductKey, RegAccess::Query,
+                       &hKey) != kErrNone)
+        return false;
+    system.KeyClose(hKey);
     return true;
 }
 
@@ -113,9 +134,13 @@ bool RemoveRegistryEntries(SetupState& state) {
                             DeleteKind::KeyOnly) &&
                bSuccess;
     bSuccess = DeleteUninstallKey(state) && bSuccess;
-    // The game's own state lies beneath the user's key; whether it goes does not count.
-    DeleteSubKey(state, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
-                 DeleteKind::WithSubkeys);
+    // The game's own state lies beneath the user's key, shared by both builds: it goes with the
+    // last of them, and whether it goes does not count.
+    if (!OtherBuildInstalled(state)) {
+        DeleteSubKey(state, RegRoot::CurrentUser, kUserMakerKey, RegAccess::Write, strProduct,
+                     DeleteKind::WithSubkeys);
+        RemoveSettingsFile(state);
+    }
     // The maker's keys go with the last of the maker's products; whether they go does not count.
     DeleteKeyIfEmpty(state, RegRoot::LocalMachine, kMakerKey);
     DeleteKeyIfEmpty(state, RegRoot::CurrentUser, kUserMakerKey);

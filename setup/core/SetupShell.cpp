@@ -18,7 +18,9 @@ std::string FirstGiven(ISetupSystem& system, SpecialFolder common, SpecialFolder
 void SetGroup(SetupState& state, const std::string& strPrograms) {
     // A bare product name would be a folder relative to wherever the program runs.
     state.m_folders.m_strGroup =
-        strPrograms.empty() ? std::string() : strPrograms + state.m_config.m_strProduct + "\\";
+        strPrograms.empty()
+            ? std::string()
+            : strPrograms + ProductTitle(*state.m_pSystem, state.m_config.m_strProduct) + "\\";
 }
 
 } // namespace
@@ -58,14 +60,16 @@ long CreateShortcut(SetupState& state, const std::string& strTarget, const std::
     return nStatus;
 }
 
-bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile) {
+bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile,
+                    const std::string& strTarget) {
     if (!CheckPathLength(state, strLinkFile) || HasWildcard(strLinkFile)) return false;
     ISetupSystem& system = *state.m_pSystem;
     if (!system.FileExists(strLinkFile)) return true;
-    // The other build, installed elsewhere, saves links of the same names: those stay.
-    std::string strTarget;
-    if (system.ReadLinkTarget(strLinkFile, strTarget) &&
-        !StartsWithNoCase(strTarget, (state.m_strDestination + "\\").c_str()))
+    // The other build, or a new installation in another folder, saves links of the same names:
+    // those stay. A folder inside this one is another folder too.
+    std::string strLinked;
+    if (system.ReadLinkTarget(strLinkFile, strLinked) &&
+        !EqualsNoCase(strLinked, strTarget.c_str()))
         return true;
     int nResult = system.ShellDeleteFile(strLinkFile);
     if (nResult == 0)

@@ -17,6 +17,7 @@ long CreateShortcut(SetupState& state, const std::string& strTarget, const std::
                     const std::string& strWorkingFolder);
 
 // Deletes one link file through the shell when it exists, taking the path literally: a path
-// that the shell would read as a pattern is never passed on. A link to a file outside the
-// destination folder is another installation's and stays. True when no link of ours is left.
-bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile);
+// that the shell would read as a pattern is never passed on. A link to another file than
+// strTarget is another installation's and stays. True when no link of ours is left.
+bool DeleteLinkFile(SetupState& state, const std::string& strLinkFile,
+                    const std::string& strTarget);

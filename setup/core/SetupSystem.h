@@ -28,7 +28,9 @@ constexpr long kLinkFail = static_cast<long>(0x80004005UL);
 constexpr unsigned kRegSz = 1;
 constexpr unsigned kRegDword = 4;
 
-enum class RegRoot { LocalMachine, CurrentUser };
+// OtherLocalMachine is HKEY_LOCAL_MACHINE as a program of the other width sees it (the 32-bit
+// programs' view for a 64-bit program, and the reverse); a 32-bit system has only one.
+enum class RegRoot { LocalMachine, CurrentUser, OtherLocalMachine };
 enum class RegAccess { Query, Write, All };
 using RegHandle = std::uintptr_t;
 
@@ -39,7 +41,8 @@ enum class SpecialFolder {
     Startup,
     CommonPrograms,
     Programs,
-    ProgramFiles
+    ProgramFiles,
+    AppData
 };
 
 enum class BoxOwner { None, MainWindow };
@@ -150,8 +153,9 @@ public:
     virtual BoxAnswer ShowMessage(BoxOwner owner, const std::string& strText,
                                   const std::string& strCaption, BoxKind kind) = 0;
     // The install wizard with its licence dialog; false when the user cancelled or declined.
-    // It suggests the destination folder given, or its own when that is empty; on true the
-    // destination folder holds what the user chose.
+    // It suggests the destination folder given (one from the command line, or the one the
+    // product is installed in), or the default one when that is empty; on true the destination
+    // folder holds what the user chose.
     virtual bool RunWizard(const std::string& strProduct, std::string& strDestination) = 0;
     virtual void OpenProgress(int nEntries) = 0;
     // Step the progress bar by one; both repaint at once. Nothing without a progress dialog.
@@ -164,6 +168,8 @@ public:
 
     // Processes.
     virtual std::string ModulePath() = 0;
+    // Whether this program is a 64-bit build.
+    virtual bool Is64BitProgram() = 0;
     // Starts a detached process; an empty application name takes it from the command line.
     virtual bool LaunchProgram(const std::string& strApplication,
                                const std::string& strCommandLine) = 0;

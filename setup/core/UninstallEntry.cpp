@@ -1,5 +1,6 @@
 #include "UninstallEntry.h"
 
+#include "SetupNames.h"
 #include "SetupRegistry.h"
 #include "SetupTexts.h"
 #include "SetupUser.h"
@@ -57,7 +58,7 @@ void WriteEntryValues(SetupState& state, RegHandle hKey) {
     VersionRecord record = ProductRecord(state, strProgram);
     // The outcomes are deliberately not looked at: the product is installed either way.
     CEntryWriter entry(state, hKey);
-    entry.Text(kDisplayNameValue, strProduct + " (Remove only)");
+    entry.Text(kDisplayNameValue, ProductTitle(*state.m_pSystem, strProduct) + " (Remove only)");
     // Quoted, so that a folder with blanks cannot start another program.
     std::string strUninstall = "\"" + strDest + "\\" + kSetupFileName + "\" /u";
     entry.Text(kUninstallStringValue, strUninstall);

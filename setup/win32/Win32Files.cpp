@@ -4,7 +4,6 @@
 
 #include <objbase.h>
 
-
 namespace {
 
 DWORD Attributes(const std::string& strPath) {

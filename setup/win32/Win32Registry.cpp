@@ -6,7 +6,13 @@
 namespace {
 
 HKEY RootKey(RegRoot root) {
-    return root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+    return root == RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+// The other width's view; a 32-bit system ignores the flag and has the one view.
+REGSAM View(RegRoot root) {
+    if (root != RegRoot::OtherLocalMachine) return 0;
+    return sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
 }
 
 REGSAM Access(RegAccess access) {
@@ -32,7 +38,7 @@ long CWin32SetupSystem::KeyCreate(RegRoot root, const std::string& strPath, RegH
     DWORD nDisposition = 0;
     LONG nResult =
         RegCreateKeyExA(RootKey(root), strPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &hKey, &nDisposition);
+                        KEY_ALL_ACCESS | View(root), nullptr, &hKey, &nDisposition);
     *phKey = nResult == ERROR_SUCCESS ? reinterpret_cast<RegHandle>(hKey) : 0;
     return nResult;
 }
@@ -40,7 +46,8 @@ long CWin32SetupSystem::KeyCreate(RegRoot root, const std::string& strPath, RegH
 long CWin32SetupSystem::KeyOpen(RegRoot root, const std::string& strPath, RegAccess access,
                                 RegHandle* phKey) {
     HKEY hKey = nullptr;
-    LONG nResult = RegOpenKeyExA(RootKey(root), strPath.c_str(), 0, Access(access), &hKey);
+    LONG nResult =
+        RegOpenKeyExA(RootKey(root), strPath.c_str(), 0, Access(access) | View(root), &hKey);
     *phKey = nResult == ERROR_SUCCESS ? reinterpret_cast<RegHandle>(hKey) : 0;
     return nResult;
 }

@@ -56,6 +56,7 @@ public:
     void DispatchMessages() override;
 
     std::string ModulePath() override;
+    bool Is64BitProgram() override { return sizeof(void*) == 8; }
     bool LaunchProgram(const std::string& strApplication,
                        const std::string& strCommandLine) override;
     std::string TempFolder() override;

@@ -22,6 +22,8 @@ int FolderId(SpecialFolder folder) {
         return CSIDL_COMMON_PROGRAMS;
     case SpecialFolder::ProgramFiles:
         return CSIDL_PROGRAM_FILES;
+    case SpecialFolder::AppData:
+        return CSIDL_APPDATA;
     case SpecialFolder::Programs:
         break;
     }

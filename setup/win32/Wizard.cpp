@@ -130,7 +130,8 @@ INT_PTR CALLBACK WelcomePageProc(HWND hDlg, UINT nMsg, WPARAM, LPARAM lParam) {
 INT_PTR CALLBACK DestinationPageProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM lParam) {
     switch (nMsg) {
     case WM_INITDIALOG:
-        // A folder given on the command line is suggested as it is.
+        // The folder given on the command line or the one the product is installed in, else the
+        // maker's folder for it.
         if (g_wizard.m_strDestination.empty())
             g_wizard.m_strDestination =
                 DefaultDestination(*g_wizard.m_pSystem, g_wizard.m_strProduct);

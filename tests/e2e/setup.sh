@@ -5,12 +5,17 @@ S_DIST=$E2E_BUILD/dist
 # The system's folders as setup.exe of this arch sees them.
 S_PROGRAM_FILES=$(e2e_folder program-files)
 S_DEST="$S_PROGRAM_FILES\\Halvane\\Quenlow"
-S_GROUP="$(e2e_folder common-programs)\\Quenlow"
+# The 64-bit build names itself apart from the 32-bit one, which may be installed beside it.
+S_TITLE=Quenlow
+[ "$E2E_ARCH" = win64 ] && S_TITLE="Quenlow (64-bit)"
+S_GROUP="$(e2e_folder common-programs)\\$S_TITLE"
 S_DESKTOP=$(e2e_folder common-desktop)
 S_STARTUP=$(e2e_folder common-startup)
 S_KEY='Software\Halvane\Quenlow\UserInfo'
 S_UNINSTALL='Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenlow'
 S_FILES='QUENLOW.EXE QUENLOW.HLP setup.exe setup.ini license.txt'
+S_IN_USE=" is in use by a program that is running."
+S_RETRY=4
 
 S_BACK=0x3023
 S_NEXT=0x3024
@@ -35,6 +40,7 @@ s_host() {
 # Nothing of an earlier run: no files, links or keys of the product.
 s_reset() {
   rm -rf "$(s_host "$S_DEST")" "$(s_host "$S_GROUP")"
+  rmdir "$(s_host "$S_PROGRAM_FILES\\Halvane")" 2>/dev/null || true # kept when not empty
   rm -f "$(s_host "$S_DESKTOP")/Quenlow.lnk" "$(s_host "$S_STARTUP")/Quenlow.lnk"
   e2e_drv reg-delete HKLM 'Software\Halvane\Quenlow' >/dev/null
   e2e_drv reg-delete HKLM "$S_UNINSTALL" >/dev/null
@@ -107,20 +113,27 @@ s_close_started_game() {
 # The removal command recorded in the entry (this arch's unless given), confirmed; the removal
 # runs from its temporary copy.
 s_remove() {
-  local first copy
-  first=$(e2e_drv run "$(e2e_drv reg-get HKLM "${2:-$S_UNINSTALL}" UninstallString)")
+  s_start_removal "${2:-$S_UNINSTALL}"
+  e2e_expect_eq "removal message" "$1" "$(s_box "$COPY" 'Setup Complete')"
+  s_answer "$COPY" 'Setup Complete' "$S_OK"
+  s_expect_exit "removal" "$COPY"
+}
+
+# The recorded removal command of the entry, up to the confirmation, answered OK; COPY is the
+# process of the removal's temporary copy.
+s_start_removal() {
+  local first
+  first=$(e2e_drv run "$(e2e_drv reg-get HKLM "$1" UninstallString)")
   e2e_track_pid "$first"
   s_expect_exit "first remover" "$first"
-  copy=$(e2e_drv find-window '#32770' Uninstall)
-  e2e_track_pid "$copy"
-  s_answer "$copy" Uninstall "$S_OK"
-  e2e_expect_eq "removal message" "$1" "$(s_box "$copy" 'Setup Complete')"
-  s_answer "$copy" 'Setup Complete' "$S_OK"
-  s_expect_exit "removal" "$copy"
+  COPY=$(e2e_drv find-window '#32770' Uninstall)
+  e2e_track_pid "$COPY"
+  s_answer "$COPY" Uninstall "$S_OK"
 }
 
 s_expect_nothing_installed() {
   [ ! -e "$(s_host "$S_DEST")" ] || e2e_fail "the destination folder exists"
+  [ ! -e "$(s_host "$S_PROGRAM_FILES\\Halvane")" ] || e2e_fail "the maker's folder exists"
   [ ! -e "$(s_host "$S_GROUP")" ] || e2e_fail "the Start-menu group exists"
   [ ! -e "$(s_host "$S_DESKTOP")/Quenlow.lnk" ] || e2e_fail "the desktop link exists"
   e2e_expect_eq "DestinationPath" absent "$(e2e_drv reg-get HKLM "$S_KEY" DestinationPath)"
@@ -150,3 +163,15 @@ s_expect_uninstall_entry() {
 
 # A link as the shell reads it back: target|arguments|working folder|description.
 s_link() { e2e_drv link-read "$1" | paste -sd'|'; }
+
+# What the drive and the registry hold, for comparing before an installation with after its
+# removal: files with their sizes, folders, keys and values with their data. The temporary
+# folder, where each removal's copy waits for the next start, is left out, and so are the
+# records Wine itself makes the first time a program asks (its network cards, the mouse's
+# settings).
+s_listing() {
+  (cd "$WINEPREFIX/drive_c" && find -L . -path './users/*/Temp' -prune -o -type d -printf 'folder %p\n' \
+    -o -type f -printf 'file %p %s\n' 2>/dev/null | sort)
+  { e2e_drv reg-list HKLM Software; e2e_drv reg-list HKCU Software; } |
+    grep -v -e '\\NetworkCards\\' -e '^HKCU\\Software\\Wine\\Temporary System Parameters' | sort
+}

@@ -6,12 +6,13 @@ import time
 
 from wine_driver import DriverError, controls, top_windows, xdo
 
-BACK, NEXT, FINISH, CANCEL, OK = 0x3023, 0x3024, 0x3025, 2, 1
+BACK, NEXT, FINISH, CANCEL, OK, RETRY = 0x3023, 0x3024, 0x3025, 2, 1, 4
 YES, NO = 6, 7
 LICENCE_YES, LICENCE_NO, CHOOSE_FOLDER, DESTINATION_BOX = 1005, 1004, 1008, 1007
 BOX_TEXT = 0xFFFF
 QUIET = {"tooltips_class32", "SampleWClass"}
 PROGRESS = "SETUP-Installing Files..."
+IN_USE = " is in use by a program that is running."
 
 
 class SetupRun:
@@ -20,9 +21,11 @@ class SetupRun:
     whether to end it hard during the copy. Afterwards `messages` holds the texts of the
     message boxes it showed."""
 
-    def __init__(self, rng, driver, pid, log, folder=None, dest=None, kill=False, calm=False):
+    def __init__(self, rng, driver, pid, log, folder=None, dest=None, kill=False, calm=False,
+                 close_program=None):
         self.rng, self.driver, self.pid, self.log = rng, driver, pid, log
         self.folder, self.dest, self.kill, self.calm = folder, dest, kill, calm
+        self.close_program = close_program  # ends the program a question names, when asked
         self.messages = []
         self.finished = False  # Finish pressed: the copy runs
         self.picked = False
@@ -48,7 +51,13 @@ class SetupRun:
                 break
             windows = [w for w in top_windows(self.driver, self.pid) if w.cls not in QUIET]
             if windows and windows[0].text != PROGRESS:
-                self.answer(windows[0])
+                try:
+                    self.answer(windows[0])
+                except DriverError:
+                    # A window that went between being listed and being read is no fault.
+                    if any(w.handle == windows[0].handle
+                           for w in top_windows(self.driver, self.pid)):
+                        raise
             else:
                 time.sleep(0.05)
         return self
@@ -111,7 +120,13 @@ class SetupRun:
         if window.text == "Setup" and self.kill and self.rng.random() < 0.3:
             self.kill_at = time.monotonic()  # killed while the question waits mid-copy
             return
-        if YES in buttons:
+        if IN_USE in text:
+            # The user closes the program, or does not, then chooses Retry or Cancel; a calm
+            # run closes it and retries.
+            if self.close_program and (self.calm or self.rng.random() < 0.6):
+                self.close_program()
+            self.press(window, buttons, self.weighted((3, RETRY), (1, CANCEL)))
+        elif YES in buttons:
             self.press(window, buttons, self.rng.choice([YES, NO]))
         else:
             self.press(window, buttons, self.weighted((3, OK), (1, CANCEL), (1, "Return")))

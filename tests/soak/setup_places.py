@@ -12,8 +12,9 @@ USER_FILES = {"letter.txt": "a letter of the user's\r\n", "Quenlow\\notes.txt": 
 
 
 class Places:
-    def __init__(self, driver, prefix, dist_host):
-        self.driver, self.prefix, self.dist_host = driver, prefix, dist_host
+    def __init__(self, driver, prefix, dist_host, title=PRODUCT):
+        """`title` names the build's Start-menu folder."""
+        self.driver, self.prefix, self.dist_host, self.title = driver, prefix, dist_host, title
         self.folder = {name: driver.one("folder", name).rstrip("\\") for name in
                        ["program-files", "common-programs", "common-desktop", "common-startup",
                         "programs", "desktop", "startup", "temp"]}
@@ -39,7 +40,7 @@ class Places:
 
     def links(self):
         f = self.folder
-        return [f"{f['common-programs']}\\{PRODUCT}", f"{f['programs']}\\{PRODUCT}"] + [
+        return [f"{f['common-programs']}\\{self.title}", f"{f['programs']}\\{self.title}"] + [
             f"{f[name]}\\{PRODUCT}.lnk"
             for name in ["common-desktop", "desktop", "common-startup", "startup"]]
 
@@ -59,20 +60,25 @@ class Places:
             if not filecmp.cmp(os.path.join(self.dist_host, name), self.host(f"{dest}\\{name}"),
                                shallow=False):
                 raise Finding(f"{dest}\\{name} is not the distribution's {name}")
-        group = f"{self.folder['common-programs']}\\{PRODUCT}"
+        group = f"{self.folder['common-programs']}\\{self.title}"
         for link in [f"{group}\\{PRODUCT}.lnk", f"{group}\\Uninstall {PRODUCT}.lnk"]:
             if not os.path.exists(self.host(link)):
                 raise Finding(f"the link {link} is missing")
 
-    def check_removed(self, dest):
+    def check_removed(self, dest, other_build=False):
         """Nothing of the product is left: its files, links and keys; the user's own files
-        in a folder they share with it stay."""
+        in a folder they share with it stay. With the other build installed, its desktop link
+        and the player's data it shares stay."""
+        links = self.links()[:2] if other_build else self.links()
         for path in ([f"{d}\\{name}" for d in self.used | {dest or ""} if d
-                      for name in self.files] + self.links()):
+                      for name in self.files] + links):
             if os.path.lexists(self.host(path)):
                 raise Finding(f"{path} is left after the removal")
-        for root, key in [("HKLM", r"Software\Halvane\Quenlow"), ("HKCU", r"Software\Halvane\Quenlow"),
-                          ("HKLM", r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenlow")]:
+        keys = [("HKLM", r"Software\Halvane\Quenlow"),
+                ("HKLM", r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenlow")]
+        if not other_build:
+            keys.append(("HKCU", r"Software\Halvane\Quenlow"))
+        for root, key in keys:
             if self.driver.ask("reg-list", root, key):
                 raise Finding(f"the key {root}\\{key} is left after the removal")
 

@@ -35,8 +35,18 @@ soak_setup() {
   mkdir -p "$SOAK_OUT"
   # The game soak's settings are not the installer's to remove.
   e2e_drv reg-delete HKCU 'Software\Halvane\Quenlow' >/dev/null
+  # The 64-bit build names its Start-menu folder apart; on a 64-bit system whose Wine runs
+  # 32-bit programs too, the 32-bit build is installed beside it in some cycles.
+  local title=Quenlow other=
+  if [ "$E2E_ARCH" = win64 ]; then
+    title="Quenlow (64-bit)"
+    if wine_runs win32 && [ -f "$E2E_ROOT/build/win32/dist/setup.exe" ]; then
+      other=$(e2e_winpath "$E2E_ROOT/build/win32/dist")
+    fi
+  fi
   soak_python setup_soak.py --cycles "$cycles" ${seed:+--seed "$seed"} \
-    --dist "$(e2e_winpath "$E2E_BUILD/dist")" --dist-host "$E2E_BUILD/dist" --prefix "$WINEPREFIX"
+    --dist "$(e2e_winpath "$E2E_BUILD/dist")" --dist-host "$E2E_BUILD/dist" --prefix "$WINEPREFIX" \
+    --title "$title" --other-dist "$other"
 }
 
 soak_round() { soak_game "${SOAK_SECONDS:-60}"; }

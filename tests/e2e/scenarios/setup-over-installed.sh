@@ -2,8 +2,6 @@
 # a large file that keeps the copy busy while the progress dialog must go on answering.
 source tests/e2e/setup.sh
 
-S_IN_USE=" is in use by a program that is running."
-
 # Installing again while the installed game runs: the locked program is asked for once, Retry
 # after the game has ended replaces it, and the links and the entry are written again, not added.
 scenario_setup_reinstall_over_running_game() {
@@ -37,7 +35,7 @@ scenario_setup_reinstall_over_running_game() {
   e2e_expect_eq "links in the group" "Quenlow.lnk|Uninstall Quenlow.lnk" \
     "$(ls "$(s_host "$S_GROUP")" | paste -sd'|')"
   e2e_expect_eq "desktop links" "Quenlow.lnk" "$(ls "$(s_host "$S_DESKTOP")" | grep -i quenlow)"
-  e2e_expect_eq "DisplayName" "Quenlow (Remove only)" \
+  e2e_expect_eq "DisplayName" "$S_TITLE (Remove only)" \
     "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayName)"
   s_expect_uninstall_entry
 
@@ -74,52 +72,3 @@ scenario_setup_answers_while_copying() {
   rm -rf "$dist" "$(s_host "$S_DEST")/LARGE.DAT"
 }
 e2e_scenario setup-answers-while-copying scenario_setup_answers_while_copying
-
-# Both builds on one 64-bit system: each installs into its own program folder with its own
-# entry, the 32-bit build's links replace those of the same names, and removing the 64-bit
-# build leaves everything of the 32-bit one.
-S32_DEST="$(e2e_folder program-files-x86)\\Halvane\\Quenlow"
-S32_UNINSTALL='Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Quenlow'
-
-scenario_setup_both_builds_side_by_side() {
-  s_reset
-  rm -rf "$(s_host "$S32_DEST")"
-  e2e_drv reg-delete HKLM 'Software\Wow6432Node\Halvane\Quenlow' >/dev/null
-  e2e_drv reg-delete HKLM "$S32_UNINSTALL" >/dev/null
-  s_through_wizard "$S_DIST"
-  s_box "$SPID" Setup >/dev/null
-  s_answer "$SPID" Setup "$S_YES"
-  s_expect_closing "Installation was successful."
-  s_close_started_game
-
-  s_start "$E2E_ROOT/build/win32/dist"
-  s_to_destination
-  e2e_expect_eq "32-bit folder" "$S32_DEST" "$(e2e_drv wizard-text "$SPID" 1007)"
-  s_wizard "$S_NEXT"
-  s_page 2 >/dev/null
-  s_wizard "$S_FINISH"
-  s_box "$SPID" Setup >/dev/null
-  s_answer "$SPID" Setup "$S_YES"
-  s_expect_closing "Installation was successful."
-  s_close_started_game
-  e2e_expect_eq "32-bit entry" "\"$S32_DEST\\setup.exe\" /u" \
-    "$(e2e_drv reg-get HKLM "$S32_UNINSTALL" UninstallString)"
-
-  s_remove "Uninstall/Remove was successful."
-  [ ! -e "$(s_host "$S_DEST")" ] || e2e_fail "the 64-bit folder stays"
-  e2e_expect_eq "64-bit entry" absent "$(e2e_drv reg-key HKLM "$S_UNINSTALL")"
-  [ -f "$(s_host "$S32_DEST")/QUENLOW.EXE" ] || e2e_fail "the 32-bit program is gone"
-  e2e_expect_eq "32-bit game link" "$S32_DEST\\QUENLOW.EXE||$S32_DEST|Quenlow" \
-    "$(s_link "$S_GROUP\\Quenlow.lnk")"
-  e2e_expect_eq "32-bit desktop link" "$S32_DEST\\QUENLOW.EXE||$S32_DEST|Quenlow" \
-    "$(s_link "$S_DESKTOP\\Quenlow.lnk")"
-
-  s_remove "Uninstall/Remove was successful." "$S32_UNINSTALL"
-  [ ! -e "$(s_host "$S32_DEST")" ] || e2e_fail "the 32-bit folder stays"
-  s_expect_nothing_installed
-  e2e_expect_eq "32-bit entry" absent "$(e2e_drv reg-key HKLM "$S32_UNINSTALL")"
-  e2e_drv reg-delete HKLM 'Software\Halvane' >/dev/null
-}
-if [ "$E2E_ARCH" = win64 ] && wine_runs win32 && [ -f "$E2E_ROOT/build/win32/dist/setup.exe" ]; then
-  e2e_scenario setup-both-builds-side-by-side scenario_setup_both_builds_side_by_side
-fi

@@ -59,12 +59,15 @@ scenario_setup_install_and_remove() {
     "$(s_link "$S_DESKTOP\\Quenlow.lnk")"
   [ ! -e "$(s_host "$S_STARTUP")/Quenlow.lnk" ] || e2e_fail "a start-up link was made"
   e2e_expect_eq "DestinationPath" "$S_DEST" "$(e2e_drv reg-get HKLM "$S_KEY" DestinationPath)"
-  e2e_expect_eq "DisplayName" "Quenlow (Remove only)" \
+  e2e_expect_eq "DisplayName" "$S_TITLE (Remove only)" \
     "$(e2e_drv reg-get HKLM "$S_UNINSTALL" DisplayName)"
   local command
   command=$(e2e_drv reg-get HKLM "$S_UNINSTALL" UninstallString)
   e2e_expect_eq "UninstallString" "\"$S_DEST\\setup.exe\" /u" "$command"
   s_expect_uninstall_entry
+
+  [ "$(e2e_drv reg-key HKLM 'Software\Classes\Quenlow.Document')" != absent ] ||
+    e2e_fail "the game registered no document type"
 
   # Another product of the maker keeps the maker's machine key; the user's key holds only
   # the game's state.
@@ -94,8 +97,9 @@ scenario_setup_install_and_remove() {
   e2e_expect_eq "game state" absent "$(e2e_drv reg-key HKCU 'Software\Halvane')"
   e2e_expect_eq "the other product" 1 "$(e2e_drv reg-get HKLM 'Software\Halvane\Other' Version)"
   e2e_drv reg-delete HKLM 'Software\Halvane' >/dev/null
-  # Only the product's own folder goes; the maker's folder above it stays.
-  [ -d "$(s_host "$S_PROGRAM_FILES\\Halvane")" ] || e2e_fail "the maker's folder is gone"
+  # The game registered its document type for its own program when it ran: that goes too.
+  e2e_expect_eq "document type" absent "$(e2e_drv reg-key HKLM 'Software\Classes\Quenlow.Document')"
+  e2e_expect_eq "extension" absent "$(e2e_drv reg-key HKLM 'Software\Classes\.QNL')"
 
   # The copy and its own folder go when the system next starts, and nothing beside them.
   local copy_host copy_dir

@@ -23,7 +23,15 @@ std::string CFakeRegistry::Key(RegRoot root, const std::string& strPath) {
     std::string strKey = Lower(strPath);
     while (!strKey.empty() && strKey.back() == '\\')
         strKey.pop_back();
-    return (root == RegRoot::LocalMachine ? "hklm\\" : "hkcu\\") + strKey;
+    switch (root) {
+    case RegRoot::LocalMachine:
+        return "hklm\\" + strKey;
+    case RegRoot::OtherLocalMachine:
+        return "hklm-other\\" + strKey;
+    case RegRoot::CurrentUser:
+        break;
+    }
+    return "hkcu\\" + strKey;
 }
 
 bool CFakeRegistry::HasSubkeys(const std::string& strKey) const {
@@ -44,7 +52,7 @@ void CFakeRegistry::Create(const std::string& strKey) {
 }
 
 bool CFakeRegistry::Denied(RegRoot root, RegAccess access) const {
-    return m_bMachineReadOnly && root == RegRoot::LocalMachine && access != RegAccess::Query;
+    return m_bMachineReadOnly && root != RegRoot::CurrentUser && access != RegAccess::Query;
 }
 
 void CFakeRegistry::PutValue(RegRoot root, const std::string& strKey, const std::string& strName,

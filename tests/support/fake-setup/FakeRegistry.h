@@ -1,4 +1,5 @@
-// A registry in memory with the rules the setup program meets: key paths and value names compare
+// A registry in memory, the other width's view of HKEY_LOCAL_MACHINE a tree of its own, with the
+// rules the setup program meets: key paths and value names compare
 // without regard to case, creating a key makes its parents, a plain delete refuses a key with
 // subkeys, a delete needs a handle opened for writing, a tree delete of an empty name empties
 // the parent itself, and a value larger than the caller's room is not copied (kErrMoreData).

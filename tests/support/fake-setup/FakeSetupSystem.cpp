@@ -153,6 +153,7 @@ BoxAnswer CFakeSetupSystem::ShowMessage(BoxOwner owner, const std::string& strTe
 bool CFakeSetupSystem::RunWizard(const std::string& strProduct, std::string& strDestination) {
     ++m_nWizardRuns;
     m_context.Note("wizard");
+    m_strWizardSuggested = strDestination;
     if (!m_bWizardFinishes) return false;
     if (!m_strWizardFolder.empty())
         strDestination = m_strWizardFolder;

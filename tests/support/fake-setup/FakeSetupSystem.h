@@ -34,12 +34,14 @@ public:
     // The answers to the next questions, in order; an unscripted question answers No or Cancel
     // and is counted.
     std::deque<BoxAnswer> m_answers;
-    // The wizard: whether it ends with Finish, and the folder it then gives (when empty, the
-    // folder it was asked to suggest, else the default destination).
+    // The wizard: whether it ends with Finish, and the folder it then gives (when empty, the one
+    // it suggests: the folder passed in, else the default destination).
     bool m_bWizardFinishes = true;
     std::string m_strWizardFolder;
+    std::string m_strWizardSuggested; // the folder the last wizard was given to suggest
     std::map<SpecialFolder, std::string> m_specialFolders;
     std::string m_strModulePath = "C:\\dist\\setup.exe";
+    bool m_b64Bit = false;
     std::string m_strTempFolder = "C:\\temp\\";
     bool m_bPrepareFails = false;
     // Version records of program files, by path as the setup program asks for them.
@@ -122,6 +124,7 @@ public:
     void DispatchMessages() override { ++m_nDispatches; }
 
     std::string ModulePath() override { return m_strModulePath; }
+    bool Is64BitProgram() override { return m_b64Bit; }
     bool LaunchProgram(const std::string& strApplication,
                        const std::string& strCommandLine) override;
     std::string TempFolder() override { return m_strTempFolder; }

@@ -35,8 +35,8 @@ TEST_F(InstallTest, TheDistributionInstallsWhole) {
     EXPECT_EQ(reg.Text(RegRoot::LocalMachine, kUninstallEntry, "DisplayVersion"), "1.0.0.1");
     EXPECT_EQ(reg.Text(RegRoot::LocalMachine, kUninstallEntry, "Publisher"), "Halvane Games");
     EXPECT_EQ(reg.Text(RegRoot::LocalMachine, kUninstallEntry, "InstallLocation"), kDest);
-    // The four files hold 14,188 bytes: 14 KB, rounded up.
-    ASSERT_EQ(9008 + 5009 + 9 + std::string(kStandardIni).size(), 14188u);
+    // The four files hold 14,253 bytes: 14 KB, rounded up.
+    ASSERT_EQ(9008 + 5009 + 9 + std::string(kStandardIni).size(), 14253u);
     const std::pair<const char*, unsigned char> kNumbers[] = {
         {"EstimatedSize", 14}, {"NoModify", 1}, {"NoRepair", 1}};
     for (const auto& number : kNumbers) {

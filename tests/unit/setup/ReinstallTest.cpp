@@ -78,3 +78,59 @@ TEST_F(InstallTest, MessagesAreDispatchedWhileALargeFileIsCopied) {
     EXPECT_GE(m_sys.m_nDispatches, 16);
     ExpectClosing(kInstallSucceeded);
 }
+
+TEST_F(InstallTest, TheSixtyFourBitBuildTellsItselfApart) {
+    m_sys.m_b64Bit = true;
+    Install();
+    std::string strGroup = std::string(kCommonPrograms) + "\\Quenlow (64-bit)";
+    EXPECT_TRUE(m_sys.m_files.HasFile(strGroup + "\\Quenlow.lnk"));
+    EXPECT_TRUE(m_sys.m_files.HasFile(strGroup + "\\Uninstall Quenlow.lnk"));
+    EXPECT_FALSE(m_sys.m_files.HasFolder(kCommonGroup));
+    EXPECT_EQ(m_sys.m_registry.Text(RegRoot::LocalMachine, kUninstallEntry, "DisplayName"),
+              "Quenlow (64-bit) (Remove only)");
+}
+
+TEST_F(InstallTest, InstallingIntoAnotherFolderReplacesTheEarlierInstallation) {
+    Install();
+    m_sys.m_files.AddFile(Dest("saved.qnl"), "the user's");
+    ForgetHistory();
+    const std::string strNew = "C:\\Games\\Quenlow";
+    m_sys.m_strWizardFolder = strNew;
+    Install(BoxAnswer::No);
+    EXPECT_EQ(m_sys.m_strWizardSuggested, kDest);
+    ExpectClosing(kInstallSucceeded);
+    EXPECT_EQ(m_sys.m_files.Below(kDest).size(), 2u); // the folder and the user's file
+    EXPECT_TRUE(m_sys.m_files.HasFile(strNew + "\\QUENLOW.EXE"));
+    EXPECT_EQ(m_sys.m_registry.Text(RegRoot::LocalMachine, kProductKey, "DestinationPath"), strNew);
+    EXPECT_EQ(m_sys.m_registry.Text(RegRoot::LocalMachine, kUninstallEntry, "InstallLocation"),
+              strNew);
+    ASSERT_NE(m_sys.m_files.Link(GroupLink("Quenlow")), nullptr);
+    EXPECT_EQ(m_sys.m_files.Link(GroupLink("Quenlow"))->m_strTarget, strNew + "\\QUENLOW.EXE");
+    // Declined this time: the earlier installation's desktop link goes with it.
+    EXPECT_FALSE(m_sys.m_files.HasFile(std::string(kCommonDesktop) + "\\Quenlow.lnk"));
+
+    // A folder inside the installed one is another folder: its new links stay.
+    ForgetHistory();
+    m_sys.m_strWizardFolder = strNew + "\\Quenlow";
+    Install(BoxAnswer::Yes);
+    ExpectClosing(kInstallSucceeded);
+    EXPECT_FALSE(m_sys.m_files.HasFile(strNew + "\\QUENLOW.EXE"));
+    EXPECT_TRUE(m_sys.m_files.HasFile(strNew + "\\Quenlow\\QUENLOW.EXE"));
+    for (const char* szLink : {"Quenlow", "Uninstall Quenlow"})
+        EXPECT_TRUE(m_sys.m_files.HasFile(GroupLink(szLink))) << szLink;
+    EXPECT_TRUE(m_sys.m_files.HasFile(std::string(kCommonDesktop) + "\\Quenlow.lnk"));
+}
+
+TEST_F(InstallTest, AnIncompleteCopyElsewhereLeavesTheInstallationRecorded) {
+    Install();
+    ForgetHistory();
+    m_sys.m_strWizardFolder = "C:\\Games\\Quenlow";
+    m_sys.m_context.m_faults.ResetCounts();
+    m_sys.m_context.m_faults.FailAt(FakeOp::Write, 1);
+    Install(BoxAnswer::No);
+    ExpectClosing(kInstallFinished);
+    EXPECT_TRUE(m_sys.m_files.HasFile(Dest("QUENLOW.EXE")));
+    EXPECT_EQ(m_sys.m_registry.Text(RegRoot::LocalMachine, kProductKey, "DestinationPath"), kDest);
+    EXPECT_EQ(m_sys.m_registry.Text(RegRoot::LocalMachine, kUninstallEntry, "InstallLocation"),
+              kDest);
+}

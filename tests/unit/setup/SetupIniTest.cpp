@@ -96,6 +96,9 @@ TEST_F(SetupIniTest, TheDistributionFileReadsWhole) {
     EXPECT_EQ(Config().m_desktop, SetupOption::Ask);
     EXPECT_EQ(Config().m_startup, SetupOption::No);
     EXPECT_EQ(Config().m_launch, SetupOption::Yes);
+    EXPECT_EQ(Config().m_strDocumentType, "Quenlow.Document");
+    EXPECT_EQ(Config().m_strExtension, ".QNL");
+    EXPECT_EQ(Config().m_strSettingsFile, "QUENLOW.INI");
     ASSERT_EQ(Config().m_entries.size(), 4u);
     EXPECT_EQ(Config().m_entries[1].m_strFile, "setup.exe");
     EXPECT_EQ(Config().m_entries[1].m_strShortcut, "Uninstall Quenlow");
@@ -216,6 +219,12 @@ TEST_F(SetupIniTest, NamesThatWouldLeaveTheirFolderRejectTheFile) {
     for (const char* szProduct : {"..", "a\\b", "a/b", "C:x", "Ca*ds", "Ca?ds", "  ", ". .",
                                   "Ca\"rds", "Ca|rds", "Ca\trds"}) {
         EXPECT_FALSE(LoadNames(std::string("product=") + szProduct + "\n")) << szProduct;
+        ExpectMalformed();
+    }
+    // The names of what removal deletes beside the product: a key or file of its own.
+    for (const char* szLine : {"document=..\\Quenlow.Document\n", "extension=QNL\n",
+                               "extension=.Q\\..\n", "settings=..\\win.ini\n", "settings=NUL\n"}) {
+        EXPECT_FALSE(LoadNames(std::string("product=Quenlow\n") + szLine)) << szLine;
         ExpectMalformed();
     }
     for (const char* szLine :

@@ -10,6 +10,9 @@ const char* const kStandardIni = "[Names]\r\n"
                                  "desktop=Ask\r\n"
                                  "startup=No\r\n"
                                  "launch=Yes\r\n"
+                                 "document=Quenlow.Document\r\n"
+                                 "extension=.QNL\r\n"
+                                 "settings=QUENLOW.INI\r\n"
                                  "\r\n"
                                  "[Files]\r\n"
                                  "+QUENLOW.EXE;Quenlow;;\r\n"
@@ -24,7 +27,8 @@ void PrepareMachine(CFakeSetupSystem& sys) {
                             {SpecialFolder::Programs, kUserPrograms},
                             {SpecialFolder::Desktop, kUserDesktop},
                             {SpecialFolder::Startup, kUserStartup},
-                            {SpecialFolder::ProgramFiles, "C:\\Program Files"}};
+                            {SpecialFolder::ProgramFiles, "C:\\Program Files"},
+                            {SpecialFolder::AppData, kUserAppData}};
     for (const auto& item : sys.m_specialFolders)
         sys.m_files.AddFolder(item.second);
     sys.m_files.AddFolder("C:\\temp");
@@ -56,13 +60,18 @@ void SetupTest::Install(BoxAnswer desktopAnswer) {
     RunSetup(m_state);
 }
 
-void SetupTest::Remove() {
-    m_sys.m_files.SetCurrent(kDest);
+void SetupTest::Remove(const char* szInstalled) {
+    m_sys.m_files.SetCurrent(szInstalled);
     m_sys.m_strModulePath = "C:\\temp\\setup.exe";
     SetupState state(m_sys);
     state.m_mode = SetupMode::Remove;
     RunSetup(state);
     m_state = state;
+}
+
+void SetupTest::StartFromDist() {
+    m_sys.m_files.SetCurrent(kDist);
+    m_sys.m_strModulePath = "C:\\dist\\setup.exe";
 }
 
 void SetupTest::ForgetHistory() {

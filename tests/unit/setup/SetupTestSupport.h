@@ -22,11 +22,13 @@ constexpr const char* kCommonStartup =
 constexpr const char* kUserPrograms = "C:\\users\\me\\Start Menu\\Programs";
 constexpr const char* kUserDesktop = "C:\\users\\me\\Desktop";
 constexpr const char* kUserStartup = "C:\\users\\me\\Start Menu\\Programs\\StartUp";
+constexpr const char* kUserAppData = "C:\\users\\me\\AppData\\Roaming";
 constexpr const char* kProductKey = "Software\\Halvane\\Quenlow\\UserInfo";
 constexpr const char* kUninstallEntry =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quenlow";
 
-// The distribution's setup.ini: desktop=Ask, startup=No, launch=Yes, four entries.
+// The distribution's setup.ini: desktop=Ask, startup=No, launch=Yes, the main program's
+// document type and settings file, four entries.
 extern const char* const kStandardIni;
 
 // A file in the default destination folder.
@@ -48,7 +50,9 @@ protected:
     // Runs the install job from C:\dist, answering the desktop question.
     void Install(BoxAnswer desktopAnswer = BoxAnswer::Yes);
     // Runs the remove job in-process from the installed folder, as the temporary copy does.
-    void Remove();
+    void Remove(const char* szInstalled = kDest);
+    // Back in the distribution folder, as a new start of its setup.exe.
+    void StartFromDist();
     // Drops the messages and journal of what ran so far.
     void ForgetHistory();
 

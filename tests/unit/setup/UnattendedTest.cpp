@@ -97,11 +97,12 @@ TEST_F(UnattendedTest, InstallsWithoutAWindowAndLogsEveryChange) {
     EXPECT_EQ(LogLines().back(), "Exit code: 0");
     EXPECT_TRUE(Logged("Setup Complete: Installation was successful."));
 
-    // Without "/D=" the folder is the one the wizard suggests; a log that cannot be written
-    // changes nothing.
+    // Without "/D=" the folder is the one the wizard suggests, the one the product is installed
+    // in; a log that cannot be written changes nothing.
     m_sys.m_unwritableLogs.push_back("C:\\dist\\setup.log");
     EXPECT_EQ(Start("/S /LOG=setup.log"), kExitSuccess);
-    EXPECT_TRUE(m_sys.m_files.HasFile(Dest("QUENLOW.EXE")));
+    EXPECT_FALSE(m_sys.m_files.HasFile(Dest("QUENLOW.EXE")));
+    EXPECT_EQ(reg.Text(RegRoot::LocalMachine, kProductKey, "DestinationPath"), kGames);
     EXPECT_TRUE(m_sys.m_logs["C:\\dist\\setup.log"].empty());
 }
 
